@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <variant>
+
+namespace kinetra {
+
+// The frontal area as the window keeps it: unset until an area mode is chosen
+// (counts as 0), the text of the area box as typed (read with the user's
+// locale when the drag term needs it), or a number from height and width.
+using FrontalArea = std::variant<std::monostate, QString, double>;
+
+// What the window remembers between clicks for the calculation.
+struct WindowState {
+    int gearCount = 0;  // 4, 5 or 6 once the window has loaded
+    FrontalArea frontalArea;
+};
+
+// The texts of the input boxes at the moment "Calcular" is pressed.
+struct CalcInput {
+    std::array<QString, 6> gearRatio;  // Text1 .. Text6: first .. sixth gear
+    QString finalDrive;                // Text7
+    QString initialSpeed;              // Text8, m/s
+    QString finalSpeed;                // Text9, m/s
+    QString massFactor;                // Text10
+    QString mass;                      // Text11, kg
+    QString tyreWidth;                 // Text12, mm
+    QString efficiency;                // Text13
+    QString dragCoefficient;           // Text14
+    QString rollingCoefficient;        // Text15
+    QString slopePercent;              // Text16
+    QString tyreAspect;                // Text17, percent
+    QString rimDiameter;               // Text18, inches
+    // Torque polynomial in rising powers of engine speed: C0 (Text22),
+    // N (Text21), N2 (Text20), N3 (Text19), N4 (Text24), N5 (Text23), N6 (Text28).
+    std::array<QString, 7> torqueCoefficient;
+};
+
+} // namespace kinetra

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "kinetra/calc_tables.h"
+#include "kinetra/vehicle.h"
+
+#include <QLocale>
+#include <QString>
+
+#include <optional>
+
+namespace kinetra {
+
+// The highest gear whose mean first-step acceleration beats both neighbours
+// (gear 0 and the gear above the top one count as 0); none when no gear does.
+std::optional<int> ChooseStartGear(const CalcTables& tables, int gearCount);
+
+struct RunTime {
+    int finalGear = 0;
+    double totalSeconds = 0;
+};
+
+// Walks the speed grid in whole 1 m/s steps from Vi, step s going from speed
+// entry s to s + 1 with its time in StepTime[s]. Each step after the first
+// changes up one gear when the next gear accelerates at least as hard, never
+// past gearCount. A step that cannot be completed with positive acceleration
+// is a CannotAccelerate fault naming the speed.
+RunTime IntegrateTime(CalcTables& tables, const Vehicle& vehicle, int startGear, int gearCount);
+
+// "   El resultado final es: Marcha inicial: 1; marcha final: 4; Tiempo empleado: 12,5"
+// with the time in the user's locale, up to 15 significant digits.
+QString ResultSentence(int startGear, int finalGear, double totalSeconds, const QLocale& locale);
+
+} // namespace kinetra

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "kinetra/calc_input.h"
+#include "kinetra/calc_tables.h"
+#include "kinetra/vehicle.h"
+
+#include <QLocale>
+
+namespace kinetra {
+
+// The frontal area as a number: unset is 0; a text is read with the user's
+// locale, and one it cannot read is a type-mismatch fault.
+double FrontalAreaValue(const FrontalArea& area, const QLocale& locale);
+
+// Speed entry j stands for the speed (j + Vi) - 1: entry 1 is the initial
+// speed. Both fills write entries 0 to (Vf - Vi) + 1.
+
+// RoadLoad[j] := Fs + (Frr + v x (v x (S x k))): slope force, rolling
+// resistance and aerodynamic drag at the entry's speed.
+void FillRoadLoad(CalcTables& tables, const Vehicle& vehicle, const FrontalArea& area,
+                  const QLocale& locale);
+
+// WheelSpeed[j] := (v / r) / 6.28303384, in wheel revolutions per second.
+void FillWheelSpeed(CalcTables& tables, const Vehicle& vehicle);
+
+} // namespace kinetra

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "kinetra/calc_tables.h"
+#include "kinetra/vehicle.h"
+
+#include <array>
+
+namespace kinetra {
+
+// `NextGear` is the form used for the gear above the current one while
+// deciding a change up: its fifth- and sixth-power terms carry the
+// single-precision factor 0.06.
+enum class TorqueForm { Plain, NextGear };
+
+// The single-precision 60 / 1000, widened: 0.0599999986588955.
+inline constexpr double kNextGearFactor = static_cast<double>(0.06F);
+
+// Full-load torque at engine speed n, from the polynomial c0 + c1 n + ... + c6 n^6,
+// each power built by repeated multiplication by n.
+double EngineTorque(double n, TorqueForm form, const std::array<double, 7>& c);
+
+// OverallRatio[0] := 0, OverallRatio[g] := i_g x i0 for all six gears; and
+// the first-step means of gears 5 and 6 := 0, so that a four- or five-gear
+// box compares its top gear with 0.
+void FillOverallRatios(CalcTables& tables, const Vehicle& vehicle);
+
+// Vehicle acceleration in gear g at speed entry j.
+double GearAcceleration(const CalcTables& tables, const Vehicle& vehicle, double g, double j,
+                        TorqueForm form);
+
+// Acceleration at speed entries 1 and 2, and their mean, for gears 1 .. gearCount.
+void FillStartTables(CalcTables& tables, const Vehicle& vehicle, int gearCount);
+
+} // namespace kinetra

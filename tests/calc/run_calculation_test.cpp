@@ -1,0 +1,217 @@
+#include "kinetra/run_calculation.h"
+#include "test_car.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace kinetra {
+namespace {
+
+using test::FillAll;
+using test::ParseSentence;
+
+QString SentenceOf(const CalcOutcome& outcome)
+{
+    if (const auto* fault = std::get_if<CalcFault>(&outcome)) {
+        ADD_FAILURE() << "fault: " << fault->message().toStdString();
+        return {};
+    }
+    return std::get<QString>(outcome);
+}
+
+class RealisticCar : public ::testing::TestWithParam<QLocale> {};
+
+TEST_P(RealisticCar, MatchesAFineStepIntegrationOfTheSamePhysics)
+{
+    const QLocale locale = GetParam();
+    for (const auto& [from, to] : {std::pair{0, 28}, std::pair{10, 28}, std::pair{3, 40}}) {
+        CalcInput in = test::SaloonCar();
+        in.initialSpeed = QString::number(from);
+        in.finalSpeed = QString::number(to);
+        WindowState state = test::FourGearsWithArea(2.0);
+        CalcTables tables;
+        const auto parsed = ParseSentence(SentenceOf(RunCalculation(in, state, tables, locale)), locale);
+        ASSERT_TRUE(parsed) << from << " to " << to;
+        const test::ReferenceCar reference = test::SaloonReference(2.0);
+        EXPECT_NEAR(parsed->seconds, reference.Seconds(from, to), 0.01 * reference.Seconds(from, to))
+            << from << " to " << to;
+        EXPECT_EQ(parsed->startGear, reference.BestGear(from + 0.5));
+        EXPECT_EQ(parsed->finalGear, reference.BestGear(to - 0.5));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Locales, RealisticCar, ::testing::Values(test::DecimalComma(), test::DecimalPoint()),
+                         [](const auto& info) { return info.index == 0 ? "DecimalComma" : "DecimalPoint"; });
+
+TEST(RunCalculation, TimeIsWrittenWithTheLocalesSeparator)
+{
+    CalcInput in = test::SaloonCar();
+    WindowState comma = test::FourGearsWithArea(2.0);
+    WindowState point = comma;
+    CalcTables t1;
+    CalcTables t2;
+    const QString withComma = SentenceOf(RunCalculation(in, comma, t1, test::DecimalComma()));
+    const QString withPoint = SentenceOf(RunCalculation(in, point, t2, test::DecimalPoint()));
+    EXPECT_TRUE(withComma.section(QStringLiteral(": "), -1).contains(QLatin1Char(',')));
+    EXPECT_FALSE(withPoint.section(QStringLiteral(": "), -1).contains(QLatin1Char(',')));
+    EXPECT_EQ(QString(withComma).replace(QLatin1Char(','), QLatin1Char('.')), withPoint);
+}
+
+TEST(RunCalculation, SettlesTheGearCount)
+{
+    for (const auto& [before, after] : {std::pair{0, 4}, std::pair{4, 4}, std::pair{5, 5}, std::pair{6, 6},
+                                        std::pair{7, 4}, std::pair{-1, 4}}) {
+        CalcInput in = test::SaloonCar();
+        in.gearRatio[4] = "0.8";
+        in.gearRatio[5] = "0.7";
+        WindowState state{before, 2.0};
+        CalcTables tables;
+        const auto parsed = ParseSentence(SentenceOf(RunCalculation(in, state, tables, test::DecimalPoint())),
+                                          test::DecimalPoint());
+        EXPECT_EQ(state.gearCount, after) << before;
+        ASSERT_TRUE(parsed);
+        EXPECT_LE(parsed->finalGear, after);
+    }
+}
+
+TEST(RunCalculation, FrontalAreaTextIsReadWithTheLocale)
+{
+    CalcInput in = test::SaloonCar();
+    WindowState asNumber{4, 2.0};
+    WindowState asText{4, QStringLiteral("2,0")};
+    CalcTables t1;
+    CalcTables t2;
+    EXPECT_EQ(SentenceOf(RunCalculation(in, asNumber, t1, test::DecimalComma())),
+              SentenceOf(RunCalculation(in, asText, t2, test::DecimalComma())));
+}
+
+TEST(RunCalculation, RepeatedCalculationsInOneStoreMatchAFreshStore)
+{
+    CalcTables shared;
+    const std::vector<std::pair<int, int>> runs{{0, 45}, {0, 28}, {5, 12}, {0, 3}, {20, 45}, {1, 2}};
+    for (const auto& [from, to] : runs) {
+        CalcInput in = test::SaloonCar();
+        in.initialSpeed = QString::number(from);
+        in.finalSpeed = QString::number(to);
+        WindowState s1 = test::FourGearsWithArea(2.0);
+        WindowState s2 = s1;
+        CalcTables fresh;
+        EXPECT_EQ(SentenceOf(RunCalculation(in, s1, shared, test::DecimalComma())),
+                  SentenceOf(RunCalculation(in, s2, fresh, test::DecimalComma())))
+            << from << " to " << to;
+    }
+}
+
+struct FaultCase {
+    const char* name;
+    std::function<void(CalcInput&, WindowState&)> change;
+    FaultKind kind;
+    QString inMessage;
+    // What the calculation had written before it stopped, and what it had not.
+    std::function<void(const CalcTables&)> checkTables;
+};
+
+class Faults : public ::testing::TestWithParam<FaultCase> {};
+
+TEST_P(Faults, StopTheCalculationWithAClearReport)
+{
+    const FaultCase& c = GetParam();
+    CalcInput in = test::SaloonCar();
+    WindowState state = test::FourGearsWithArea(2.0);
+    c.change(in, state);
+    CalcTables tables;
+    FillAll(tables, 7);
+    const CalcOutcome outcome = RunCalculation(in, state, tables, test::DecimalComma());
+    ASSERT_TRUE(std::holds_alternative<CalcFault>(outcome)) << std::get<QString>(outcome).toStdString();
+    const CalcFault& fault = std::get<CalcFault>(outcome);
+    EXPECT_EQ(fault.kind(), c.kind) << fault.message().toStdString();
+    EXPECT_TRUE(fault.message().contains(c.inMessage)) << fault.message().toStdString();
+    EXPECT_FALSE(FaultTitle(fault.kind()).isEmpty());
+    c.checkTables(tables);
+}
+
+void NothingWritten(const CalcTables& t)
+{
+    test::ExpectAllEntries(t, 7);
+}
+
+void RoadLoadOnly(const CalcTables& t)
+{
+    EXPECT_EQ(t.RoadLoad.at(0), 0);
+    EXPECT_NEAR(t.RoadLoad.at(29), 0.015 * 9.81 * 1200 + 0.61 * 0.33 * 2 * 28 * 28, 1e-9);
+    EXPECT_EQ(t.WheelSpeed.at(0), 0) << "the pass had begun";
+    EXPECT_EQ(t.WheelSpeed.at(1), 7) << "the faulting entry is not written";
+    EXPECT_EQ(t.OverallRatio.at(1), 7);
+}
+
+void SpeedTablesButNoAcceleration(const CalcTables& t)
+{
+    EXPECT_NEAR(t.WheelSpeed.at(11), 10 / 0.31725 / 6.28303384, 1e-12);
+    EXPECT_DOUBLE_EQ(t.OverallRatio.at(1), 3.5 * 4.1);
+    EXPECT_EQ(t.StartAccelLow.at(1), 7);
+    EXPECT_EQ(t.StepTime.at(1), 7);
+}
+
+void UpToRoadLoadPassZero(const CalcTables& t)
+{
+    EXPECT_EQ(t.RoadLoad.at(0), 0);
+    EXPECT_EQ(t.RoadLoad.at(1), 7);
+    EXPECT_EQ(t.WheelSpeed.at(0), 7);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, Faults,
+    ::testing::Values(
+        FaultCase{"EmptyTyresGiveWheelRadiusZero",
+                  [](CalcInput& in, WindowState&) { in.tyreWidth = in.tyreAspect = in.rimDiameter = ""; },
+                  FaultKind::DivisionByZero, QStringLiteral("radio de rueda de 0"), RoadLoadOnly},
+        FaultCase{"EmptyMassFactorGivesMassZero", [](CalcInput& in, WindowState&) { in.massFactor = ""; },
+                  FaultKind::DivisionByZero, QStringLiteral("masa de 0"), SpeedTablesButNoAcceleration},
+        FaultCase{"FieldTooLargeNamesTheField", [](CalcInput& in, WindowState&) { in.mass = "1e309"; },
+                  FaultKind::Overflow, QStringLiteral("«Peso del vehículo»"), NothingWritten},
+        FaultCase{"SixthPowerOverflows",
+                  [](CalcInput& in, WindowState&) { in.torqueCoefficient[6] = "1e308"; }, FaultKind::Overflow,
+                  QStringLiteral("aceleración en 1.ª marcha a 1 m/s"),
+                  [](const CalcTables& t) {
+                      EXPECT_NE(t.StartAccelLow.at(1), 7) << "at rest the engine does not turn";
+                      EXPECT_EQ(t.StartAccelHigh.at(1), 7);
+                  }},
+        FaultCase{"DragOverflows",
+                  [](CalcInput& in, WindowState& s) {
+                      in.dragCoefficient = "1e10";
+                      s.frontalArea = 1e300;
+                  },
+                  FaultKind::Overflow, QStringLiteral("resistencia al avance a 0 m/s"), UpToRoadLoadPassZero},
+        FaultCase{"AreaTextNotANumber",
+                  [](CalcInput&, WindowState& s) { s.frontalArea = QStringLiteral("2.0"); },
+                  FaultKind::TypeMismatch, QStringLiteral("«2.0»"), UpToRoadLoadPassZero},
+        FaultCase{"EmptyAreaTextIsNotUnset", [](CalcInput&, WindowState& s) { s.frontalArea = QString(); },
+                  FaultKind::TypeMismatch, QStringLiteral("área frontal"), UpToRoadLoadPassZero},
+        FaultCase{"DecimalCommaEfficiencyLeavesNoStartingGear",
+                  [](CalcInput& in, WindowState&) { in.efficiency = "0,9"; }, FaultKind::NoStartingGear,
+                  QStringLiteral("«.»"), [](const CalcTables& t) { EXPECT_EQ(t.StepTime.at(1), 7); }},
+        FaultCase{"TooSteepToMoveOff",
+                  [](CalcInput& in, WindowState&) {
+                      in.gearRatio[0] = "";  // a first gear that adds nothing makes second the best
+                      in.slopePercent = "80";
+                  },
+                  FaultKind::CannotAccelerate, QStringLiteral("no puede pasar de 0 m/s"),
+                  [](const CalcTables& t) { EXPECT_EQ(t.StepTime.at(1), 7); }}),
+    [](const ::testing::TestParamInfo<FaultCase>& info) { return std::string(info.param.name); });
+
+TEST(AreaFromHeightAndWidth, IsHeightTimesEightTenthsTimesWidth)
+{
+    EXPECT_EQ(std::get<double>(AreaFromHeightAndWidth(u"2", u"1.25")), 2.0);
+    EXPECT_EQ(std::get<double>(AreaFromHeightAndWidth(u"", u"")), 0.0);
+    EXPECT_EQ(std::get<double>(AreaFromHeightAndWidth(u"1,5", u"1.7")), 0.8 * 1.7) << "1,5 reads as 1";
+    const auto tooLarge = AreaFromHeightAndWidth(u"1e200", u"1e200");
+    ASSERT_TRUE(std::holds_alternative<CalcFault>(tooLarge));
+    EXPECT_EQ(std::get<CalcFault>(tooLarge).kind(), FaultKind::Overflow);
+    const auto fieldTooLarge = AreaFromHeightAndWidth(u"1", u"1e400");
+    ASSERT_TRUE(std::holds_alternative<CalcFault>(fieldTooLarge));
+    EXPECT_TRUE(std::get<CalcFault>(fieldTooLarge).message().contains(QStringLiteral("anchura")));
+}
+
+} // namespace
+} // namespace kinetra

@@ -1,0 +1,200 @@
+// Where the calculation answers plainly instead of reusing old table entries,
+// climbing past the gearbox, dividing by a zero acceleration or adding a
+// negative time.
+#include "kinetra/run_calculation.h"
+#include "test_car.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace kinetra {
+namespace {
+
+using test::FillAll;
+using test::ParseSentence;
+
+CalcOutcome Calculate(const CalcInput& in, int gearCount, CalcTables& tables, FrontalArea area = 2.0)
+{
+    WindowState state{gearCount, std::move(area)};
+    return RunCalculation(in, state, tables, test::DecimalPoint());
+}
+
+CalcInput SaloonFromTo(const QString& from, const QString& to)
+{
+    CalcInput in = test::SaloonCar();
+    in.initialSpeed = from;
+    in.finalSpeed = to;
+    return in;
+}
+
+test::Parsed ParsedOrFail(const CalcOutcome& outcome)
+{
+    if (const auto* fault = std::get_if<CalcFault>(&outcome)) {
+        ADD_FAILURE() << fault->message().toStdString();
+        return {};
+    }
+    const auto parsed = ParseSentence(std::get<QString>(outcome), test::DecimalPoint());
+    EXPECT_TRUE(parsed) << std::get<QString>(outcome).toStdString();
+    return parsed.value_or(test::Parsed{});
+}
+
+TEST(WholeSteps, EachStepIsTimedOnceAndAllOfThemAreAdded)
+{
+    CalcTables tables;
+    FillAll(tables, 7);
+    const test::Parsed result = ParsedOrFail(Calculate(SaloonFromTo("4", "9"), 4, tables));
+    double sum = 0;
+    for (int s = 1; s <= 5; ++s) {
+        EXPECT_NE(tables.StepTime.at(s), 7) << "step " << s << " not timed";
+        EXPECT_GT(tables.StepTime.at(s), 0);
+        sum += tables.StepTime.at(s);
+    }
+    EXPECT_EQ(tables.StepTime.at(6), 7) << "a step beyond the final speed was timed";
+    EXPECT_EQ(QString::number(result.seconds, 'g', 15), QString::number(sum, 'g', 15));
+}
+
+TEST(WholeSteps, AFractionalRangeIsCoveredInWholeSteps)
+{
+    CalcTables tables;
+    FillAll(tables, 7);
+    ParsedOrFail(Calculate(SaloonFromTo("0.5", "3.7"), 4, tables));
+    EXPECT_NE(tables.StepTime.at(3), 7);
+    EXPECT_EQ(tables.StepTime.at(4), 7);
+    EXPECT_EQ(tables.RoadLoad.at(5), 7) << "speed entries 1 to 4 stand for 0.5 to 3.5 m/s";
+}
+
+TEST(WholeSteps, ResultDoesNotDependOnWhatTheTablesHeldBefore)
+{
+    std::mt19937 random(20261208);
+    std::uniform_real_distribution<double> garbage(-1e6, 1e6);
+    for (const auto& [from, to] : {std::pair{"0", "1"}, std::pair{"2", "30"}, std::pair{"12", "20"},
+                                   std::pair{"0.25", "17.5"}}) {
+        CalcTables fresh;
+        CalcTables used;
+        for (Table* table : {&used.RoadLoad, &used.WheelSpeed, &used.OverallRatio, &used.StartMeanAccel,
+                             &used.StartAccelLow, &used.StartAccelHigh, &used.StepTime}) {
+            for (int i = 0; i < Table::kSize; ++i) {
+                table->set(i, garbage(random));
+            }
+        }
+        // No calculation ever writes these two: they are 0 in every window.
+        used.StartMeanAccel.set(0, 0);
+        used.StartMeanAccel.set(7, 0);
+        const CalcInput in = SaloonFromTo(from, to);
+        EXPECT_EQ(std::get<QString>(Calculate(in, 4, fresh)), std::get<QString>(Calculate(in, 4, used))) << from << " to " << to;
+    }
+}
+
+TEST(TopGear, NoChangeUpPastTheGearCount)
+{
+    // Third, fourth and fifth alike: every next-gear test from third on is a
+    // tie, and a tie changes up, so the run ends in the top gear it may use.
+    CalcInput in = SaloonFromTo("0", "40");
+    in.gearRatio = {"3.5", "2.1", "1.4", "1.4", "1.4", ""};
+    CalcTables tables;
+    EXPECT_EQ(ParsedOrFail(Calculate(in, 4, tables)).finalGear, 4);
+    EXPECT_EQ(ParsedOrFail(Calculate(in, 5, tables)).finalGear, 5);
+    EXPECT_EQ(ParsedOrFail(Calculate(in, 6, tables)).finalGear, 5) << "a sixth gear without a ratio is never taken";
+}
+
+TEST(TopGear, StaysInSixthRollingDownhill)
+{
+    // Down a 100 % slope, past the engine's torque curve, a gear without a
+    // ratio (free-wheeling) would pull harder than sixth.
+    CalcInput in = SaloonFromTo("0", "132");
+    in.gearRatio = {"3.5", "2.1", "1.4", "1.0", "0.8", "0.7"};
+    in.slopePercent = "-100";
+    test::ReferenceCar reference = test::SaloonReference(2.0);
+    reference.slopePercent = -100;
+    ASSERT_GT(reference.Acceleration(0, 131.5), reference.Acceleration(0.7 * 4.1, 131.5));
+    ASSERT_GT(reference.Acceleration(0.7 * 4.1, 131.5), 0);
+
+    CalcTables tables;
+    const test::Parsed result = ParsedOrFail(Calculate(in, 6, tables));
+    EXPECT_EQ(result.finalGear, 6);
+    EXPECT_GT(result.seconds, 0);
+}
+
+TEST(CannotAccelerate, NamesTheSpeedItCannotGetPast)
+{
+    CalcTables tables;
+    const CalcOutcome outcome = Calculate(SaloonFromTo("0", "80"), 4, tables);
+    ASSERT_TRUE(std::holds_alternative<CalcFault>(outcome));
+    const CalcFault& fault = std::get<CalcFault>(outcome);
+    EXPECT_EQ(fault.kind(), FaultKind::CannotAccelerate);
+    const QString message = fault.message();
+    const int at = message.indexOf(QStringLiteral("no puede pasar de "));
+    ASSERT_GE(at, 0) << message.toStdString();
+    const QString speed = message.mid(at + 18).section(QLatin1Char(' '), 0, 0);
+    bool ok = false;
+    const int topSpeed = speed.toInt(&ok);
+    ASSERT_TRUE(ok) << message.toStdString();
+    EXPECT_GT(topSpeed, 30);
+    EXPECT_LT(topSpeed, 80);
+    // It gets up to that speed, and not one step further.
+    EXPECT_GT(ParsedOrFail(Calculate(SaloonFromTo("0", speed), 4, tables)).seconds, 0);
+    EXPECT_TRUE(std::holds_alternative<CalcFault>(Calculate(SaloonFromTo("0", QString::number(topSpeed + 1)), 4, tables)));
+}
+
+TEST(CannotAccelerate, NoGearStartsWhenEveryGearIsAlike)
+{
+    CalcInput in = test::SaloonCar();
+    in.gearRatio = {"2", "2", "2", "2", "", ""};
+    CalcTables tables;
+    const CalcOutcome outcome = Calculate(in, 4, tables);
+    ASSERT_TRUE(std::holds_alternative<CalcFault>(outcome));
+    EXPECT_EQ(std::get<CalcFault>(outcome).kind(), FaultKind::NoStartingGear);
+}
+
+struct RangeCase {
+    const char* name;
+    QString from;
+    QString to;
+};
+
+class SpeedRange : public ::testing::TestWithParam<RangeCase> {};
+
+TEST_P(SpeedRange, OutsideTheGridIsRejectedBeforeAnyTableIsTouched)
+{
+    CalcTables tables;
+    FillAll(tables, 7);
+    const CalcOutcome outcome = Calculate(SaloonFromTo(GetParam().from, GetParam().to), 4, tables);
+    ASSERT_TRUE(std::holds_alternative<CalcFault>(outcome));
+    EXPECT_EQ(std::get<CalcFault>(outcome).kind(), FaultKind::InvalidInput);
+    test::ExpectAllEntries(tables, 7);
+}
+
+INSTANTIATE_TEST_SUITE_P(Speeds, SpeedRange,
+                         ::testing::Values(RangeCase{"NegativeInitial", "-1", "10"},
+                                           RangeCase{"BothEmpty", "", ""}, RangeCase{"Equal", "5", "5"},
+                                           RangeCase{"LessThanOneStep", "5", "5.99"},
+                                           RangeCase{"FinalBelowInitial", "20", "10"},
+                                           RangeCase{"FourHundredSteps", "0", "400"},
+                                           RangeCase{"FarTooLong", "3", "1e9"},
+                                           RangeCase{"DecimalCommaFinal", "0", "0,9"}),
+                         [](const ::testing::TestParamInfo<RangeCase>& info) { return std::string(info.param.name); });
+
+TEST(SpeedRange, TheLongestRunUsesTheLastTableEntry)
+{
+    // A light vehicle with a flat 2 kN m torque and no drag reaches 399 m/s.
+    CalcInput in = SaloonFromTo("0", "399.5");
+    in.gearRatio = {"3", "", "", "", "", ""};
+    in.finalDrive = "1";
+    in.torqueCoefficient = {"2000", "", "", "", "", "", ""};
+    CalcTables tables;
+    FillAll(tables, 7);
+    const test::Parsed result = ParsedOrFail(Calculate(in, 4, tables, FrontalArea{}));
+    EXPECT_EQ(result.startGear, 1);
+    EXPECT_EQ(result.finalGear, 1);
+    EXPECT_NE(tables.RoadLoad.at(400), 7);
+    EXPECT_NE(tables.StepTime.at(399), 7);
+    EXPECT_EQ(tables.StepTime.at(400), 7);
+    // Constant force: t = dv / a with a = (3 x 0.9 x 2000 / r - f g m) / (lambda m).
+    const double r = 0.31725;
+    const double a = (3 * 0.9 * 2000 / r - 0.015 * 9.81 * 1200) / (1.06 * 1200);
+    EXPECT_NEAR(result.seconds, 399 / a, 1e-9 * 399 / a);
+}
+
+} // namespace
+} // namespace kinetra
