@@ -5,33 +5,19 @@
 #include <cmath>
 
 namespace kinetra {
-namespace {
-
 // Counters are doubles; they select an entry by rounding to the nearest
 // integer, halves to the even neighbour (the default rounding mode).
-int EntryIndex(double index)
+std::size_t Table::RoundedEntry(double index)
 {
     const double rounded = std::nearbyint(index);
-    if (!(rounded >= 0 && rounded < Table::kSize)) {
+    if (!(rounded >= 0 && rounded < kSize)) {
         throw CalcFault(FaultKind::SubscriptOutOfRange,
                         QStringLiteral("Subíndice fuera del intervalo: la entrada %1 no existe; "
                                        "las tablas van de 0 a %2.")
                             .arg(index)
-                            .arg(Table::kSize - 1));
+                            .arg(kSize - 1));
     }
-    return static_cast<int>(rounded);
-}
-
-} // namespace
-
-double Table::at(double index) const
-{
-    return entries_[static_cast<std::size_t>(EntryIndex(index))];
-}
-
-void Table::set(double index, double value)
-{
-    entries_[static_cast<std::size_t>(EntryIndex(index))] = value;
+    return static_cast<std::size_t>(rounded);
 }
 
 } // namespace kinetra

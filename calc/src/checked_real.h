@@ -30,7 +30,7 @@ public:
     friend bool operator<(Real a, Real b) { return a.value_ < b.value_; }
     friend bool operator>(Real a, Real b) { return a.value_ > b.value_; }
 
-private:
+    // A result computed with plain doubles, checked once.
     static Real Checked(double result)
     {
         if (!std::isfinite(result)) {
@@ -39,6 +39,7 @@ private:
         return Real(result);
     }
 
+private:
     double value_;
 };
 

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <cmath>
+
 namespace kinetra {
 
 // Runs `compute`; a fault raised inside it is reported again with what was
@@ -17,6 +19,17 @@ auto Computing(Describe describe, Compute compute) -> decltype(compute())
     } catch (const CalcFault& fault) {
         throw CalcFault(fault.kind(), fault.message() + QLatin1Char(' ') + describe());
     }
+}
+
+// A result worked out in plain doubles from finite operands, with no
+// division by zero possible: it is non-finite only when something overflowed.
+template <class Describe>
+double Finite(double result, Describe describe)
+{
+    if (!std::isfinite(result)) [[unlikely]] {
+        throw CalcFault(FaultKind::Overflow, QStringLiteral("Desbordamiento ") + describe());
+    }
+    return result;
 }
 
 // A speed or other input value written the way the user types it, with ".".

@@ -46,10 +46,10 @@ std::string Cleaned(QStringView text)
 // Converts the digits of a number whose value is known not to be 0.
 // from_chars rounds correctly but reports overflow and underflow alike as
 // out of range: `tooLarge` says which one it would be.
-double ConvertOrThrow(const std::string& number, std::chars_format format, bool tooLarge)
+double ConvertOrThrow(const char* first, const char* last, std::chars_format format, bool tooLarge)
 {
     double value = 0;
-    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value, format);
+    const auto [end, error] = std::from_chars(first, last, value, format);
     static_cast<void>(end);
     if (error == std::errc::result_out_of_range) {
         if (tooLarge) {
@@ -94,14 +94,14 @@ double RadixValue(const std::string& digitsText, int radix)
     if (firstSignificant == std::string::npos) {
         return 0;
     }
-    return ConvertOrThrow(hex, std::chars_format::hex, true);
+    return ConvertOrThrow(hex.data(), hex.data() + hex.size(), std::chars_format::hex, true);
 }
 
 } // namespace
 
 double FieldValue(QStringView text)
 {
-    const std::string s = Cleaned(text);
+    std::string s = Cleaned(text);
     if (s.size() >= 2 && s[0] == '&') {
         if (s[1] == 'H' || s[1] == 'h') {
             return RadixValue(s.substr(2), 16);
@@ -117,9 +117,8 @@ double FieldValue(QStringView text)
     if (pos < s.size() && (s[pos] == '+' || s[pos] == '-')) {
         ++pos;
     }
+    const std::size_t start = pos;
 
-    // The number is rebuilt in from_chars' own form: digits, ".", "e".
-    std::string number;
     // Decimal exponent of the first significant digit, counting the digits
     // before the point; it tells an overflow from an underflow.
     std::int64_t leadingExponent = 0;
@@ -131,10 +130,8 @@ double FieldValue(QStringView text)
         if (significant) {
             ++leadingExponent;
         }
-        number.push_back(s[pos]);
     }
     if (pos < s.size() && s[pos] == '.') {
-        number.push_back('.');
         for (++pos; pos < s.size() && IsDigit(s[pos]); ++pos) {
             anyDigit = true;
             if (!significant) {
@@ -144,14 +141,15 @@ double FieldValue(QStringView text)
                     significant = true;
                 }
             }
-            number.push_back(s[pos]);
         }
     }
     if (!anyDigit || !significant) {
         return 0;
     }
+    std::size_t end = pos;
 
-    // An exponent counts only when digits follow its letter and sign.
+    // An exponent counts only when digits follow its letter and sign; "D" is
+    // an old way of writing "E" that from_chars does not know.
     if (pos < s.size() && (s[pos] == 'E' || s[pos] == 'e' || s[pos] == 'D' || s[pos] == 'd')) {
         std::size_t expPos = pos + 1;
         const bool expNegative = expPos < s.size() && s[expPos] == '-';
@@ -164,14 +162,14 @@ double FieldValue(QStringView text)
                 // Saturate: anything past a million is out of range either way.
                 exponent = std::min<std::int64_t>(exponent * 10 + (s[expPos] - '0'), 1'000'000);
             }
-            exponent = expNegative ? -exponent : exponent;
-            leadingExponent += exponent;
-            number += 'e';
-            number += std::to_string(exponent);
+            leadingExponent += expNegative ? -exponent : exponent;
+            s[pos] = 'e';
+            end = expPos;
         }
     }
 
-    const double magnitude = ConvertOrThrow(number, std::chars_format::general, leadingExponent > 0);
+    const double magnitude =
+        ConvertOrThrow(s.data() + start, s.data() + end, std::chars_format::general, leadingExponent > 0);
     return negative && magnitude != 0 ? -magnitude : magnitude;
 }
 

@@ -27,13 +27,11 @@ double StepSeconds(const Vehicle& vehicle, double step, int gear, double low, do
     if (!(low > 0 && high > 0)) {
         ThrowCannotAccelerate(vehicle, step, gear);
     }
-    return Computing(
-        [&] {
-            const double from = (step + vehicle.initialSpeed) - 1;
-            return QStringLiteral("al calcular el tiempo del paso de %1 a %2 m/s.")
-                .arg(InputNumber(from), InputNumber(from + 1));
-        },
-        [&] { return ((1 / Real(high) + 1 / Real(low)) / 2).value(); });
+    return Finite((1 / high + 1 / low) / 2, [&] {
+        const double from = (step + vehicle.initialSpeed) - 1;
+        return QStringLiteral("al calcular el tiempo del paso de %1 a %2 m/s.")
+            .arg(InputNumber(from), InputNumber(from + 1));
+    });
 }
 
 } // namespace
@@ -65,9 +63,11 @@ RunTime IntegrateTime(CalcTables& tables, const Vehicle& vehicle, int startGear,
         if (gear < gearCount) {
             const double b1 = GearAcceleration(tables, vehicle, gear + 1, low, TorqueForm::NextGear);
             const double b2 = GearAcceleration(tables, vehicle, gear + 1, high, TorqueForm::NextGear);
-            const auto [mean, nextMean] = Computing(
-                [&] { return QStringLiteral("al comparar la %1.ª marcha con la siguiente.").arg(gear); },
-                [&] { return std::pair(((Real(a1) + a2) / 2).value(), ((Real(b1) + b2) / 2).value()); });
+            const auto comparing = [&] {
+                return QStringLiteral("al comparar la %1.ª marcha con la siguiente.").arg(gear);
+            };
+            const double mean = Finite((a1 + a2) / 2, comparing);
+            const double nextMean = Finite((b1 + b2) / 2, comparing);
             // Ties change up: the higher gear is as good and revs the engine less.
             if (!(mean > nextMean)) {
                 ++gear;
@@ -78,12 +78,11 @@ RunTime IntegrateTime(CalcTables& tables, const Vehicle& vehicle, int startGear,
         tables.StepTime.set(s, StepSeconds(vehicle, s, gear, a1, a2));
     }
 
-    Real total = 0;
+    double total = 0;
     for (double i = 1; i <= steps; i += 1) {
-        total = Computing([] { return QStringLiteral("al sumar el tiempo total."); },
-                          [&] { return total + tables.StepTime.at(i); });
+        total = total + tables.StepTime.at(i);
     }
-    return RunTime{gear, total.value()};
+    return RunTime{gear, Finite(total, [] { return QStringLiteral("al sumar el tiempo total."); })};
 }
 
 QString ResultSentence(int startGear, int finalGear, double totalSeconds, const QLocale& locale)
@@ -92,9 +91,15 @@ QString ResultSentence(int startGear, int finalGear, double totalSeconds, const 
     // never a thousands separator.
     QLocale timeLocale = locale;
     timeLocale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
-    return QStringLiteral("   El resultado final es: Marcha inicial: ") + QString::number(startGear)
-           + QStringLiteral("; marcha final: ") + QString::number(finalGear)
-           + QStringLiteral("; Tiempo empleado: ") + timeLocale.toString(totalSeconds, 'g', 15);
+    QString sentence;
+    sentence.reserve(96);
+    sentence += QLatin1String("   El resultado final es: Marcha inicial: ");
+    sentence += QString::number(startGear);
+    sentence += QLatin1String("; marcha final: ");
+    sentence += QString::number(finalGear);
+    sentence += QLatin1String("; Tiempo empleado: ");
+    sentence += timeLocale.toString(totalSeconds, 'g', 15);
+    return sentence;
 }
 
 } // namespace kinetra

@@ -3,12 +3,15 @@
 #include "checked_real.h"
 #include "fault_context.h"
 
+#include <cmath>
+
 namespace kinetra {
 
-double EngineTorque(double speed, TorqueForm form, const std::array<double, 7>& c)
+namespace {
+
+double EngineTorqueUnchecked(double n, TorqueForm form, const std::array<double, 7>& c)
 {
-    const Real n = speed;
-    Real t = (n * c[1]) + c[0];
+    double t = (n * c[1]) + c[0];
     t = (n * (n * c[2])) + t;
     t = (n * (n * (n * c[3]))) + t;
     t = (n * (n * (n * (n * c[4])))) + t;
@@ -19,7 +22,16 @@ double EngineTorque(double speed, TorqueForm form, const std::array<double, 7>& 
         t = (n * (kNextGearFactor * (n * (n * (n * (n * c[5])))))) + t;
         t = (n * (n * (n * (kNextGearFactor * (n * (n * (n * c[6]))))))) + t;
     }
-    return t.value();
+    return t;
+}
+
+} // namespace
+
+double EngineTorque(double n, TorqueForm form, const std::array<double, 7>& c)
+{
+    // No division in the polynomial: an overflow anywhere in it leaves the
+    // sum infinite or NaN, so one check at the end finds it.
+    return Real::Checked(EngineTorqueUnchecked(n, form, c)).value();
 }
 
 void FillOverallRatios(CalcTables& tables, const Vehicle& vehicle)
@@ -35,10 +47,14 @@ void FillOverallRatios(CalcTables& tables, const Vehicle& vehicle)
     tables.StartMeanAccel.set(6, 0);
 }
 
-double GearAcceleration(const CalcTables& tables, const Vehicle& vehicle, double g, double j,
-                        TorqueForm form)
+namespace {
+
+// The acceleration again, every operation checked in the order written, to
+// report the fault that the quick evaluation ran into, with where it was.
+[[noreturn]] void ThrowAccelerationFault(const CalcTables& tables, const Vehicle& vehicle, double g, double j,
+                                         TorqueForm form)
 {
-    return Computing(
+    Computing(
         [&] {
             const double speed = (j + vehicle.initialSpeed) - 1;
             QString text = QStringLiteral("al calcular la aceleración en %1.ª marcha a %2 m/s.")
@@ -59,8 +75,30 @@ double GearAcceleration(const CalcTables& tables, const Vehicle& vehicle, double
             const Real tractiveForce = wheelTorque / vehicle.wheelRadius;
             const Real net = tractiveForce - tables.RoadLoad.at(j);
             const Real effectiveMass = Real(vehicle.massFactor) * vehicle.mass;
-            return (net / effectiveMass).value();
+            return net / effectiveMass;
         });
+    throw CalcFault(FaultKind::Overflow, QStringLiteral("Desbordamiento al calcular la aceleración."));
+}
+
+} // namespace
+
+double GearAcceleration(const CalcTables& tables, const Vehicle& vehicle, double g, double j,
+                        TorqueForm form)
+{
+    // The step loop's hot path: plain doubles, judged once at the end. The
+    // wheel radius is finite, so any overflow, and a division by a zero
+    // radius or mass, leaves the acceleration or the mass non-finite.
+    const double ratio = tables.OverallRatio.at(g);
+    const double n = ratio * tables.WheelSpeed.at(j);
+    const double wheelTorque = ratio * (vehicle.efficiency * EngineTorqueUnchecked(n, form, vehicle.torqueCoefficient));
+    const double tractiveForce = wheelTorque / vehicle.wheelRadius;
+    const double net = tractiveForce - tables.RoadLoad.at(j);
+    const double effectiveMass = vehicle.massFactor * vehicle.mass;
+    const double acceleration = net / effectiveMass;
+    if (!std::isfinite(acceleration) || !std::isfinite(effectiveMass)) {
+        ThrowAccelerationFault(tables, vehicle, g, j, form);
+    }
+    return acceleration;
 }
 
 void FillStartTables(CalcTables& tables, const Vehicle& vehicle, int gearCount)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 
 namespace kinetra {
 
@@ -11,12 +12,26 @@ class Table {
 public:
     static constexpr int kSize = 401;
 
-    double at(double index) const;
-    void set(double index, double value);
+    double at(double index) const { return entries_[Entry(index)]; }
+    void set(double index, double value) { entries_[Entry(index)] = value; }
 
     const std::array<double, kSize>& entries() const { return entries_; }
 
 private:
+    // The counters are whole numbers almost always: take those directly and
+    // leave rounding and the range fault to the slow path.
+    static std::size_t Entry(double index)
+    {
+        if (index >= 0 && index < kSize) {
+            const int whole = static_cast<int>(index);
+            if (whole == index) {
+                return static_cast<std::size_t>(whole);
+            }
+        }
+        return RoundedEntry(index);
+    }
+    static std::size_t RoundedEntry(double index);
+
     std::array<double, kSize> entries_{};
 };
 
