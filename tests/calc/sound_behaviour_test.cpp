@@ -177,11 +177,8 @@ INSTANTIATE_TEST_SUITE_P(Speeds, SpeedRange,
 
 TEST(SpeedRange, TheLongestRunUsesTheLastTableEntry)
 {
-    // A light vehicle with a flat 2 kN m torque and no drag reaches 399 m/s.
-    CalcInput in = SaloonFromTo("0", "399.5");
-    in.gearRatio = {"3", "", "", "", "", ""};
-    in.finalDrive = "1";
-    in.torqueCoefficient = {"2000", "", "", "", "", "", ""};
+    CalcInput in = samples::LongestRunCar();
+    in.finalSpeed = "399.5";
     CalcTables tables;
     FillAll(tables, 7);
     const test::Parsed result = ParsedOrFail(Calculate(in, 4, tables, FrontalArea{}));

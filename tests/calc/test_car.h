@@ -3,6 +3,7 @@
 #include "kinetra/calc_input.h"
 #include "kinetra/calc_tables.h"
 #include "kinetra/run_calculation.h"
+#include "sample_cars.h"
 
 #include <gtest/gtest.h>
 
@@ -16,28 +17,7 @@
 
 namespace kinetra::test {
 
-// A small petrol saloon: four gears, 195/65 R15 tyres, 1200 kg, torque in
-// N m against engine speed in rev/s: 80 N m at rest, 151 N m at its peak near
-// 71 rev/s (4300 rpm), falling to 42 N m at 160 rev/s.
-inline CalcInput SaloonCar()
-{
-    CalcInput in;
-    in.gearRatio = {"3.5", "2.1", "1.4", "1.0", "", ""};
-    in.finalDrive = "4.1";
-    in.initialSpeed = "0";
-    in.finalSpeed = "28";
-    in.massFactor = "1.06";
-    in.mass = "1200";
-    in.tyreWidth = "195";
-    in.tyreAspect = "65";
-    in.rimDiameter = "15";
-    in.efficiency = "0.9";
-    in.dragCoefficient = "0.33";
-    in.rollingCoefficient = "0.015";
-    in.slopePercent = "0";
-    in.torqueCoefficient = {"80", "2", "-0.014", "", "", "", ""};
-    return in;
-}
+using samples::SaloonCar;
 
 inline WindowState FourGearsWithArea(double area)
 {

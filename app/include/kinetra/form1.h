@@ -1,0 +1,78 @@
+#pragma once
+
+#include "kinetra/calc_fault.h"
+#include "kinetra/calc_input.h"
+#include "kinetra/calc_tables.h"
+
+#include <QLocale>
+#include <QWidget>
+
+#include <array>
+#include <optional>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QMessageBox;
+class QPushButton;
+
+namespace kinetra {
+
+class OptionButton;
+
+// The program's only window: the vehicle's data, the two input modes, the
+// result and the two commands. It owns what the calculation needs between
+// clicks: the gear count, the frontal area and the tables.
+class Form1 : public QWidget {
+    Q_OBJECT
+
+public:
+    // `locale` is the user's: it reads a frontal area typed as text and
+    // writes the decimal separator of the result.
+    explicit Form1(QLocale locale = QLocale::system(), QWidget* parent = nullptr);
+
+    // Start-up: centred on the screen, typing goes to the first-gear box.
+    void ShowAtStart();
+
+    const WindowState& windowState() const { return state_; }
+    const CalcTables& calcTables() const { return tables_; }
+    const QLocale& locale() const { return locale_; }
+
+    // The window's handlers, one per user action.
+    void Form_Load();
+    void Check1_Click();
+    void Check2_Click();
+    void Option1_Click();
+    void Option2_Click();
+    void Command1_Click();
+    void Command2_Click();
+
+private:
+    void BuildControls();
+    void ChainFocusByTabIndex();
+    void FitFontToCaptions();
+    void ConnectHandlers();
+
+    QLineEdit* Text(int number) const { return textBoxes_.at(static_cast<std::size_t>(number - 1)); }
+    CalcInput InputFromBoxes() const;
+    int GearCountFromCheckBoxes() const;
+    std::optional<CalcFault> TakeFrontalAreaOfSelectedMode();
+    std::optional<CalcFault> StoreAreaFromHeightAndWidth();
+    void ReportFault(const CalcFault& fault);
+
+    QLocale locale_;
+    WindowState state_;
+    CalcTables tables_;
+
+    std::array<QLineEdit*, 28> textBoxes_{};  // Text1 .. Text28
+    QCheckBox* check1_ = nullptr;
+    QCheckBox* check2_ = nullptr;
+    OptionButton* option1_ = nullptr;
+    OptionButton* option2_ = nullptr;
+    QPushButton* command1_ = nullptr;
+    QPushButton* command2_ = nullptr;
+    QLabel* result_ = nullptr;              // Label31
+    QMessageBox* faultReport_ = nullptr;    // made at the first fault, then reused
+};
+
+} // namespace kinetra

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "kinetra/twips.h"
+
+#include <QStringView>
+
+#include <span>
+
+namespace kinetra {
+
+// The client area of the main window, in twips.
+inline constexpr TwipRect kClientArea{0, 0, 11775, 8595};
+inline constexpr QStringView kWindowCaption = u" Kinetra Aceleración";
+
+enum class ControlKind {
+    Picture,
+    Label,
+    TextBox,
+    CheckBox,
+    OptionButton,
+    Frame,
+    CommandButton,
+    Line,
+};
+
+inline constexpr int kNoTabIndex = -1;
+
+// One control of the main window as the form defines it. The strings are the
+// exact texts shown; the empty ones mean "none".
+struct ControlEntry {
+    QStringView name;
+    ControlKind kind = ControlKind::Label;
+    QStringView caption;  // a label's or button's caption, a box's default text
+    TwipRect place;       // from the client area, or from the container's corner
+    int tabIndex = kNoTabIndex;
+    QStringView container;       // the frame the control lies in
+    QStringView buddy;           // a label's: the box it names
+    QStringView accessibleName;  // what a screen reader calls the control
+    QStringView toolTip;         // meaning and unit of what is typed
+    bool enabledAtStart = true;
+};
+
+// Every control of the main window, each container before what it holds.
+std::span<const ControlEntry> FormControls();
+
+// How much of a captioned control stays in sight, in twips: its width, cut
+// at the left edge of a text box that starts inside it on the same row (the
+// boxes lie on top, as they do on the form: "Area Frontal" runs under the
+// area box, "R" under the rim box).
+int UncoveredWidth(const ControlEntry& control);
+
+} // namespace kinetra

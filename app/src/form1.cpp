@@ -1,0 +1,345 @@
+#include "kinetra/form1.h"
+
+#include "kinetra/form_layout.h"
+#include "kinetra/option_button.h"
+#include "kinetra/run_calculation.h"
+
+#include <QCheckBox>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QStyleOptionButton>
+
+#include <algorithm>
+#include <vector>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace kinetra {
+namespace {
+
+// The form was drawn for a small system font; below this the captions would
+// stop being comfortable to read, so the font shrinks no further.
+constexpr double kSmallestPointSize = 6.5;
+constexpr double kPointSizeStep = 0.5;
+
+bool TakesFocus(ControlKind kind) {
+    return kind == ControlKind::TextBox || kind == ControlKind::CheckBox
+        || kind == ControlKind::OptionButton || kind == ControlKind::CommandButton;
+}
+
+QWidget* MakeControl(const ControlEntry& entry, QWidget* parent) {
+    const QString caption = entry.caption.toString();
+    switch (entry.kind) {
+    case ControlKind::Picture: {
+        auto* picture = new QLabel(parent);
+        picture->setPixmap(QPixmap(u":/kinetra/logo.jpg"_s));
+        picture->setScaledContents(true);
+        return picture;
+    }
+    case ControlKind::Label: {
+        auto* label = new QLabel(caption, parent);
+        label->setTextFormat(Qt::PlainText);
+        return label;
+    }
+    case ControlKind::TextBox:
+        return new QLineEdit(caption, parent);
+    case ControlKind::CheckBox:
+        return new QCheckBox(caption, parent);
+    case ControlKind::OptionButton:
+        return new OptionButton(caption, parent);
+    case ControlKind::Frame:
+        return new QGroupBox(caption, parent);
+    case ControlKind::CommandButton: {
+        // Neither button answers Enter: the user presses them on purpose.
+        auto* button = new QPushButton(caption, parent);
+        button->setAutoDefault(false);
+        button->setDefault(false);
+        return button;
+    }
+    case ControlKind::Line: {
+        auto* line = new QFrame(parent);
+        line->setFrameShape(QFrame::HLine);
+        line->setFrameShadow(QFrame::Plain);
+        line->setLineWidth(1);
+        return line;
+    }
+    }
+    return nullptr;
+}
+
+QRect Geometry(const ControlEntry& entry) {
+    const QRect pixels = PixelRect(entry.place);
+    if (entry.kind == ControlKind::Line) {
+        // A horizontal line one pixel thick, both end points drawn.
+        return {pixels.left(), pixels.top(), pixels.width() + 1, 1};
+    }
+    return pixels;
+}
+
+// How far from the control's left edge its caption reaches with `metrics`.
+int CaptionExtent(const ControlEntry& entry, const QWidget& control, const QFontMetrics& metrics) {
+    const int text = metrics.horizontalAdvance(entry.caption.toString());
+    const QStyle& style = *control.style();
+    switch (entry.kind) {
+    case ControlKind::OptionButton: {
+        QStyleOptionButton option;
+        option.initFrom(&control);
+        option.rect = QRect(QPoint(), PixelRect(entry.place).size());
+        return style.subElementRect(QStyle::SE_RadioButtonContents, &option, &control).left() + text;
+    }
+    case ControlKind::CommandButton:
+        return text + 2 * style.pixelMetric(QStyle::PM_ButtonMargin, nullptr, &control);
+    case ControlKind::Frame:
+        // The frame's title sits inset from its corner by about a blank.
+        return text + 2 * metrics.horizontalAdvance(u' ');
+    default:
+        return text;
+    }
+}
+
+} // namespace
+
+Form1::Form1(QLocale locale, QWidget* parent) : QWidget(parent), locale_(std::move(locale)) {
+    setObjectName(u"Form1"_s);
+    setWindowTitle(kWindowCaption.toString());
+    setWindowIcon(QIcon(u":/kinetra/kinetra-32.png"_s));
+    setFixedSize(PixelRect(kClientArea).size());
+
+    BuildControls();
+    ChainFocusByTabIndex();
+    FitFontToCaptions();
+    ConnectHandlers();
+    Form_Load();
+}
+
+void Form1::BuildControls() {
+    for (const ControlEntry& entry : FormControls()) {
+        QWidget* parent = this;
+        if (!entry.container.isEmpty()) {
+            parent = findChild<QWidget*>(entry.container.toString());
+        }
+        QWidget* control = MakeControl(entry, parent);
+        control->setObjectName(entry.name.toString());
+        control->setGeometry(Geometry(entry));
+        control->setEnabled(entry.enabledAtStart);
+        control->setFocusPolicy(TakesFocus(entry.kind) ? Qt::StrongFocus : Qt::NoFocus);
+        if (!entry.accessibleName.isEmpty()) {
+            control->setAccessibleName(entry.accessibleName.toString());
+        }
+        if (!entry.toolTip.isEmpty()) {
+            control->setToolTip(entry.toolTip.toString());
+        }
+    }
+
+    for (std::size_t index = 0; index < textBoxes_.size(); ++index) {
+        textBoxes_[index] = findChild<QLineEdit*>(u"Text%1"_s.arg(index + 1));
+        // A box lies over the label or option button that runs under it.
+        textBoxes_[index]->raise();
+    }
+    for (const ControlEntry& entry : FormControls()) {
+        if (!entry.buddy.isEmpty()) {
+            findChild<QLabel*>(entry.name.toString())->setBuddy(findChild<QLineEdit*>(entry.buddy.toString()));
+        }
+    }
+
+    check1_ = findChild<QCheckBox*>(u"Check1"_s);
+    check2_ = findChild<QCheckBox*>(u"Check2"_s);
+    option1_ = findChild<OptionButton*>(u"Option1"_s);
+    option2_ = findChild<OptionButton*>(u"Option2"_s);
+    command1_ = findChild<QPushButton*>(u"Command1"_s);
+    command2_ = findChild<QPushButton*>(u"Command2"_s);
+    result_ = findChild<QLabel*>(u"Label31"_s);
+    // The sentence is longer than one line of the frame.
+    result_->setWordWrap(true);
+    result_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+// The focus moves by tab index, which is not the order on the screen: after
+// the fourth gear come the two check boxes, and the sixth torque coefficient
+// is last of all.
+void Form1::ChainFocusByTabIndex() {
+    std::vector<const ControlEntry*> focusOrder;
+    for (const ControlEntry& entry : FormControls()) {
+        if (TakesFocus(entry.kind)) {
+            focusOrder.push_back(&entry);
+        }
+    }
+    std::ranges::sort(focusOrder, {}, &ControlEntry::tabIndex);
+    QWidget* previous = nullptr;
+    for (const ControlEntry* entry : focusOrder) {
+        QWidget* control = findChild<QWidget*>(entry->name.toString());
+        if (previous != nullptr) {
+            setTabOrder(previous, control);
+        }
+        previous = control;
+    }
+}
+
+// The form was drawn in pixels for a small system font, narrower than the
+// usual desktop fonts: "Relaciones de transmisión" or "Area Frontal" would be
+// cut. Keep the desktop's family and step its size down until every caption
+// is seen whole. The check boxes are left out: their caption is meant to be
+// hidden, only the square shows.
+void Form1::FitFontToCaptions() {
+    QFont font = this->font();
+    if (font.pointSizeF() <= 0) {
+        font.setPointSizeF(QFontInfo(font).pointSizeF());
+    }
+    const auto captionsFit = [this](const QFont& candidate) {
+        const QFontMetrics metrics(candidate);
+        return std::ranges::all_of(FormControls(), [&](const ControlEntry& entry) {
+            if (entry.caption.isEmpty() || entry.kind == ControlKind::TextBox
+                || entry.kind == ControlKind::CheckBox) {
+                return true;
+            }
+            const QWidget& control = *findChild<QWidget*>(entry.name.toString());
+            return CaptionExtent(entry, control, metrics) <= PixelsFromTwips(UncoveredWidth(entry));
+        });
+    };
+    while (font.pointSizeF() - kPointSizeStep >= kSmallestPointSize && !captionsFit(font)) {
+        font.setPointSizeF(font.pointSizeF() - kPointSizeStep);
+    }
+    setFont(font);
+}
+
+void Form1::ConnectHandlers() {
+    connect(check1_, &QCheckBox::clicked, this, &Form1::Check1_Click);
+    connect(check2_, &QCheckBox::clicked, this, &Form1::Check2_Click);
+    connect(option1_, &OptionButton::clicked, this, &Form1::Option1_Click);
+    connect(option2_, &OptionButton::clicked, this, &Form1::Option2_Click);
+    connect(command1_, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(command2_, &QPushButton::clicked, this, &Form1::Command2_Click);
+}
+
+void Form1::ShowAtStart() {
+    // The client area is centred: its size is known before the window
+    // manager has added a frame.
+    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen()->availableGeometry()));
+    Text(1)->setFocus();
+    show();
+}
+
+void Form1::Form_Load() { state_.gearCount = 4; }
+
+// A gear takes part exactly while its check box is ticked; unticking it takes
+// the gear out again and locks its box, keeping what was typed there.
+void Form1::Check1_Click() {
+    Text(5)->setEnabled(check1_->isChecked());
+    state_.gearCount = GearCountFromCheckBoxes();
+}
+
+void Form1::Check2_Click() {
+    Text(6)->setEnabled(check2_->isChecked());
+    state_.gearCount = GearCountFromCheckBoxes();
+}
+
+int Form1::GearCountFromCheckBoxes() const {
+    if (check2_->isChecked()) {
+        return 6;
+    }
+    return check1_->isChecked() ? 5 : 4;
+}
+
+// "Area Frontal": the area is typed; height and width no longer apply.
+void Form1::Option1_Click() {
+    Text(26)->clear();
+    Text(27)->clear();
+    state_.frontalArea = Text(25)->text();
+}
+
+// "Alto X Ancho": the area comes from height and width; the typed one goes.
+void Form1::Option2_Click() {
+    Text(25)->clear();
+    if (const auto fault = StoreAreaFromHeightAndWidth()) {
+        ReportFault(*fault);
+    }
+}
+
+std::optional<CalcFault> Form1::StoreAreaFromHeightAndWidth() {
+    auto area = AreaFromHeightAndWidth(Text(26)->text(), Text(27)->text());
+    if (auto* fault = std::get_if<CalcFault>(&area)) {
+        return std::move(*fault);
+    }
+    state_.frontalArea = std::get<double>(area);
+    return std::nullopt;
+}
+
+// The drag term uses the area as the boxes of the chosen mode stand now, so
+// that an area typed after choosing its mode is not lost.
+std::optional<CalcFault> Form1::TakeFrontalAreaOfSelectedMode() {
+    if (option1_->isChecked()) {
+        state_.frontalArea = Text(25)->text();
+    } else if (option2_->isChecked()) {
+        return StoreAreaFromHeightAndWidth();
+    } else {
+        state_.frontalArea = std::monostate{};
+    }
+    return std::nullopt;
+}
+
+CalcInput Form1::InputFromBoxes() const {
+    CalcInput input;
+    for (std::size_t gear = 0; gear < input.gearRatio.size(); ++gear) {
+        input.gearRatio[gear] = Text(static_cast<int>(gear) + 1)->text();
+    }
+    input.finalDrive = Text(7)->text();
+    input.initialSpeed = Text(8)->text();
+    input.finalSpeed = Text(9)->text();
+    input.massFactor = Text(10)->text();
+    input.mass = Text(11)->text();
+    input.tyreWidth = Text(12)->text();
+    input.efficiency = Text(13)->text();
+    input.dragCoefficient = Text(14)->text();
+    input.rollingCoefficient = Text(15)->text();
+    input.slopePercent = Text(16)->text();
+    input.tyreAspect = Text(17)->text();
+    input.rimDiameter = Text(18)->text();
+    // The torque column, top row down: C0, N, N2, N3, N4, N5, N6.
+    constexpr std::array kTorqueBoxes{22, 21, 20, 19, 24, 23, 28};
+    for (std::size_t power = 0; power < kTorqueBoxes.size(); ++power) {
+        input.torqueCoefficient[power] = Text(kTorqueBoxes[power])->text();
+    }
+    return input;
+}
+
+// "Calcular".
+void Form1::Command1_Click() {
+    if (const auto fault = TakeFrontalAreaOfSelectedMode()) {
+        ReportFault(*fault);
+        return;
+    }
+    const CalcOutcome outcome = RunCalculation(InputFromBoxes(), state_, tables_, locale_);
+    if (const auto* sentence = std::get_if<QString>(&outcome)) {
+        result_->setText(*sentence);
+    } else {
+        ReportFault(std::get<CalcFault>(outcome));
+    }
+}
+
+// "Salir": the only window closes, and with it the program.
+void Form1::Command2_Click() { close(); }
+
+// A run-time error report: the window stays usable once it is dismissed, and
+// the result keeps the last sentence.
+void Form1::ReportFault(const CalcFault& fault) {
+    if (faultReport_ == nullptr) {
+        faultReport_ = new QMessageBox(this);
+        faultReport_->setObjectName(u"FaultReport"_s);
+        faultReport_->setIcon(QMessageBox::Critical);
+        faultReport_->setStandardButtons(QMessageBox::Ok);
+        faultReport_->button(QMessageBox::Ok)->setText(u"Aceptar"_s);
+        faultReport_->setTextFormat(Qt::PlainText);
+    }
+    faultReport_->setWindowTitle(FaultTitle(fault.kind()));
+    faultReport_->setText(fault.message());
+    faultReport_->open();
+}
+
+} // namespace kinetra

@@ -1,0 +1,267 @@
+// The window as the program starts it, where the Tab key takes the focus, and
+// geometry a person would notice when wrong.
+
+#include "form_driver.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionFrame>
+
+#include <algorithm>
+
+using namespace kinetra;
+using namespace kinetra::testing;
+
+namespace {
+
+QStringList ControlNames() {
+    QStringList names{"Check1", "Check2", "Option1", "Option2", "Command1", "Command2",
+                      "Frame1", "Line1",  "Line2",   "Line3",   "Image1"};
+    for (int n = 1; n <= 28; ++n) names << QStringLiteral("Text%1").arg(n);
+    for (int n = 1; n <= 32; ++n) names << QStringLiteral("Label%1").arg(n);
+    return names;
+}
+
+// The siblings drawn over `control`: those after it in its parent's stacking order.
+QList<QWidget*> StackedAbove(const QWidget* control) {
+    QList<QWidget*> siblings = control->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    siblings.erase(siblings.begin(), std::find(siblings.begin(), siblings.end(), control) + 1);
+    return siblings;
+}
+
+// How much of the control stays in sight from its left edge.
+int VisibleWidth(const QWidget* control) {
+    int right = control->geometry().right() + 1;
+    for (const QWidget* cover : StackedAbove(control)) {
+        if (!cover->isWindow() && cover->geometry().intersects(control->geometry()) && cover->x() > control->x()) {
+            right = std::min(right, cover->x());
+        }
+    }
+    return right - control->x();
+}
+
+// How far from its left edge the control's caption reaches.
+int CaptionExtent(const QWidget* control) {
+    const QFontMetrics metrics = control->fontMetrics();
+    if (const auto* option = qobject_cast<const QRadioButton*>(control)) {
+        QStyleOptionButton style;
+        style.initFrom(option);
+        return option->style()->subElementRect(QStyle::SE_RadioButtonContents, &style, option).left()
+             + metrics.horizontalAdvance(option->text());
+    }
+    if (const auto* button = qobject_cast<const QPushButton*>(control)) {
+        return metrics.horizontalAdvance(button->text())
+             + 2 * button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
+    }
+    if (const auto* frame = qobject_cast<const QGroupBox*>(control)) {
+        return metrics.horizontalAdvance(frame->title() + u' ');
+    }
+    return metrics.horizontalAdvance(qobject_cast<const QLabel*>(control)->text());
+}
+
+const QStringList kFocusWithGearsLocked{
+    "Text1",  "Text2",  "Text3",  "Text4",  "Check1",  "Check2",  "Text7",   "Text8",    "Text9",
+    "Text10", "Text11", "Text12", "Text13", "Text14",  "Text15",  "Text16",  "Text17",   "Text18",
+    "Text19", "Text20", "Text21", "Text22", "Text23",  "Text24",  "Option1", "Option2",  "Text25",
+    "Text26", "Text27", "Command1", "Command2", "Text28", "Text1"};
+
+} // namespace
+
+class Form1WindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startState();
+    void startsCentredWithFocusInFirstGear();
+    void tabFollowsTabIndex_data();
+    void tabFollowsTabIndex();
+    void everyControlInsideTheWindow();
+    void captionsAreSeenWhole_data();
+    void captionsAreSeenWhole();
+    void boxesShowTheirTextAndLieOnTop();
+    void rowsLineUp_data();
+    void rowsLineUp();
+    void resultSentenceFitsItsLabel();
+};
+
+void Form1WindowTest::startState() {
+    const Form1 form;
+    QCOMPARE(form.windowTitle(), QStringLiteral(" Kinetra Aceleración"));
+    QCOMPARE(form.minimumSize(), QSize(785, 573));
+    QCOMPARE(form.maximumSize(), QSize(785, 573));
+    QVERIFY(!form.windowIcon().pixmap(32, 32).isNull());
+    QCOMPARE(Find<QLabel>(form, "Image1")->pixmap().size(), QSize(84, 93));
+    QCOMPARE(form.locale(), QLocale::system());
+
+    const QStringList names = ControlNames();
+    for (const QString& name : names) QCOMPARE(form.findChildren<QWidget*>(name).size(), 1);
+    for (const QWidget* control : form.findChildren<QWidget*>()) {
+        const bool input = qobject_cast<const QLineEdit*>(control) || qobject_cast<const QAbstractButton*>(control);
+        if (names.contains(control->objectName())) QCOMPARE(control->focusPolicy() != Qt::NoFocus, input);
+    }
+
+    const std::map<int, QString> defaults{{10, "1.06"}, {13, "0.9"}, {14, "0.33"}, {15, "0.015"}, {16, "0"}};
+    for (int number = 1; number <= 28; ++number) {
+        const QLineEdit* box = Box(form, number);
+        QCOMPARE(box->text(), defaults.contains(number) ? defaults.at(number) : QString());
+        QCOMPARE(box->isEnabled(), number != 5 && number != 6);
+        QVERIFY(!box->toolTip().isEmpty() && !box->accessibleName().isEmpty());
+    }
+    for (const char* name : {"Check1", "Check2", "Option1", "Option2"}) {
+        QVERIFY(!Find<QAbstractButton>(form, name)->isChecked());
+    }
+    for (const char* name : {"Command1", "Command2"}) {
+        QVERIFY(!Find<QPushButton>(form, name)->isDefault() && !Find<QPushButton>(form, name)->autoDefault());
+    }
+    QVERIFY(Result(form).isEmpty());
+
+    QCOMPARE(form.windowState().gearCount, 4);
+    QVERIFY(std::holds_alternative<std::monostate>(form.windowState().frontalArea));
+    const CalcTables& tables = form.calcTables();
+    for (const Table* table : {&tables.RoadLoad, &tables.WheelSpeed, &tables.OverallRatio, &tables.StartMeanAccel,
+                               &tables.StartAccelLow, &tables.StartAccelHigh, &tables.StepTime}) {
+        QVERIFY(std::ranges::all_of(table->entries(), [](double entry) { return entry == 0; }));
+    }
+}
+
+void Form1WindowTest::startsCentredWithFocusInFirstGear() {
+    Form1 form;
+    form.ShowAtStart();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QCOMPARE(QApplication::focusWidget(), Box(form, 1));
+    const QPoint offCentre = form.geometry().center() - form.screen()->availableGeometry().center();
+    QVERIFY(offCentre.manhattanLength() <= 2);
+}
+
+void Form1WindowTest::tabFollowsTabIndex_data() {
+    QTest::addColumn<QStringList>("checkBoxesClicked");
+    QTest::addColumn<QStringList>("sequence");
+
+    QStringList fifthOpen = kFocusWithGearsLocked;
+    fifthOpen.insert(4, "Text5");
+    QStringList bothOpen = fifthOpen;
+    bothOpen.insert(5, "Text6");
+    QStringList sixthOpen = bothOpen;
+    sixthOpen.removeAt(4);
+
+    QTest::addRow("fifth and sixth locked") << QStringList{} << kFocusWithGearsLocked;
+    QTest::addRow("fifth open") << QStringList{"Check1"} << fifthOpen;
+    QTest::addRow("fifth and sixth open") << QStringList{"Check1", "Check2"} << bothOpen;
+    QTest::addRow("both opened, fifth locked again") << QStringList{"Check1", "Check2", "Check1"} << sixthOpen;
+}
+
+void Form1WindowTest::tabFollowsTabIndex() {
+    QFETCH(QStringList, checkBoxesClicked);
+    QFETCH(QStringList, sequence);
+
+    Form1 form;
+    form.ShowAtStart();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    for (const QString& name : checkBoxesClicked) Click(form, name);
+    Box(form, 1)->setFocus();
+
+    QStringList visited{QApplication::focusWidget()->objectName()};
+    while (visited.size() < sequence.size()) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(visited, sequence);
+}
+
+void Form1WindowTest::everyControlInsideTheWindow() {
+    const Form1 form;
+    QList<const QWidget*> inputs;
+    for (const QString& name : ControlNames()) {
+        const QWidget* control = Find(form, name);
+        QVERIFY2(control->parentWidget()->rect().contains(control->geometry()), qPrintable(name));
+        // Option buttons run under the box beside them, as on the form; nothing else overlaps.
+        if (!name.startsWith("Label") && !name.startsWith("Line") && !name.startsWith("Option")) inputs << control;
+    }
+    QCOMPARE(Find(form, "Label31")->parentWidget(), Find(form, "Frame1"));
+    for (const QWidget* first : inputs) {
+        for (const QWidget* second : inputs) {
+            QVERIFY2(first == second || !first->geometry().intersects(second->geometry()),
+                     qPrintable(first->objectName() + " on " + second->objectName()));
+        }
+    }
+}
+
+void Form1WindowTest::captionsAreSeenWhole_data() {
+    QTest::addColumn<QString>("name");
+    for (const QString& name : ControlNames()) {
+        // The check boxes' caption is hidden on purpose; Label31 holds the result.
+        if (name.startsWith("Text") || name.startsWith("Line") || name.startsWith("Check") || name == "Image1"
+            || name == "Label31") {
+            continue;
+        }
+        QTest::addRow("%s", qPrintable(name)) << name;
+    }
+}
+
+void Form1WindowTest::captionsAreSeenWhole() {
+    QFETCH(QString, name);
+    const Form1 form;
+    const QWidget* control = Find(form, name);
+    QVERIFY2(CaptionExtent(control) <= VisibleWidth(control),
+             qPrintable(QStringLiteral("reaches %1 px, %2 px in sight").arg(CaptionExtent(control)).arg(VisibleWidth(control))));
+    QVERIFY(control->fontMetrics().height() <= control->height());
+}
+
+void Form1WindowTest::boxesShowTheirTextAndLieOnTop() {
+    const Form1 form;
+    for (int number = 1; number <= 28; ++number) {
+        const QLineEdit* box = Box(form, number);
+        QStyleOptionFrame option;
+        option.initFrom(box);
+        option.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box);
+        QVERIFY(box->fontMetrics().height() <= box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box).height());
+        for (const QWidget* cover : StackedAbove(box)) {
+            QVERIFY2(cover->isWindow() || !cover->geometry().intersects(box->geometry()),
+                     qPrintable(cover->objectName() + " over " + box->objectName()));
+        }
+    }
+}
+
+void Form1WindowTest::rowsLineUp_data() {
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("input");
+    const Form1 form;
+    for (const QLabel* label : form.findChildren<QLabel*>()) {
+        if (label->buddy() != nullptr) {
+            QTest::addRow("%s names %s", qPrintable(label->objectName()), qPrintable(label->buddy()->objectName()))
+                << label->objectName() << label->buddy()->objectName();
+        }
+    }
+    QTest::addRow("Option1 and the area") << "Option1" << "Text25";
+    QTest::addRow("Option2 and the height") << "Option2" << "Text26";
+    QTest::addRow("Check1 and the fifth gear") << "Check1" << "Text5";
+    QTest::addRow("Check2 and the sixth gear") << "Check2" << "Text6";
+}
+
+void Form1WindowTest::rowsLineUp() {
+    QFETCH(QString, caption);
+    QFETCH(QString, input);
+    const Form1 form;
+    const QRect captionPlace = Find(form, caption)->geometry();
+    const QRect inputPlace = Find(form, input)->geometry();
+    QVERIFY(captionPlace.left() < inputPlace.left());
+    // Twice the centres, to stay in whole pixels: within a pixel of each other.
+    QVERIFY(std::abs((captionPlace.top() * 2 + captionPlace.height()) - (inputPlace.top() * 2 + inputPlace.height())) <= 2);
+}
+
+void Form1WindowTest::resultSentenceFitsItsLabel() {
+    const Form1 form;
+    const auto* result = Find<QLabel>(form, "Label31");
+    QVERIFY(result->wordWrap());
+    const QString longest = QStringLiteral(
+        "   El resultado final es: Marcha inicial: 10; marcha final: 12; Tiempo empleado: -123,456789012345");
+    const QRect needed = result->fontMetrics().boundingRect(QRect(0, 0, result->width(), 10000), Qt::TextWordWrap, longest);
+    QVERIFY(needed.height() <= result->height() && needed.width() <= result->width());
+}
+
+QTEST_MAIN(Form1WindowTest)
+#include "form1_window_test.moc"
