@@ -7,7 +7,8 @@ set -euo pipefail
 top="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$top"
 
-packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev libbenchmark-dev
+# qt6-translations-l10n: Qt's own texts (the boxes' context menus) in Spanish.
+packages=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n libgtest-dev libbenchmark-dev
           clang libclang-rt-dev)
 
 install_missing() {
