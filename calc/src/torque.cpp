@@ -108,9 +108,9 @@ void FillStartTables(CalcTables& tables, const Vehicle& vehicle, int gearCount)
         tables.StartAccelLow.set(g, low);
         const double high = GearAcceleration(tables, vehicle, g, 2, TorqueForm::Plain);
         tables.StartAccelHigh.set(g, high);
-        const double mean = Computing(
-            [&] { return QStringLiteral("al promediar la aceleración de la %1.ª marcha.").arg(InputNumber(g)); },
-            [&] { return ((Real(high) + low) / 2).value(); });
+        const double mean = Finite((high + low) / 2, [&] {
+            return QStringLiteral("al promediar la aceleración de la %1.ª marcha.").arg(InputNumber(g));
+        });
         tables.StartMeanAccel.set(g, mean);
     }
 }
