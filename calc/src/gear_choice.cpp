@@ -1,6 +1,5 @@
 #include "kinetra/gear_choice.h"
 
-#include "checked_real.h"
 #include "fault_context.h"
 #include "kinetra/calc_fault.h"
 #include "kinetra/torque.h"
@@ -50,7 +49,7 @@ std::optional<int> ChooseStartGear(const CalcTables& tables, int gearCount)
 
 RunTime IntegrateTime(CalcTables& tables, const Vehicle& vehicle, int startGear, int gearCount)
 {
-    const double steps = (Real(vehicle.finalSpeed) - vehicle.initialSpeed).value();
+    const double steps = vehicle.steps;
 
     tables.StepTime.set(1, StepSeconds(vehicle, 1, startGear, tables.StartAccelLow.at(startGear),
                                        tables.StartAccelHigh.at(startGear)));

@@ -22,15 +22,14 @@ void CheckSpeedRange(const Vehicle& vehicle)
         throw CalcFault(FaultKind::InvalidInput,
                         QStringLiteral("La velocidad inicial (%1 m/s) no puede ser negativa.").arg(InputNumber(vi)));
     }
-    const double range = vf - vi;
-    if (!(range >= 1)) {
+    if (vehicle.steps < 1) {
         throw CalcFault(FaultKind::InvalidInput,
                         QStringLiteral("La velocidad final (%1 m/s) debe superar a la inicial (%2 m/s) en "
                                        "1 m/s por lo menos: el tiempo se calcula en pasos de 1 m/s.")
                                 .arg(InputNumber(vf), InputNumber(vi))
                             + DecimalPointHint());
     }
-    if (range >= Table::kSize - 1) {
+    if (vehicle.steps > Table::kSize - 2) {
         throw CalcFault(FaultKind::InvalidInput,
                         QStringLiteral("La velocidad final (%1 m/s) debe superar a la inicial (%2 m/s) en "
                                        "menos de %3 m/s: el cálculo admite hasta %4 pasos de 1 m/s.")
@@ -48,6 +47,7 @@ QString RunStages(const CalcInput& input, WindowState& state, CalcTables& tables
     const int gearCount = state.gearCount;
 
     Vehicle vehicle = ReadVehicle(input);
+    vehicle.steps = WholeSteps(vehicle.initialSpeed, vehicle.finalSpeed);
     CheckSpeedRange(vehicle);
     vehicle.wheelRadius = WheelRadius(vehicle);
     vehicle.sinSlope = SinSlope(vehicle);

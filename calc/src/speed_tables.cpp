@@ -3,10 +3,25 @@
 #include "checked_real.h"
 #include "fault_context.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <optional>
 
 namespace kinetra {
+
+int WholeSteps(double initialSpeed, double finalSpeed)
+{
+    const double difference = finalSpeed - initialSpeed;
+    const double nearest = std::nearbyint(difference);
+    // Each speed is off its decimal value by at most half a unit in its last
+    // place, and the subtraction adds as much again: four times that bound
+    // leaves a margin and is still far below any range a person types.
+    const double tolerance =
+        4 * std::numeric_limits<double>::epsilon() * (std::fabs(initialSpeed) + std::fabs(finalSpeed));
+    const double whole = std::fabs(difference - nearest) <= tolerance ? nearest : std::floor(difference);
+    return static_cast<int>(std::clamp(whole, 0.0, static_cast<double>(Table::kSize)));
+}
 
 double FrontalAreaValue(const FrontalArea& area, const QLocale& locale)
 {
@@ -38,11 +53,11 @@ void FillRoadLoad(CalcTables& tables, const Vehicle& vehicle, const FrontalArea&
                   const QLocale& locale)
 {
     const Real vi = vehicle.initialSpeed;
-    const Real nst = (Real(vehicle.finalSpeed) - vi) + 1;
+    const double entries = vehicle.steps + 1;
     const Real m = vehicle.mass;
     // The area text is read once, where the first entry needs it.
     std::optional<Real> s;
-    for (double j = 1; j <= nst.value(); j += 1) {
+    for (double j = 1; j <= entries; j += 1) {
         tables.RoadLoad.set(0, 0);
         const Real v = (Real(j) + vi) - 1;
         const double load = Computing(
@@ -63,9 +78,9 @@ void FillRoadLoad(CalcTables& tables, const Vehicle& vehicle, const FrontalArea&
 void FillWheelSpeed(CalcTables& tables, const Vehicle& vehicle)
 {
     const Real vi = vehicle.initialSpeed;
-    const Real nst = (Real(vehicle.finalSpeed) - vi) + 1;
+    const double entries = vehicle.steps + 1;
     const Real r = vehicle.wheelRadius;
-    for (double j = 1; j <= nst.value(); j += 1) {
+    for (double j = 1; j <= entries; j += 1) {
         tables.WheelSpeed.set(0, 0);
         const Real v = (Real(j) + vi) - 1;
         const double speed = Computing(

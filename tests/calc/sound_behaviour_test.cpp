@@ -54,22 +54,51 @@ TEST(WholeSteps, EachStepIsTimedOnceAndAllOfThemAreAdded)
     EXPECT_EQ(QString::number(result.seconds, 'g', 15), QString::number(sum, 'g', 15));
 }
 
-TEST(WholeSteps, AFractionalRangeIsCoveredInWholeSteps)
+struct StepsCase {
+    const char* name;
+    QString from;
+    QString to;
+    int steps;  // whole 1 m/s steps between the speeds as typed
+};
+
+class TypedSpeeds : public ::testing::TestWithParam<StepsCase> {};
+
+// Entries 1 to steps + 1 of the speed tables and 1 to steps of the step times
+// are written, nothing beyond, and the time is their sum.
+TEST_P(TypedSpeeds, AreCoveredInTheWholeStepsBetweenThem)
 {
+    const StepsCase& c = GetParam();
     CalcTables tables;
     FillAll(tables, 7);
-    ParsedOrFail(Calculate(SaloonFromTo("0.5", "3.7"), 4, tables));
-    EXPECT_NE(tables.StepTime.at(3), 7);
-    EXPECT_EQ(tables.StepTime.at(4), 7);
-    EXPECT_EQ(tables.RoadLoad.at(5), 7) << "speed entries 1 to 4 stand for 0.5 to 3.5 m/s";
+    const test::Parsed result = ParsedOrFail(Calculate(SaloonFromTo(c.from, c.to), 4, tables));
+    double sum = 0;
+    for (int s = 1; s <= c.steps; ++s) {
+        EXPECT_NE(tables.StepTime.at(s), 7) << "step " << s << " not timed";
+        sum += tables.StepTime.at(s);
+    }
+    EXPECT_EQ(tables.StepTime.at(c.steps + 1), 7) << "a step beyond the final speed was timed";
+    EXPECT_NE(tables.RoadLoad.at(c.steps + 1), 7);
+    EXPECT_NE(tables.WheelSpeed.at(c.steps + 1), 7);
+    EXPECT_EQ(tables.RoadLoad.at(c.steps + 2), 7);
+    EXPECT_EQ(tables.WheelSpeed.at(c.steps + 2), 7);
+    EXPECT_EQ(QString::number(result.seconds, 'g', 15), QString::number(sum, 'g', 15));
 }
+
+INSTANTIATE_TEST_SUITE_P(Speeds, TypedSpeeds,
+                         ::testing::Values(StepsCase{"Fractional", "0.5", "3.7", 3},
+                                           StepsCase{"HalfStepOver", "0", "2.5", 2},
+                                           StepsCase{"TenthsJustBelowWhole", "12.4", "16.4", 4}, StepsCase{"FromTenthToTenths", "0.1", "4.1", 4},
+                                           StepsCase{"TenthsJustAboveWhole", "12.1", "16.1", 4},
+                                           StepsCase{"ExactlyOneStep", "0.4", "1.4", 1},
+                                           StepsCase{"ThirdsRoundedDown", "0.3", "4.2", 3}),
+                         [](const ::testing::TestParamInfo<StepsCase>& info) { return std::string(info.param.name); });
 
 TEST(WholeSteps, ResultDoesNotDependOnWhatTheTablesHeldBefore)
 {
     std::mt19937 random(20261208);
     std::uniform_real_distribution<double> garbage(-1e6, 1e6);
     for (const auto& [from, to] : {std::pair{"0", "1"}, std::pair{"2", "30"}, std::pair{"12", "20"},
-                                   std::pair{"0.25", "17.5"}}) {
+                                   std::pair{"0.25", "17.5"}, std::pair{"0.1", "4.1"}}) {
         CalcTables fresh;
         CalcTables used;
         for (Table* table : {&used.RoadLoad, &used.WheelSpeed, &used.OverallRatio, &used.StartMeanAccel,

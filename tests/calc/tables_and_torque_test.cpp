@@ -100,6 +100,7 @@ TEST(SpeedTables, EntriesStandForWholeStepsFromTheInitialSpeed)
     Vehicle v = ReadVehicle(test::SaloonCar());
     v.initialSpeed = 0;
     v.finalSpeed = 10;
+    v.steps = 10;
     v.wheelRadius = WheelRadius(v);
     CalcTables tables;
     test::FillAll(tables, -1);
@@ -122,6 +123,7 @@ TEST(SpeedTables, DragGrowsWithTheSquareOfSpeed)
 {
     Vehicle v = ReadVehicle(test::SaloonCar());
     v.finalSpeed = 30;
+    v.steps = 30;
     v.sinSlope = SinSlope(v);
     CalcTables tables;
     FillRoadLoad(tables, v, FrontalArea{2.0}, test::DecimalPoint());

@@ -12,8 +12,16 @@ namespace kinetra {
 // locale, and one it cannot read is a type-mismatch fault.
 double FrontalAreaValue(const FrontalArea& area, const QLocale& locale);
 
+// How many whole 1 m/s steps lie between the speeds as typed. The speeds
+// reach us rounded to binary, so their difference may miss a whole number by
+// a few units in the last place (4.1 - 0.1 is 3.9999999999999996): a
+// difference that close to a whole number is that number; any other is
+// rounded down (0 to 2.5 is 2 steps). Clamped to 0 .. Table::kSize, which is
+// all the range checks need to tell.
+int WholeSteps(double initialSpeed, double finalSpeed);
+
 // Speed entry j stands for the speed (j + Vi) - 1: entry 1 is the initial
-// speed. Both fills write entries 0 to (Vf - Vi) + 1.
+// speed. Both fills write entries 0 to vehicle.steps + 1.
 
 // RoadLoad[j] := Fs + (Frr + v x (v x (S x k))): slope force, rolling
 // resistance and aerodynamic drag at the entry's speed.

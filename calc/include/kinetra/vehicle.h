@@ -24,6 +24,7 @@ struct Vehicle {
     std::array<double, 7> torqueCoefficient{};  // c0 .. c6
 
     // Derived before the tables are filled.
+    int steps = 0;           // whole 1 m/s steps from Vi to Vf: WholeSteps
     double wheelRadius = 0;  // r, m
     double sinSlope = 0;     // sin(arctan(p / 100))
 };
