@@ -51,8 +51,9 @@ QString RunStages(const CalcInput& input, WindowState& state, CalcTables& tables
     CheckSpeedRange(vehicle);
     vehicle.wheelRadius = WheelRadius(vehicle);
     vehicle.sinSlope = SinSlope(vehicle);
+    vehicle.frontalArea = FrontalAreaValue(state.frontalArea, locale);
 
-    FillRoadLoad(tables, vehicle, state.frontalArea, locale);
+    FillRoadLoad(tables, vehicle);
     FillWheelSpeed(tables, vehicle);
     FillOverallRatios(tables, vehicle);
     FillStartTables(tables, vehicle, gearCount);

@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <optional>
 
 namespace kinetra {
 
@@ -49,14 +48,12 @@ double FrontalAreaValue(const FrontalArea& area, const QLocale& locale)
                         .arg(*text, locale.decimalPoint()));
 }
 
-void FillRoadLoad(CalcTables& tables, const Vehicle& vehicle, const FrontalArea& area,
-                  const QLocale& locale)
+void FillRoadLoad(CalcTables& tables, const Vehicle& vehicle)
 {
     const Real vi = vehicle.initialSpeed;
     const double entries = vehicle.steps + 1;
     const Real m = vehicle.mass;
-    // The area text is read once, where the first entry needs it.
-    std::optional<Real> s;
+    const Real s = vehicle.frontalArea;
     for (double j = 1; j <= entries; j += 1) {
         tables.RoadLoad.set(0, 0);
         const Real v = (Real(j) + vi) - 1;
@@ -66,10 +63,7 @@ void FillRoadLoad(CalcTables& tables, const Vehicle& vehicle, const FrontalArea&
                 const Real k = Real(vehicle.dragCoefficient) * 0.61;
                 const Real frr = (Real(vehicle.rollingCoefficient) * 9.81) * m;
                 const Real fs = (m * vehicle.sinSlope) * 9.81;
-                if (!s) {
-                    s = FrontalAreaValue(area, locale);
-                }
-                return (fs + (frr + v * (v * (*s * k)))).value();
+                return (fs + (frr + v * (v * (s * k)))).value();
             });
         tables.RoadLoad.set(j, load);
     }

@@ -104,7 +104,7 @@ TEST(SpeedTables, EntriesStandForWholeStepsFromTheInitialSpeed)
     v.wheelRadius = WheelRadius(v);
     CalcTables tables;
     test::FillAll(tables, -1);
-    FillRoadLoad(tables, v, FrontalArea{}, test::DecimalPoint());
+    FillRoadLoad(tables, v);
     FillWheelSpeed(tables, v);
 
     // No area chosen and level road: rolling resistance only, at every speed.
@@ -125,8 +125,9 @@ TEST(SpeedTables, DragGrowsWithTheSquareOfSpeed)
     v.finalSpeed = 30;
     v.steps = 30;
     v.sinSlope = SinSlope(v);
+    v.frontalArea = 2.0;
     CalcTables tables;
-    FillRoadLoad(tables, v, FrontalArea{2.0}, test::DecimalPoint());
+    FillRoadLoad(tables, v);
     const double rolling = 0.015 * 9.81 * 1200;
     EXPECT_NEAR(tables.RoadLoad.at(31) - rolling, 0.61 * 0.33 * 2 * 30 * 30, 1e-9);
     EXPECT_NEAR(tables.RoadLoad.at(16) - rolling, 0.61 * 0.33 * 2 * 15 * 15, 1e-9);

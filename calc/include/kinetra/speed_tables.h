@@ -25,8 +25,7 @@ int WholeSteps(double initialSpeed, double finalSpeed);
 
 // RoadLoad[j] := Fs + (Frr + v x (v x (S x k))): slope force, rolling
 // resistance and aerodynamic drag at the entry's speed.
-void FillRoadLoad(CalcTables& tables, const Vehicle& vehicle, const FrontalArea& area,
-                  const QLocale& locale);
+void FillRoadLoad(CalcTables& tables, const Vehicle& vehicle);
 
 // WheelSpeed[j] := (v / r) / 6.28303384, in wheel revolutions per second.
 void FillWheelSpeed(CalcTables& tables, const Vehicle& vehicle);

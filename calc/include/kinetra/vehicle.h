@@ -27,6 +27,7 @@ struct Vehicle {
     int steps = 0;           // whole 1 m/s steps from Vi to Vf: WholeSteps
     double wheelRadius = 0;  // r, m
     double sinSlope = 0;     // sin(arctan(p / 100))
+    double frontalArea = 0;  // S, m²: the window's frontal area as a number
 };
 
 // Reads every field. A number too large for a double is an overflow fault
