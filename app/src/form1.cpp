@@ -173,10 +173,7 @@ void Form1::BuildControls() {
         if (!entry.description.isEmpty()) {
             // The frontal area is the one box read in the user's own number
             // format: its description shows that separator.
-            QString description = entry.description.toString();
-            if (description.contains(u"%1")) {
-                description = description.arg(locale_.decimalPoint());
-            }
+            const QString description = entry.description.toString().replace(u"%1"_s, locale_.decimalPoint());
             control->setToolTip(description);
             control->setAccessibleDescription(description);
         }
