@@ -74,8 +74,10 @@ QWidget* MakeControl(const ControlEntry& entry, QWidget* parent) {
 QRect Geometry(const ControlEntry& entry, double pixelsPerTwip) {
     const QRect pixels = PixelRect(entry.place, pixelsPerTwip);
     if (entry.kind == ControlKind::Line) {
-        // A horizontal line one pixel thick, both end points drawn.
-        return {pixels.left(), pixels.top(), pixels.width() + 1, 1};
+        // A horizontal line one pixel thick, both end points drawn, across
+        // the middle of a control three pixels high: in a control one pixel
+        // high the line is lost when the desktop scales by a fraction.
+        return {pixels.left(), pixels.top() - 1, pixels.width() + 1, 3};
     }
     return pixels;
 }
