@@ -137,10 +137,15 @@ QMargins FrameAllowance(const QWidget& window) {
     return {border, titleBar + border, border, border};
 }
 
-// To screen readers the form is a window, not an anonymous grouping.
+// To screen readers the form is a window, not an anonymous grouping, and its
+// lines are separators, not empty frames.
 QAccessibleInterface* FormAccessible(const QString& className, QObject* object) {
     if (className == QLatin1StringView(Form1::staticMetaObject.className()) && object->isWidgetType()) {
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    }
+    if (const auto* line = qobject_cast<QFrame*>(object);
+        className == u"QFrame"_s && line != nullptr && line->frameShape() == QFrame::HLine) {
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Separator);
     }
     return nullptr;
 }

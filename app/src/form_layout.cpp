@@ -19,8 +19,10 @@ constexpr ControlEntry Control(QStringView name, ControlKind kind, QStringView c
     return entry;
 }
 
-constexpr ControlEntry Picture(QStringView name, TwipRect place) {
-    return Control(name, ControlKind::Picture, {}, place, kNoTabIndex);
+constexpr ControlEntry Picture(QStringView name, TwipRect place, QStringView accessibleName) {
+    ControlEntry entry = Control(name, ControlKind::Picture, {}, place, kNoTabIndex);
+    entry.accessibleName = accessibleName;
+    return entry;
 }
 
 constexpr ControlEntry Label(QStringView name, QStringView caption, TwipRect place, int tabIndex,
@@ -90,7 +92,7 @@ constexpr TwipRect CommandAt(int left) { return {left, 7440, 1935, 615}; }
 
 constexpr std::array kControls{
     // Title block.
-    Picture(u"Image1", {360, 240, 1020, 1035}),
+    Picture(u"Image1", {360, 240, 1020, 1035}, u"Logotipo de Kinetra"),
     Label(u"Label1", u"Kinetra V 1.3", {1680, 600, 1695, 255}, 0),
     Label(u"Label2", u"Orvanel", {1680, 960, 1695, 375}, 1),
 

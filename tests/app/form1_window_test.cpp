@@ -329,6 +329,7 @@ void Form1WindowTest::heardByScreenReaders_data() {
     QTest::addRow("aspect ratio, behind the slash") << "Text17" << int(QAccessible::EditableText) << "Ruedas: perfil";
     QTest::addRow("result before any calculation") << "Label31" << int(QAccessible::StaticText) << "Resultados";
     QTest::addRow("Calcular") << "Command1" << int(QAccessible::Button) << "Calcular";
+    QTest::addRow("a line") << "Line1" << int(QAccessible::Separator) << "";
 }
 
 void Form1WindowTest::heardByScreenReaders() {
