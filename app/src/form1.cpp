@@ -1,11 +1,12 @@
 #include "kinetra/form1.h"
 
+#include "kinetra/form_fit.h"
 #include "kinetra/form_layout.h"
 #include "kinetra/option_button.h"
 #include "kinetra/run_calculation.h"
+#include "kinetra/square_check_box.h"
 
-#include <QCheckBox>
-#include <QFontInfo>
+#include <QAccessibleWidget>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -15,6 +16,7 @@
 #include <QScreen>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QStyleOptionFrame>
 
 #include <algorithm>
 #include <vector>
@@ -23,11 +25,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace kinetra {
 namespace {
-
-// The form was drawn for a small system font; below this the captions would
-// stop being comfortable to read, so the font shrinks no further.
-constexpr double kSmallestPointSize = 6.5;
-constexpr double kPointSizeStep = 0.5;
 
 bool TakesFocus(ControlKind kind) {
     return kind == ControlKind::TextBox || kind == ControlKind::CheckBox
@@ -51,7 +48,7 @@ QWidget* MakeControl(const ControlEntry& entry, QWidget* parent) {
     case ControlKind::TextBox:
         return new QLineEdit(caption, parent);
     case ControlKind::CheckBox:
-        return new QCheckBox(caption, parent);
+        return new SquareCheckBox(caption, parent);
     case ControlKind::OptionButton:
         return new OptionButton(caption, parent);
     case ControlKind::Frame:
@@ -74,24 +71,27 @@ QWidget* MakeControl(const ControlEntry& entry, QWidget* parent) {
     return nullptr;
 }
 
-QRect Geometry(const ControlEntry& entry) {
-    const QRect pixels = PixelRect(entry.place);
+QRect Geometry(const ControlEntry& entry, double pixelsPerTwip) {
+    const QRect pixels = PixelRect(entry.place, pixelsPerTwip);
     if (entry.kind == ControlKind::Line) {
-        // A horizontal line one pixel thick, both end points drawn.
-        return {pixels.left(), pixels.top(), pixels.width() + 1, 1};
+        // A horizontal line one pixel thick, both end points drawn, across
+        // the middle of a control three pixels high: in a control one pixel
+        // high the line is lost when the desktop scales by a fraction.
+        return {pixels.left(), pixels.top() - 1, pixels.width() + 1, 3};
     }
     return pixels;
 }
 
 // How far from the control's left edge its caption reaches with `metrics`.
-int CaptionExtent(const ControlEntry& entry, const QWidget& control, const QFontMetrics& metrics) {
+int CaptionExtent(const ControlEntry& entry, const QWidget& control, const QFontMetrics& metrics,
+                  double pixelsPerTwip) {
     const int text = metrics.horizontalAdvance(entry.caption.toString());
     const QStyle& style = *control.style();
     switch (entry.kind) {
     case ControlKind::OptionButton: {
         QStyleOptionButton option;
         option.initFrom(&control);
-        option.rect = QRect(QPoint(), PixelRect(entry.place).size());
+        option.rect = QRect(QPoint(), PixelRect(entry.place, pixelsPerTwip).size());
         return style.subElementRect(QStyle::SE_RadioButtonContents, &option, &control).left() + text;
     }
     case ControlKind::CommandButton:
@@ -104,17 +104,63 @@ int CaptionExtent(const ControlEntry& entry, const QWidget& control, const QFont
     }
 }
 
+// A control that cannot be used takes no focus, and does not tell screen
+// readers that it could.
+void SetOpen(QWidget& control, bool open, bool takesFocus) {
+    control.setEnabled(open);
+    control.setFocusPolicy(open && takesFocus ? Qt::StrongFocus : Qt::NoFocus);
+}
+
+// What a screen reader calls the result: the frame's caption, then the
+// sentence.
+QString ResultName(const QString& sentence) {
+    return sentence.isEmpty() ? u"Resultados"_s : u"Resultados: "_s + sentence.trimmed();
+}
+
+// How much taller a text box is than the line of text it shows: its frame
+// and margins, which do not grow with the font.
+int TextBoxFrameHeight(const QLineEdit& box) {
+    constexpr int kAnyHeight = 100;
+    QStyleOptionFrame option;
+    option.initFrom(&box);
+    option.rect = QRect(0, 0, kAnyHeight, kAnyHeight);
+    option.lineWidth = box.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &box);
+    return kAnyHeight - box.style()->subElementRect(QStyle::SE_LineEditContents, &option, &box).height();
+}
+
+// Room for the window manager's frame, which is not known until the window
+// is shown: the style's own title bar and border stand in for it.
+QMargins FrameAllowance(const QWidget& window) {
+    const QStyle& style = *window.style();
+    const int border = style.pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, &window);
+    const int titleBar = style.pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &window);
+    return {border, titleBar + border, border, border};
+}
+
+// To screen readers the form is a window, not an anonymous grouping, and its
+// lines are separators, not empty frames.
+QAccessibleInterface* FormAccessible(const QString& className, QObject* object) {
+    if (className == QLatin1StringView(Form1::staticMetaObject.className()) && object->isWidgetType()) {
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    }
+    if (const auto* line = qobject_cast<QFrame*>(object);
+        className == u"QFrame"_s && line != nullptr && line->frameShape() == QFrame::HLine) {
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Separator);
+    }
+    return nullptr;
+}
+
 } // namespace
 
 Form1::Form1(QLocale locale, QWidget* parent) : QWidget(parent), locale_(std::move(locale)) {
     setObjectName(u"Form1"_s);
     setWindowTitle(kWindowCaption.toString());
     setWindowIcon(QIcon(u":/kinetra/kinetra-32.png"_s));
-    setFixedSize(PixelRect(kClientArea).size());
+    QAccessible::installFactory(FormAccessible);
 
     BuildControls();
     ChainFocusByTabIndex();
-    FitFontToCaptions();
+    FitToDesktop();
     ConnectHandlers();
     Form_Load();
 }
@@ -127,14 +173,16 @@ void Form1::BuildControls() {
         }
         QWidget* control = MakeControl(entry, parent);
         control->setObjectName(entry.name.toString());
-        control->setGeometry(Geometry(entry));
-        control->setEnabled(entry.enabledAtStart);
         control->setFocusPolicy(TakesFocus(entry.kind) ? Qt::StrongFocus : Qt::NoFocus);
         if (!entry.accessibleName.isEmpty()) {
             control->setAccessibleName(entry.accessibleName.toString());
         }
-        if (!entry.toolTip.isEmpty()) {
-            control->setToolTip(entry.toolTip.toString());
+        if (!entry.description.isEmpty()) {
+            // The frontal area is the one box read in the user's own number
+            // format: its description shows that separator.
+            const QString description = entry.description.toString().replace(u"%1"_s, locale_.decimalPoint());
+            control->setToolTip(description);
+            control->setAccessibleDescription(description);
         }
     }
 
@@ -156,6 +204,7 @@ void Form1::BuildControls() {
     command1_ = findChild<QPushButton*>(u"Command1"_s);
     command2_ = findChild<QPushButton*>(u"Command2"_s);
     result_ = findChild<QLabel*>(u"Label31"_s);
+    result_->setAccessibleName(ResultName(QString()));
     // The sentence is longer than one line of the frame.
     result_->setWordWrap(true);
     result_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -180,33 +229,41 @@ void Form1::ChainFocusByTabIndex() {
         }
         previous = control;
     }
+    // Only now: Qt leaves a control that takes no focus out of the chain.
+    for (const ControlEntry* entry : focusOrder) {
+        SetOpen(*findChild<QWidget*>(entry->name.toString()), entry->enabledAtStart, true);
+    }
 }
 
-// The form was drawn in pixels for a small system font, narrower than the
-// usual desktop fonts: "Relaciones de transmisión" or "Area Frontal" would be
-// cut. Keep the desktop's family and step its size down until every caption
-// is seen whole. The check boxes are left out: their caption is meant to be
-// hidden, only the square shows.
-void Form1::FitFontToCaptions() {
-    QFont font = this->font();
-    if (font.pointSizeF() <= 0) {
-        font.setPointSizeF(QFontInfo(font).pointSizeF());
-    }
-    const auto captionsFit = [this](const QFont& candidate) {
-        const QFontMetrics metrics(candidate);
+// The form keeps the desktop's font; the whole form grows with it, by one
+// scale, until every caption is seen whole, but never beyond the screen.
+// The check boxes are left out: only their square shows.
+void Form1::FitToDesktop() {
+    const int textBoxFrame = TextBoxFrameHeight(*Text(1));
+    const auto captionsFit = [&](const QFont& font, double pixelsPerTwip) {
+        const QFontMetrics metrics(font);
         return std::ranges::all_of(FormControls(), [&](const ControlEntry& entry) {
-            if (entry.caption.isEmpty() || entry.kind == ControlKind::TextBox
-                || entry.kind == ControlKind::CheckBox) {
+            const int height = PixelsFromTwips(entry.place.height, pixelsPerTwip);
+            if (entry.kind == ControlKind::TextBox) {
+                return metrics.height() + textBoxFrame <= height;
+            }
+            if (entry.caption.isEmpty() || entry.kind == ControlKind::CheckBox) {
                 return true;
             }
             const QWidget& control = *findChild<QWidget*>(entry.name.toString());
-            return CaptionExtent(entry, control, metrics) <= PixelsFromTwips(UncoveredWidth(entry));
+            return CaptionExtent(entry, control, metrics, pixelsPerTwip)
+                       <= PixelsFromTwips(UncoveredWidth(entry), pixelsPerTwip)
+                && metrics.height() <= height;
         });
     };
-    while (font.pointSizeF() - kPointSizeStep >= kSmallestPointSize && !captionsFit(font)) {
-        font.setPointSizeF(font.pointSizeF() - kPointSizeStep);
+    const QSize room = screen()->availableGeometry().size().shrunkBy(FrameAllowance(*this));
+    const FormFit fit = FitForm(font(), room, captionsFit);
+
+    setFont(fit.font);
+    setFixedSize(PixelRect(kClientArea, fit.pixelsPerTwip).size());
+    for (const ControlEntry& entry : FormControls()) {
+        findChild<QWidget*>(entry.name.toString())->setGeometry(Geometry(entry, fit.pixelsPerTwip));
     }
-    setFont(font);
 }
 
 void Form1::ConnectHandlers() {
@@ -219,9 +276,12 @@ void Form1::ConnectHandlers() {
 }
 
 void Form1::ShowAtStart() {
-    // The client area is centred: its size is known before the window
-    // manager has added a frame.
-    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen()->availableGeometry()));
+    // The window is centred with the frame that the window manager will add,
+    // so that its title bar is not pushed off the top of a small screen.
+    const QMargins frame = FrameAllowance(*this);
+    const QRect framed = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size().grownBy(frame),
+                                             screen()->availableGeometry());
+    setGeometry(framed.marginsRemoved(frame));
     Text(1)->setFocus();
     show();
 }
@@ -231,12 +291,12 @@ void Form1::Form_Load() { state_.gearCount = 4; }
 // A gear takes part exactly while its check box is ticked; unticking it takes
 // the gear out again and locks its box, keeping what was typed there.
 void Form1::Check1_Click() {
-    Text(5)->setEnabled(check1_->isChecked());
+    SetOpen(*Text(5), check1_->isChecked(), true);
     state_.gearCount = GearCountFromCheckBoxes();
 }
 
 void Form1::Check2_Click() {
-    Text(6)->setEnabled(check2_->isChecked());
+    SetOpen(*Text(6), check2_->isChecked(), true);
     state_.gearCount = GearCountFromCheckBoxes();
 }
 
@@ -318,6 +378,9 @@ void Form1::Command1_Click() {
     const CalcOutcome outcome = RunCalculation(InputFromBoxes(), state_, tables_, locale_);
     if (const auto* sentence = std::get_if<QString>(&outcome)) {
         result_->setText(*sentence);
+        // Screen readers hear the result by its name: the change of name is
+        // what they are told about.
+        result_->setAccessibleName(ResultName(*sentence));
     } else {
         ReportFault(std::get<CalcFault>(outcome));
     }

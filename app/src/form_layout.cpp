@@ -19,8 +19,10 @@ constexpr ControlEntry Control(QStringView name, ControlKind kind, QStringView c
     return entry;
 }
 
-constexpr ControlEntry Picture(QStringView name, TwipRect place) {
-    return Control(name, ControlKind::Picture, {}, place, kNoTabIndex);
+constexpr ControlEntry Picture(QStringView name, TwipRect place, QStringView accessibleName) {
+    ControlEntry entry = Control(name, ControlKind::Picture, {}, place, kNoTabIndex);
+    entry.accessibleName = accessibleName;
+    return entry;
 }
 
 constexpr ControlEntry Label(QStringView name, QStringView caption, TwipRect place, int tabIndex,
@@ -32,7 +34,7 @@ constexpr ControlEntry Label(QStringView name, QStringView caption, TwipRect pla
 
 struct BoxText {
     QStringView accessibleName;
-    QStringView toolTip;
+    QStringView description;
     QStringView defaultText = {};
 };
 
@@ -40,16 +42,16 @@ constexpr ControlEntry Box(QStringView name, TwipRect place, int tabIndex, BoxTe
                            bool enabledAtStart = true) {
     ControlEntry entry = Control(name, ControlKind::TextBox, text.defaultText, place, tabIndex);
     entry.accessibleName = text.accessibleName;
-    entry.toolTip = text.toolTip;
+    entry.description = text.description;
     entry.enabledAtStart = enabledAtStart;
     return entry;
 }
 
 constexpr ControlEntry Button(QStringView name, ControlKind kind, QStringView caption, TwipRect place,
-                              int tabIndex, QStringView accessibleName, QStringView toolTip) {
+                              int tabIndex, QStringView accessibleName, QStringView description) {
     ControlEntry entry = Control(name, kind, caption, place, tabIndex);
     entry.accessibleName = accessibleName;
-    entry.toolTip = toolTip;
+    entry.description = description;
     return entry;
 }
 
@@ -59,10 +61,10 @@ constexpr ControlEntry Frame(QStringView name, QStringView caption, TwipRect pla
 
 // A label inside a frame, placed from the frame's corner.
 constexpr ControlEntry FramedLabel(QStringView name, QStringView frame, TwipRect place, int tabIndex,
-                                   QStringView accessibleName) {
+                                   QStringView description) {
     ControlEntry entry = Control(name, ControlKind::Label, {}, place, tabIndex);
     entry.container = frame;
-    entry.accessibleName = accessibleName;
+    entry.description = description;
     return entry;
 }
 
@@ -90,7 +92,7 @@ constexpr TwipRect CommandAt(int left) { return {left, 7440, 1935, 615}; }
 
 constexpr std::array kControls{
     // Title block.
-    Picture(u"Image1", {360, 240, 1020, 1035}),
+    Picture(u"Image1", {360, 240, 1020, 1035}, u"Logotipo de Kinetra"),
     Label(u"Label1", u"Kinetra V 1.3", {1680, 600, 1695, 255}, 0),
     Label(u"Label2", u"Orvanel", {1680, 960, 1695, 375}, 1),
 
@@ -99,31 +101,31 @@ constexpr std::array kControls{
     HorizontalLine(u"Line1", 360, 2400, 1920),
     Label(u"Label3", u"Primera", ColumnLabel(kGearLabelLeft, 2160), 2, u"Text1"),
     Box(u"Text1", ColumnBox(kGearBoxLeft, 2160), 3,
-        {u"Primera marcha", u"Relación de transmisión de la primera marcha"}),
+        {u"Primera", u"Relación de transmisión de la primera marcha"}),
     Label(u"Label5", u"Segunda", ColumnLabel(kGearLabelLeft, 2520), 5, u"Text2"),
     Box(u"Text2", ColumnBox(kGearBoxLeft, 2520), 6,
-        {u"Segunda marcha", u"Relación de transmisión de la segunda marcha"}),
+        {u"Segunda", u"Relación de transmisión de la segunda marcha"}),
     Label(u"Label6", u"Tercera", ColumnLabel(kGearLabelLeft, 2880), 7, u"Text3"),
     Box(u"Text3", ColumnBox(kGearBoxLeft, 2880), 8,
-        {u"Tercera marcha", u"Relación de transmisión de la tercera marcha"}),
+        {u"Tercera", u"Relación de transmisión de la tercera marcha"}),
     Label(u"Label7", u"Cuarta", ColumnLabel(kGearLabelLeft, 3240), 9, u"Text4"),
     Box(u"Text4", ColumnBox(kGearBoxLeft, 3240), 10,
-        {u"Cuarta marcha", u"Relación de transmisión de la cuarta marcha"}),
+        {u"Cuarta", u"Relación de transmisión de la cuarta marcha"}),
     // At 255 twips only the check square shows; its caption is never seen,
-    // so the accessible name says what the box does.
-    Button(u"Check1", ControlKind::CheckBox, u"Check1", CheckBoxAt(3600), 13, u"Usar quinta marcha",
-           u"Marque la casilla para usar la quinta marcha"),
+    // so the accessible name starts with the gear row's caption beside it.
+    Button(u"Check1", ControlKind::CheckBox, u"Check1", CheckBoxAt(3600), 13, u"Quinta: usar la marcha",
+           u"Marque la casilla para escribir y usar la relación de la quinta marcha"),
     Label(u"Label9", u"Quinta", ColumnLabel(kGearLabelLeft, 3600), 15, u"Text5"),
     Box(u"Text5", ColumnBox(kGearBoxLeft, 3600), 11,
-        {u"Quinta marcha", u"Relación de transmisión de la quinta marcha (marque la casilla de la "
-                           u"izquierda para usarla)"},
+        {u"Quinta",
+         u"Relación de transmisión de la quinta marcha (marque la casilla de la izquierda para usarla)"},
         false),
-    Button(u"Check2", ControlKind::CheckBox, u"Check1", CheckBoxAt(3960), 16, u"Usar sexta marcha",
-           u"Marque la casilla para usar la sexta marcha"),
+    Button(u"Check2", ControlKind::CheckBox, u"Check1", CheckBoxAt(3960), 16, u"Sexta: usar la marcha",
+           u"Marque la casilla para escribir y usar la relación de la sexta marcha"),
     Label(u"Label8", u"Sexta", ColumnLabel(kGearLabelLeft, 3960), 14, u"Text6"),
     Box(u"Text6", ColumnBox(kGearBoxLeft, 3960), 12,
-        {u"Sexta marcha", u"Relación de transmisión de la sexta marcha (marque la casilla de la "
-                          u"izquierda para usarla)"},
+        {u"Sexta",
+         u"Relación de transmisión de la sexta marcha (marque la casilla de la izquierda para usarla)"},
         false),
     Label(u"Label15", u"Diferencial", ColumnLabel(kGearLabelLeft, 4320, 855), 23, u"Text7"),
     Box(u"Text7", ColumnBox(kGearBoxLeft, 4320), 22,
@@ -134,30 +136,30 @@ constexpr std::array kControls{
     HorizontalLine(u"Line3", 3360, 5400, 1920),
     Label(u"Label27", u"C0", ColumnLabel(kTorqueLabelLeft, 2160), 50, u"Text22"),
     Box(u"Text22", ColumnBox(kTorqueBoxLeft, 2160), 45,
-        {u"Par, término constante C0", u"Par motor: término constante del polinomio, en N·m"}),
+        {u"C0", u"Par motor: término constante del polinomio, en N·m"}),
     Label(u"Label25", u"N", ColumnLabel(kTorqueLabelLeft, 2520), 48, u"Text21"),
     Box(u"Text21", ColumnBox(kTorqueBoxLeft, 2520), 44,
-        {u"Par, coeficiente N",
-         u"Par motor: coeficiente de n, el régimen del motor en rev/s; en N·m/(rev/s)"}),
+        {u"N", u"Par motor: coeficiente de n, el régimen del motor en rev/s; en N·m/(rev/s)"}),
     Label(u"Label24", u"N2", ColumnLabel(kTorqueLabelLeft, 2880), 47, u"Text20"),
     Box(u"Text20", ColumnBox(kTorqueBoxLeft, 2880), 43,
-        {u"Par, coeficiente N2", u"Par motor: coeficiente de n², en N·m/(rev/s)²"}),
+        {u"N2", u"Par motor: coeficiente de n², en N·m/(rev/s)²"}),
     Label(u"Label23", u"N3", ColumnLabel(kTorqueLabelLeft, 3240), 46, u"Text19"),
     Box(u"Text19", ColumnBox(kTorqueBoxLeft, 3240), 42,
-        {u"Par, coeficiente N3", u"Par motor: coeficiente de n³, en N·m/(rev/s)³"}),
+        {u"N3", u"Par motor: coeficiente de n³, en N·m/(rev/s)³"}),
     Label(u"Label29", u"N4", ColumnLabel(kTorqueLabelLeft, 3600), 54, u"Text24"),
     Box(u"Text24", ColumnBox(kTorqueBoxLeft, 3600), 52,
-        {u"Par, coeficiente N4", u"Par motor: coeficiente de n⁴, en N·m/(rev/s)⁴"}),
+        {u"N4", u"Par motor: coeficiente de n⁴, en N·m/(rev/s)⁴"}),
     Label(u"Label28", u"N5", ColumnLabel(kTorqueLabelLeft, 3960), 53, u"Text23"),
     Box(u"Text23", ColumnBox(kTorqueBoxLeft, 3960), 51,
-        {u"Par, coeficiente N5", u"Par motor: coeficiente de n⁵, en N·m/(rev/s)⁵"}),
+        {u"N5", u"Par motor: coeficiente de n⁵, en N·m/(rev/s)⁵"}),
     Label(u"Label32", u"N6", ColumnLabel(kTorqueLabelLeft, 4320), 66, u"Text28"),
     Box(u"Text28", ColumnBox(kTorqueBoxLeft, 4320), 65,
-        {u"Par, coeficiente N6", u"Par motor: coeficiente de n⁶, en N·m/(rev/s)⁶"}),
+        {u"N6", u"Par motor: coeficiente de n⁶, en N·m/(rev/s)⁶"}),
 
     // Results.
     Frame(u"Frame1", u"Resultados", {6480, 2040, 4575, 2415}, 61),
-    FramedLabel(u"Label31", u"Frame1", {360, 480, 3735, 1455}, 62, u"Resultado"),
+    FramedLabel(u"Label31", u"Frame1", {360, 480, 3735, 1455}, 62,
+                u"Marcha inicial, marcha final y tiempo empleado, en s, del último cálculo"),
 
     // Input data, two columns.
     Label(u"Label19", u"Datos de Entrada", {480, 4920, 1935, 255}, 37),
@@ -165,59 +167,61 @@ constexpr std::array kControls{
     Label(u"Label10", u"Velocidad Inicial", ColumnLabel(kDataLeftLabel, 5400, kDataLabelWidth), 17,
           u"Text8"),
     Box(u"Text8", ColumnBox(kDataLeftBox, 5400), 28,
-        {u"Velocidad inicial", u"Velocidad inicial, en m/s"}),
+        {u"Velocidad Inicial", u"Velocidad al empezar, en m/s"}),
     Label(u"Label11", u"Velocidad Final", ColumnLabel(kDataLeftLabel, 5760, kDataLabelWidth), 18,
           u"Text9"),
-    Box(u"Text9", ColumnBox(kDataLeftBox, 5760), 29, {u"Velocidad final", u"Velocidad final, en m/s"}),
+    Box(u"Text9", ColumnBox(kDataLeftBox, 5760), 29, {u"Velocidad Final", u"Velocidad al terminar, en m/s"}),
     Label(u"Label12", u"Factor de masas", ColumnLabel(kDataLeftLabel, 6120, kDataLabelWidth), 19,
           u"Text10"),
     Box(u"Text10", ColumnBox(kDataLeftBox, 6120), 30,
         {u"Factor de masas",
-         u"Factor de masas: inercia de las piezas que giran, sin unidades (1,06 típico)", u"1.06"}),
+         u"Factor de masas: inercia de las piezas que giran, sin unidades (1.06 típico)", u"1.06"}),
     Label(u"Label13", u"Peso del vehículo", ColumnLabel(kDataLeftLabel, 6480, kDataLabelWidth), 20,
           u"Text11"),
     Box(u"Text11", ColumnBox(kDataLeftBox, 6480), 31,
-        {u"Masa del vehículo", u"Masa del vehículo, en kg"}),
+        {u"Peso del vehículo", u"Masa del vehículo, en kg"}),
     Label(u"Label16", u"Rendimiento Transmisión", ColumnLabel(kDataRightLabel, 5400, 1935), 24,
           u"Text13"),
     Box(u"Text13", ColumnBox(kDataRightBox, 5400), 33,
-        {u"Rendimiento de la transmisión", u"Rendimiento de la transmisión, de 0 a 1", u"0.9"}),
+        {u"Rendimiento Transmisión", u"Rendimiento de la transmisión, de 0 a 1 (0.9 típico)", u"0.9"}),
     Label(u"Label14", u"Cx", ColumnLabel(kDataRightLabel, 5760, kDataLabelWidth), 21, u"Text14"),
     Box(u"Text14", ColumnBox(kDataRightBox, 5760), 34,
-        {u"Coeficiente aerodinámico", u"Coeficiente aerodinámico Cx, sin unidades", u"0.33"}),
+        {u"Cx", u"Coeficiente aerodinámico, sin unidades (0.33 típico)", u"0.33"}),
     Label(u"Label18", u"Coef. Rodadura", ColumnLabel(kDataRightLabel, 6120, kDataLabelWidth), 26,
           u"Text15"),
     Box(u"Text15", ColumnBox(kDataRightBox, 6120), 35,
-        {u"Coeficiente de rodadura", u"Coeficiente de resistencia a la rodadura, sin unidades",
-         u"0.015"}),
+        {u"Coef. Rodadura",
+         u"Coeficiente de resistencia a la rodadura, sin unidades (0.015 típico)", u"0.015"}),
     Label(u"Label20", u"Pendiente (%)", ColumnLabel(kDataRightLabel, 6480, kDataLabelWidth), 27,
           u"Text16"),
     Box(u"Text16", ColumnBox(kDataRightBox, 6480), 36,
-        {u"Pendiente", u"Pendiente de la carretera, en %", u"0"}),
+        {u"Pendiente (%)", u"Pendiente de la carretera, en % (0 en llano)", u"0"}),
 
     // Tyre size, written width / aspect R rim.
     Label(u"Label17", u"Ruedas", {1320, kTyreTop, 855, 255}, 25, u"Text12"),
     Box(u"Text12", {2160, kTyreTop, 855, 285}, 32,
-        {u"Ancho del neumático", u"Ancho del neumático, en mm"}),
+        {u"Ruedas: ancho", u"Ancho del neumático, en mm (195 en 195/65 R15)"}),
     Label(u"Label21", u"/", {3120, kTyreTop, 375, 255}, 38, u"Text17"),
     Box(u"Text17", {3360, kTyreTop, 855, 285}, 39,
-        {u"Perfil del neumático", u"Perfil del neumático: altura del flanco, en % del ancho"}),
+        {u"Ruedas: perfil", u"Perfil del neumático: altura del flanco, en % del ancho (65 en 195/65 R15)"}),
     Label(u"Label22", u"R", {4320, kTyreTop, 735, 255}, 40, u"Text18"),
     Box(u"Text18", {4560, kTyreTop, 855, 285}, 41,
-        {u"Diámetro de la llanta", u"Diámetro de la llanta, en pulgadas"}),
+        {u"Ruedas: llanta", u"Diámetro de la llanta, en pulgadas (15 en 195/65 R15)"}),
 
     // Frontal area, typed or from height and width.
     Button(u"Option1", ControlKind::OptionButton, u"Area Frontal", {720, kAreaTop, 1455, 255}, 55,
-           u"Área frontal escrita", u"Escribir el área frontal del vehículo"),
+           u"Area Frontal", u"El área frontal se escribe en la casilla de al lado"),
     Box(u"Text25", {1920, kAreaTop, 975, 285}, 57,
-        {u"Área frontal", u"Área frontal del vehículo, en m²"}),
+        {u"Area Frontal: valor",
+         u"Área frontal del vehículo, en m², escrita con «%1» como separador decimal "
+         u"(por ejemplo 2%125)"}),
     Button(u"Option2", ControlKind::OptionButton, u"Alto X Ancho", {3000, kAreaTop, 1335, 255}, 56,
-           u"Área frontal por alto y ancho",
-           u"Área frontal a partir del alto y el ancho del vehículo: alto × 0,8 × ancho"),
-    Box(u"Text26", {4320, kAreaTop, 735, 285}, 58, {u"Alto del vehículo", u"Alto del vehículo, en m"}),
+           u"Alto X Ancho", u"El área frontal sale del alto y el ancho del vehículo: alto × 0.8 × ancho"),
+    Box(u"Text26", {4320, kAreaTop, 735, 285}, 58, {u"Alto X Ancho: alto",
+         u"Alto del vehículo, en m (por ejemplo 1.45)"}),
     Label(u"Label30", u"X", {5160, kAreaTop, 255, 255}, 59, u"Text27"),
     Box(u"Text27", {5400, kAreaTop, 735, 285}, 60,
-        {u"Ancho del vehículo", u"Ancho del vehículo, en m"}),
+        {u"Alto X Ancho: ancho", u"Ancho del vehículo, en m (por ejemplo 1.75)"}),
 
     // Commands.
     Button(u"Command1", ControlKind::CommandButton, u"Calcular", CommandAt(7440), 63, u"Calcular",

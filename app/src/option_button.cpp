@@ -2,22 +2,18 @@
 
 namespace kinetra {
 
-OptionButton::OptionButton(const QString& caption, QWidget* parent) : QRadioButton(caption, parent) {
-    // Qt's own exclusivity would take the others out of the Tab order.
-    setAutoExclusive(false);
-    connect(this, &QAbstractButton::toggled, this, &OptionButton::ClearTheOthers);
-}
+OptionButton::OptionButton(const QString& caption, QWidget* parent) : QRadioButton(caption, parent) {}
 
-void OptionButton::nextCheckState() { setChecked(true); }
-
-void OptionButton::ClearTheOthers(bool selected) {
-    if (!selected || parentWidget() == nullptr) {
+// Qt's exclusivity, kept so that the buttons stay radio buttons to screen
+// readers, takes the other buttons of the group out of the Tab order when
+// one gets the focus; they are put back at once.
+void OptionButton::focusInEvent(QFocusEvent* event) {
+    QRadioButton::focusInEvent(event);
+    if (parentWidget() == nullptr) {
         return;
     }
     for (OptionButton* other : parentWidget()->findChildren<OptionButton*>(Qt::FindDirectChildrenOnly)) {
-        if (other != this) {
-            other->setChecked(false);
-        }
+        other->setFocusPolicy(Qt::FocusPolicy(other->focusPolicy() | Qt::TabFocus));
     }
 }
 

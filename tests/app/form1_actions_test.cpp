@@ -172,6 +172,7 @@ void Form1ActionsTest::calcularShowsTheSentence() {
     Click(form, "Command1");
 
     QVERIFY(!FaultReportShown(form));
+    QCOMPARE(HeardResult(form), "Resultados: " + Result(form).trimmed());
     QCOMPARE(Describe(form.windowState().frontalArea), Describe(area));
     static const QRegularExpression shape(QStringLiteral(
         "^   El resultado final es: Marcha inicial: [1-6]; marcha final: \\d+; Tiempo empleado: (\\S+)$"));
@@ -222,6 +223,7 @@ void Form1ActionsTest::faultIsReportedAndResultKept() {
     QCOMPARE(report->windowModality(), Qt::WindowModal);
     QCOMPARE(report->button(QMessageBox::Ok)->text(), QStringLiteral("Aceptar"));
     QCOMPARE(Result(form), firstResult);
+    QCOMPARE(HeardResult(form), "Resultados: " + firstResult.trimmed());
 
     WindowState state{4, {}};
     CalcTables tables;

@@ -3,6 +3,7 @@
 
 #include "form_driver.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QGroupBox>
 #include <QPushButton>
@@ -86,13 +87,19 @@ private slots:
     void rowsLineUp_data();
     void rowsLineUp();
     void resultSentenceFitsItsLabel();
+    void fitsTheDesktop_data();
+    void fitsTheDesktop();
+    void heardByScreenReaders_data();
+    void heardByScreenReaders();
 };
 
 void Form1WindowTest::startState() {
     const Form1 form;
     QCOMPARE(form.windowTitle(), QStringLiteral(" Kinetra Aceleración"));
-    QCOMPARE(form.minimumSize(), QSize(785, 573));
-    QCOMPARE(form.maximumSize(), QSize(785, 573));
+    // Never smaller than the form at 96 dots per inch, and in its proportions.
+    QCOMPARE(form.minimumSize(), form.maximumSize());
+    QVERIFY(form.width() >= 785 && form.height() >= 573);
+    QVERIFY(std::abs(form.width() * 8595.0 / 11775 - form.height()) <= 1);
     QVERIFY(!form.windowIcon().pixmap(32, 32).isNull());
     QCOMPARE(Find<QLabel>(form, "Image1")->pixmap().size(), QSize(84, 93));
     QCOMPARE(form.locale(), QLocale::system());
@@ -101,7 +108,7 @@ void Form1WindowTest::startState() {
     for (const QString& name : names) QCOMPARE(form.findChildren<QWidget*>(name).size(), 1);
     for (const QWidget* control : form.findChildren<QWidget*>()) {
         const bool input = qobject_cast<const QLineEdit*>(control) || qobject_cast<const QAbstractButton*>(control);
-        if (names.contains(control->objectName())) QCOMPARE(control->focusPolicy() != Qt::NoFocus, input);
+        if (names.contains(control->objectName())) QCOMPARE(control->focusPolicy() != Qt::NoFocus, input && control->isEnabled());
     }
 
     const std::map<int, QString> defaults{{10, "1.06"}, {13, "0.9"}, {14, "0.33"}, {15, "0.015"}, {16, "0"}};
@@ -111,6 +118,9 @@ void Form1WindowTest::startState() {
         QCOMPARE(box->isEnabled(), number != 5 && number != 6);
         QVERIFY(!box->toolTip().isEmpty() && !box->accessibleName().isEmpty());
     }
+    // The frontal area is read in the user's number format; its help says so.
+    QVERIFY(Box(Form1(DecimalComma()), 25)->toolTip().contains(u"«,» como separador decimal (por ejemplo 2,25)"));
+    QVERIFY(Box(Form1(QLocale::c()), 25)->toolTip().contains(u"«.» como separador decimal (por ejemplo 2.25)"));
     for (const char* name : {"Check1", "Check2", "Option1", "Option2"}) {
         QVERIFY(!Find<QAbstractButton>(form, name)->isChecked());
     }
@@ -133,12 +143,14 @@ void Form1WindowTest::startsCentredWithFocusInFirstGear() {
     form.ShowAtStart();
     QVERIFY(QTest::qWaitForWindowActive(&form));
     QCOMPARE(QApplication::focusWidget(), Box(form, 1));
+    // Centred with the window manager's frame: lowered by half a title bar.
     const QPoint offCentre = form.geometry().center() - form.screen()->availableGeometry().center();
-    QVERIFY(offCentre.manhattanLength() <= 2);
+    const int titleBar = form.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &form);
+    QVERIFY(std::abs(offCentre.x()) <= 1 && offCentre.y() >= 0 && offCentre.y() <= titleBar / 2 + 1);
 }
 
 void Form1WindowTest::tabFollowsTabIndex_data() {
-    QTest::addColumn<QStringList>("checkBoxesClicked");
+    QTest::addColumn<QStringList>("clicked");
     QTest::addColumn<QStringList>("sequence");
 
     QStringList fifthOpen = kFocusWithGearsLocked;
@@ -152,16 +164,18 @@ void Form1WindowTest::tabFollowsTabIndex_data() {
     QTest::addRow("fifth open") << QStringList{"Check1"} << fifthOpen;
     QTest::addRow("fifth and sixth open") << QStringList{"Check1", "Check2"} << bothOpen;
     QTest::addRow("both opened, fifth locked again") << QStringList{"Check1", "Check2", "Check1"} << sixthOpen;
+    QTest::addRow("an option selected, the other still a stop") << QStringList{"Option1"} << kFocusWithGearsLocked;
+    QTest::addRow("the other option selected") << QStringList{"Option1", "Option2"} << kFocusWithGearsLocked;
 }
 
 void Form1WindowTest::tabFollowsTabIndex() {
-    QFETCH(QStringList, checkBoxesClicked);
+    QFETCH(QStringList, clicked);
     QFETCH(QStringList, sequence);
 
     Form1 form;
     form.ShowAtStart();
     QVERIFY(QTest::qWaitForWindowActive(&form));
-    for (const QString& name : checkBoxesClicked) Click(form, name);
+    for (const QString& name : clicked) Click(form, name);
     Box(form, 1)->setFocus();
 
     QStringList visited{QApplication::focusWidget()->objectName()};
@@ -261,6 +275,86 @@ void Form1WindowTest::resultSentenceFitsItsLabel() {
         "   El resultado final es: Marcha inicial: 10; marcha final: 12; Tiempo empleado: -123,456789012345");
     const QRect needed = result->fontMetrics().boundingRect(QRect(0, 0, result->width(), 10000), Qt::TextWordWrap, longest);
     QVERIFY(needed.height() <= result->height() && needed.width() <= result->width());
+}
+
+// The desktop's font in points, on the test screen (offscreen: 800 x 800).
+void Form1WindowTest::fitsTheDesktop_data() {
+    QTest::addColumn<double>("desktopPoints");
+    QTest::addColumn<bool>("fontKept");
+    QTest::addRow("small font: the form as drawn") << 6.0 << true;
+    QTest::addRow("usual font, the screen's width reached") << 9.0 << false;
+    QTest::addRow("large font, the screen's height reached") << 14.0 << false;
+}
+
+void Form1WindowTest::fitsTheDesktop() {
+    QFETCH(double, desktopPoints);
+    QFETCH(bool, fontKept);
+    const QFont desktopFont = QApplication::font();
+    QFont asked = desktopFont;
+    asked.setPointSizeF(desktopPoints);
+    QApplication::setFont(asked);
+    Form1 form;
+    form.ShowAtStart();
+    QApplication::setFont(desktopFont);
+
+    const QRect available = form.screen()->availableGeometry();
+    const int titleBar = form.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &form);
+    QVERIFY(available.contains(form.geometry()) && form.y() - available.top() >= titleBar);
+    QVERIFY(form.width() >= 785 || form.height() + titleBar >= available.height() - 8);
+    QCOMPARE(form.font().pointSizeF() == desktopPoints, fontKept);
+    if (!fontKept) QVERIFY(form.font().pointSizeF() < desktopPoints);
+    for (const QString& name : ControlNames()) {
+        const QWidget* control = Find(form, name);
+        if (qobject_cast<const QLabel*>(control) && name != "Label31" && name != "Image1") {
+            QVERIFY2(CaptionExtent(control) <= VisibleWidth(control), qPrintable(name));
+            QVERIFY2(control->fontMetrics().height() <= control->height(), qPrintable(name));
+        }
+    }
+    // One scale for all: a box keeps its place relative to the window.
+    const QWidget* resultFrame = Find(form, "Frame1");
+    QVERIFY(std::abs(resultFrame->x() * 11775.0 / form.width() - 6480) <= 15);
+    QVERIFY(std::abs(resultFrame->height() * 8595.0 / form.height() - 2415) <= 15);
+}
+
+void Form1WindowTest::heardByScreenReaders_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("role");
+    QTest::addColumn<QString>("accessibleName");
+
+    QTest::addRow("the window") << "Form1" << int(QAccessible::Window) << " Kinetra Aceleración";
+    QTest::addRow("area typed") << "Option1" << int(QAccessible::RadioButton) << "Area Frontal";
+    QTest::addRow("area from height and width") << "Option2" << int(QAccessible::RadioButton) << "Alto X Ancho";
+    QTest::addRow("fifth gear's square") << "Check1" << int(QAccessible::CheckBox) << "Quinta: usar la marcha";
+    QTest::addRow("mass") << "Text11" << int(QAccessible::EditableText) << "Peso del vehículo";
+    QTest::addRow("aspect ratio, behind the slash") << "Text17" << int(QAccessible::EditableText) << "Ruedas: perfil";
+    QTest::addRow("result before any calculation") << "Label31" << int(QAccessible::StaticText) << "Resultados";
+    QTest::addRow("Calcular") << "Command1" << int(QAccessible::Button) << "Calcular";
+    QTest::addRow("a line") << "Line1" << int(QAccessible::Separator) << "";
+}
+
+void Form1WindowTest::heardByScreenReaders() {
+    QFETCH(QString, name);
+    QFETCH(int, role);
+    QFETCH(QString, accessibleName);
+    Form1 form;
+    QObject* control = name == "Form1" ? static_cast<QObject*>(&form) : Find(form, name);
+    const QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(control);
+    QCOMPARE(int(heard->role()), role);
+    QCOMPARE(heard->text(QAccessible::Name), accessibleName);
+
+    // Every box is called by the caption a person reads beside it, and its
+    // description gives the meaning.
+    for (const QLabel* label : form.findChildren<QLabel*>()) {
+        if (label->buddy() == nullptr || label->text().size() == 1) continue;  // "/", "R", "X" only separate
+        const QAccessibleInterface* box = QAccessible::queryAccessibleInterface(label->buddy());
+        QVERIFY2(box->text(QAccessible::Name).startsWith(label->text()), qPrintable(label->text()));
+        QVERIFY(!box->text(QAccessible::Description).isEmpty());
+    }
+    // A locked box is neither usable nor focusable; opened, it is both.
+    const auto fifth = [&] { return QAccessible::queryAccessibleInterface(Box(form, 5))->state(); };
+    QVERIFY(fifth().disabled && !fifth().focusable);
+    Click(form, "Check1");
+    QVERIFY(!fifth().disabled && fifth().focusable);
 }
 
 QTEST_MAIN(Form1WindowTest)

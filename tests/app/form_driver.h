@@ -7,6 +7,7 @@
 #include "kinetra/form1.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -30,6 +31,11 @@ inline QLineEdit* Box(const Form1& form, int number) {
 }
 
 inline QString Result(const Form1& form) { return Find<QLabel>(form, "Label31")->text(); }
+
+// The result as a screen reader hears it: the frame's caption, then the sentence.
+inline QString HeardResult(const Form1& form) {
+    return QAccessible::queryAccessibleInterface(Find<QLabel>(form, "Label31"))->text(QAccessible::Name);
+}
 
 // Replaces a box's text keystroke by keystroke.
 inline void Type(const Form1& form, int number, const QString& text) {

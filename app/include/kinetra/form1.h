@@ -50,7 +50,7 @@ public:
 private:
     void BuildControls();
     void ChainFocusByTabIndex();
-    void FitFontToCaptions();
+    void FitToDesktop();
     void ConnectHandlers();
 
     QLineEdit* Text(int number) const { return textBoxes_.at(static_cast<std::size_t>(number - 1)); }

@@ -35,8 +35,9 @@ struct ControlEntry {
     int tabIndex = kNoTabIndex;
     QStringView container;       // the frame the control lies in
     QStringView buddy;           // a label's: the box it names
-    QStringView accessibleName;  // what a screen reader calls the control
-    QStringView toolTip;         // meaning and unit of what is typed
+    QStringView accessibleName;  // what a screen reader calls it: the caption a person sees first
+    QStringView description;     // its tooltip, also read out: meaning and unit, numbers as typed
+                                 // ("%1" stands for the user's decimal separator)
     bool enabledAtStart = true;
 };
 

@@ -4,10 +4,10 @@
 
 namespace kinetra {
 
-// An option button of the form. The option buttons of one container exclude
-// each other, as radio buttons do, but each is a stop of its own for the Tab
-// key whether it is selected or not (Qt's radio groups let Tab stop on one
-// button only). A click selects the button; it never clears it.
+// An option button of the form: the option buttons of one container exclude
+// each other, as radio buttons do, and each is a stop of its own for the Tab
+// key whether it is selected or not (Qt lets Tab stop only on the selected
+// button of a group, and arrow keys move within it).
 class OptionButton : public QRadioButton {
     Q_OBJECT
 
@@ -15,10 +15,7 @@ public:
     explicit OptionButton(const QString& caption, QWidget* parent = nullptr);
 
 protected:
-    void nextCheckState() override;
-
-private:
-    void ClearTheOthers(bool selected);
+    void focusInEvent(QFocusEvent* event) override;
 };
 
 } // namespace kinetra
