@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cstdint>
 #include <functional>
+#include <tuple>
 
 namespace kinetra {
 namespace {
@@ -100,6 +103,80 @@ TEST(RunCalculation, RepeatedCalculationsInOneStoreMatchAFreshStore)
         EXPECT_EQ(SentenceOf(RunCalculation(in, s1, shared, test::DecimalComma())),
                   SentenceOf(RunCalculation(in, s2, fresh, test::DecimalComma())))
             << from << " to " << to;
+    }
+}
+
+// FNV-1a over the bits of the entries first .. last of each table in turn:
+// a change of one unit in the last place of any of them changes it.
+std::uint64_t Fingerprint(std::initializer_list<std::tuple<const Table&, int, int>> tables)
+{
+    std::uint64_t hash = 0xcbf29ce484222325;
+    for (const auto& [table, first, last] : tables) {
+        for (int i = first; i <= last; ++i) {
+            const auto bits = std::bit_cast<std::uint64_t>(table.at(i));
+            for (int byte = 0; byte < 8; ++byte) {
+                hash = (hash ^ ((bits >> (8 * byte)) & 0xff)) * 0x100000001b3;
+            }
+        }
+    }
+    return hash;
+}
+
+// Cars whose sentences and table entries tests/calc/reference_cars.py works
+// out apart from the library, each formula in the same grouping: a changed
+// operator, grouping or constant of the calculation changes one of them.
+struct RefCar {
+    const char* name;
+    int gearCount;
+    FrontalArea area;
+    QLocale locale;
+    CalcInput in;
+    const char* sentence;
+    int steps;
+    std::uint64_t tables;  // Fingerprint of every entry written
+};
+
+TEST(ReferenceCars, GiveTheirExactSentencesAndTables)
+{
+    for (const RefCar& car : {
+    RefCar{"FourGearsAreaTextFractionalStart", 4, QStringLiteral("2,05"), test::DecimalComma(),
+           {.gearRatio = {"3.6", "2.15", "1.45", "1.05", "", ""}, .finalDrive = "4.3", .initialSpeed = "1.3", .finalSpeed = "30.3",
+            .massFactor = "1.07", .mass = "1150", .tyreWidth = "205", .efficiency = "0.91", .dragCoefficient = "0.31",
+            .rollingCoefficient = "0.014", .slopePercent = "1.5", .tyreAspect = "55", .rimDiameter = "16",
+            .torqueCoefficient = {"95", "1.6", "-0.011", "2e-6", "-3e-9", "4e-12", "-2e-15"}},
+           "   El resultado final es: Marcha inicial: 1; marcha final: 2; Tiempo empleado: 8,61933756019622",
+           29, 0xa460519f8512f8a4},
+    RefCar{"FiveGearsTieChangesUp", 5, 2.1, test::DecimalPoint(),
+           {.gearRatio = {"3.3", "1.9", "1.9", "1.3", "1.0", ""}, .finalDrive = "4.3", .initialSpeed = "0", .finalSpeed = "40",
+            .massFactor = "1.07", .mass = "1150", .tyreWidth = "185", .efficiency = "0.91", .dragCoefficient = "0.31",
+            .rollingCoefficient = "0.012", .slopePercent = "-17.5", .tyreAspect = "60", .rimDiameter = "15",
+            .torqueCoefficient = {"95", "1.6", "-0.011", "2e-6", "-3e-9", "", ""}},
+           "   El resultado final es: Marcha inicial: 1; marcha final: 4; Tiempo empleado: 9.02195281969987",
+           40, 0x1ab3347de9c68f13},
+    RefCar{"SixGearsUphill", 6, 1.45 * 0.8 * 1.75, test::DecimalPoint(),
+           {.gearRatio = {"4.1", "2.6", "1.8", "1.35", "1.1", "0.9"}, .finalDrive = "4.3", .initialSpeed = "3", .finalSpeed = "42",
+            .massFactor = "1.07", .mass = "1480", .tyreWidth = "185", .efficiency = "0.91", .dragCoefficient = "0.31",
+            .rollingCoefficient = "0.012", .slopePercent = "3", .tyreAspect = "60", .rimDiameter = "15",
+            .torqueCoefficient = {"95", "1.6", "-0.011", "2e-6", "-3e-9", "4e-12", "-2e-15"}},
+           "   El resultado final es: Marcha inicial: 1; marcha final: 4; Tiempo empleado: 25.1885807287233",
+           39, 0xac484c95dbcd058c},
+    RefCar{"ThreeSpeedBoxEmptyFourth", 4, 2.0, test::DecimalComma(),
+           {.gearRatio = {"2.8", "1.5", "1.0", "", "", ""}, .finalDrive = "4.3", .initialSpeed = "0", .finalSpeed = "25",
+            .massFactor = "1.07", .mass = "1150", .tyreWidth = "185", .efficiency = "0.91", .dragCoefficient = "0.31",
+            .rollingCoefficient = "0.012", .slopePercent = "0", .tyreAspect = "60", .rimDiameter = "15",
+            .torqueCoefficient = {"95", "1.6", "-0.011", "", "", "", ""}},
+           "   El resultado final es: Marcha inicial: 1; marcha final: 2; Tiempo empleado: 7,1343876869532",
+           25, 0xbf93d9c115df8143},
+         }) {
+        WindowState state{car.gearCount, car.area};
+        CalcTables t;
+        EXPECT_EQ(SentenceOf(RunCalculation(car.in, state, t, car.locale)).toStdString(), car.sentence) << car.name;
+        const int entries = car.steps + 1;
+        EXPECT_EQ(Fingerprint({{t.RoadLoad, 1, entries}, {t.WheelSpeed, 1, entries}, {t.OverallRatio, 1, 6},
+                               {t.StartAccelLow, 1, car.gearCount}, {t.StartAccelHigh, 1, car.gearCount},
+                               {t.StartMeanAccel, 1, car.gearCount}, {t.StepTime, 1, car.steps}}),
+                  car.tables)
+            << car.name;
     }
 }
 

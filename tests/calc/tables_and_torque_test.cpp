@@ -67,6 +67,11 @@ TEST(Torque, FormsDifferOnlyInTheFifthAndSixthPowers)
     EXPECT_EQ(EngineTorque(2, TorqueForm::Plain, fifth), 32);
     EXPECT_NEAR(EngineTorque(2, TorqueForm::NextGear, fifth), 32 * 0.06, 1e-7);
     EXPECT_NEAR(EngineTorque(2, TorqueForm::NextGear, sixth), 64 * 0.06, 1e-7);
+    // Every bit, from reference_cars.py: where the factor stands within the
+    // power shows in the last place at these engine speeds.
+    EXPECT_EQ(EngineTorque(88.9, TorqueForm::NextGear, {0, 0, 0, 0, 0, 1.7, 0}), 566381379.4563075);
+    EXPECT_EQ(EngineTorque(61.7, TorqueForm::NextGear, {0, 0, 0, 0, 0, 1.7, 0}), 91206540.31988907);
+    EXPECT_EQ(EngineTorque(88.9, TorqueForm::NextGear, {0, 0, 0, 0, 0, 0, 1.3}), 38503938837.509094);
 }
 
 TEST(Torque, NextGearFactorIsTheSinglePrecisionSixHundredths)
