@@ -6,6 +6,11 @@
 
 namespace kinetra {
 
+inline QString TooLargeSentence()
+{
+    return QStringLiteral("Un resultado salió demasiado grande para el cálculo.");
+}
+
 // A double whose arithmetic stops the calculation instead of producing inf or
 // NaN: dividing by zero (0 / 0 included) is a division-by-zero fault, and a
 // result too large for a double is an overflow. Operands are always finite,
@@ -23,7 +28,7 @@ public:
     friend Real operator/(Real a, Real b)
     {
         if (b.value_ == 0) {
-            throw CalcFault(FaultKind::DivisionByZero, QStringLiteral("División por cero"));
+            throw CalcFault(FaultKind::DivisionByZero, QStringLiteral("El cálculo llegó a una división entre cero."));
         }
         return Checked(a.value_ / b.value_);
     }
@@ -34,7 +39,7 @@ public:
     static Real Checked(double result)
     {
         if (!std::isfinite(result)) {
-            throw CalcFault(FaultKind::Overflow, QStringLiteral("Desbordamiento"));
+            throw CalcFault(FaultKind::Overflow, TooLargeSentence());
         }
         return Real(result);
     }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "checked_real.h"
 #include "kinetra/calc_fault.h"
+#include "kinetra/vehicle.h"
 
 #include <QString>
 
@@ -10,7 +12,7 @@ namespace kinetra {
 
 // Runs `compute`; a fault raised inside it is reported again with what was
 // being computed, so that the user learns where the numbers went wrong.
-// `describe` builds that text only when a fault happens.
+// `describe` builds that text, whole sentences, only when a fault happens.
 template <class Compute, class Describe>
 auto Computing(Describe describe, Compute compute) -> decltype(compute())
 {
@@ -27,7 +29,7 @@ template <class Describe>
 double Finite(double result, Describe describe)
 {
     if (!std::isfinite(result)) [[unlikely]] {
-        throw CalcFault(FaultKind::Overflow, QStringLiteral("Desbordamiento ") + describe());
+        throw CalcFault(FaultKind::Overflow, TooLargeSentence() + QLatin1Char(' ') + describe());
     }
     return result;
 }
@@ -38,16 +40,12 @@ inline QString InputNumber(double value)
     return QString::number(value, 'g', 15);
 }
 
-// The tyre and mass hints that turn a bare division by zero into advice.
-inline QString TyreHint()
+// What the tyre boxes read, for a fault that the wheel's size caused.
+inline QString TyreHint(const Vehicle& vehicle)
 {
-    return QStringLiteral(" Las medidas de los neumáticos (ancho / perfil R llanta) dan un radio "
-                          "de rueda de 0.");
-}
-
-inline QString DecimalPointHint()
-{
-    return QStringLiteral(" Recuerde que el separador decimal es el punto «.»: «0,9» se lee como 0.");
+    return QStringLiteral(" «Ruedas» se lee como %1 / %2 R %3: escriba la medida del neumático, "
+                          "por ejemplo 195 / 65 R 15.")
+        .arg(InputNumber(vehicle.tyreWidth), InputNumber(vehicle.tyreAspect), InputNumber(vehicle.rimDiameter));
 }
 
 } // namespace kinetra

@@ -40,7 +40,7 @@ std::string Cleaned(QStringView text)
 [[noreturn]] void ThrowTooLarge()
 {
     throw CalcFault(FaultKind::Overflow,
-                    QStringLiteral("Desbordamiento: número demasiado grande para la doble precisión"));
+                    QStringLiteral("El número es demasiado grande para calcular con él."));
 }
 
 // Converts the digits of a number whose value is known not to be 0.

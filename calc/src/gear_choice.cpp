@@ -1,6 +1,7 @@
 #include "kinetra/gear_choice.h"
 
 #include "fault_context.h"
+#include "input_boxes.h"
 #include "kinetra/calc_fault.h"
 #include "kinetra/torque.h"
 
@@ -11,13 +12,18 @@ namespace {
 {
     const double from = (step + vehicle.initialSpeed) - 1;
     throw CalcFault(FaultKind::CannotAccelerate,
-                    QStringLiteral("El vehículo no puede pasar de %1 m/s: en %2.ª marcha su aceleración "
-                                   "entre %1 y %3 m/s no es positiva, porque la fuerza de tracción no "
-                                   "supera la resistencia al avance.")
-                            .arg(InputNumber(from))
-                            .arg(gear)
-                            .arg(InputNumber(from + 1))
-                        + DecimalPointHint());
+                    QStringLiteral("El vehículo no puede pasar de %1 m/s: en %2.ª marcha, entre %1 y %3 m/s, la "
+                                   "fuerza del motor en las ruedas no supera la resistencia al avance. Escriba "
+                                   "en %4 %1 o menos, o revise el par motor (%5 a %6), %7 (%8), %9 (%10) y "
+                                   "%11 (%12).")
+                        .arg(InputNumber(from))
+                        .arg(gear)
+                        .arg(InputNumber(from + 1), QString::fromUtf8(box::kFinalSpeed),
+                             QString::fromUtf8(box::kTorque[0]), QString::fromUtf8(box::kTorque[6]),
+                             QString::fromUtf8(box::kEfficiency), InputNumber(vehicle.efficiency),
+                             QString::fromUtf8(box::kMass))
+                        .arg(InputNumber(vehicle.mass), QString::fromUtf8(box::kSlope),
+                             InputNumber(vehicle.slopePercent)));
 }
 
 // Time to gain 1 m/s between two accelerations (trapezoidal rule on dt = dv / a).
@@ -28,8 +34,9 @@ double StepSeconds(const Vehicle& vehicle, double step, int gear, double low, do
     }
     return Finite((1 / high + 1 / low) / 2, [&] {
         const double from = (step + vehicle.initialSpeed) - 1;
-        return QStringLiteral("al calcular el tiempo del paso de %1 a %2 m/s.")
-            .arg(InputNumber(from), InputNumber(from + 1));
+        return QStringLiteral("Pasó al calcular el tiempo del paso de %1 a %2 m/s, en el que el vehículo apenas "
+                              "acelera: escriba en %3 %1 o menos.")
+            .arg(InputNumber(from), InputNumber(from + 1), QString::fromUtf8(box::kFinalSpeed));
     });
 }
 
@@ -63,7 +70,7 @@ RunTime IntegrateTime(CalcTables& tables, const Vehicle& vehicle, int startGear,
             const double b1 = GearAcceleration(tables, vehicle, gear + 1, low, TorqueForm::NextGear);
             const double b2 = GearAcceleration(tables, vehicle, gear + 1, high, TorqueForm::NextGear);
             const auto comparing = [&] {
-                return QStringLiteral("al comparar la %1.ª marcha con la siguiente.").arg(gear);
+                return QStringLiteral("Pasó al comparar la %1.ª marcha con la siguiente.").arg(gear);
             };
             const double mean = Finite((a1 + a2) / 2, comparing);
             const double nextMean = Finite((b1 + b2) / 2, comparing);
@@ -81,15 +88,16 @@ RunTime IntegrateTime(CalcTables& tables, const Vehicle& vehicle, int startGear,
     for (double i = 1; i <= steps; i += 1) {
         total = total + tables.StepTime.at(i);
     }
-    return RunTime{gear, Finite(total, [] { return QStringLiteral("al sumar el tiempo total."); })};
+    return RunTime{gear, Finite(total, [] { return QStringLiteral("Pasó al sumar el tiempo total."); })};
 }
 
 QString ResultSentence(int startGear, int finalGear, double totalSeconds, const QLocale& locale)
 {
-    // General format, 15 significant digits, the user's decimal separator and
-    // never a thousands separator.
-    QLocale timeLocale = locale;
-    timeLocale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+    // General format with 15 significant digits, written the same in every
+    // locale but for the decimal separator: Latin digits, "-" and "E+NN".
+    QString time = QString::number(totalSeconds, 'g', 15);
+    time.replace(QLatin1Char('e'), QLatin1Char('E'));
+    time.replace(QLatin1Char('.'), locale.decimalPoint());
     QString sentence;
     sentence.reserve(96);
     sentence += QLatin1String("   El resultado final es: Marcha inicial: ");
@@ -97,7 +105,7 @@ QString ResultSentence(int startGear, int finalGear, double totalSeconds, const 
     sentence += QLatin1String("; marcha final: ");
     sentence += QString::number(finalGear);
     sentence += QLatin1String("; Tiempo empleado: ");
-    sentence += timeLocale.toString(totalSeconds, 'g', 15);
+    sentence += time;
     return sentence;
 }
 

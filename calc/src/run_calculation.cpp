@@ -2,6 +2,8 @@
 
 #include "checked_real.h"
 #include "fault_context.h"
+#include "input_boxes.h"
+#include "input_checks.h"
 #include "kinetra/field_value.h"
 #include "kinetra/gear_choice.h"
 #include "kinetra/speed_tables.h"
@@ -10,34 +12,6 @@
 
 namespace kinetra {
 namespace {
-
-// The grid runs in whole 1 m/s steps from the initial speed and the tables
-// hold 400 of them: a run outside that is answered before any table is
-// touched, so that no result ever rests on an earlier calculation's entries.
-void CheckSpeedRange(const Vehicle& vehicle)
-{
-    const double vi = vehicle.initialSpeed;
-    const double vf = vehicle.finalSpeed;
-    if (vi < 0) {
-        throw CalcFault(FaultKind::InvalidInput,
-                        QStringLiteral("La velocidad inicial (%1 m/s) no puede ser negativa.").arg(InputNumber(vi)));
-    }
-    if (vehicle.steps < 1) {
-        throw CalcFault(FaultKind::InvalidInput,
-                        QStringLiteral("La velocidad final (%1 m/s) debe superar a la inicial (%2 m/s) en "
-                                       "1 m/s por lo menos: el tiempo se calcula en pasos de 1 m/s.")
-                                .arg(InputNumber(vf), InputNumber(vi))
-                            + DecimalPointHint());
-    }
-    if (vehicle.steps > Table::kSize - 2) {
-        throw CalcFault(FaultKind::InvalidInput,
-                        QStringLiteral("La velocidad final (%1 m/s) debe superar a la inicial (%2 m/s) en "
-                                       "menos de %3 m/s: el cálculo admite hasta %4 pasos de 1 m/s.")
-                            .arg(InputNumber(vf), InputNumber(vi))
-                            .arg(Table::kSize - 1)
-                            .arg(Table::kSize - 2));
-    }
-}
 
 QString RunStages(const CalcInput& input, WindowState& state, CalcTables& tables, const QLocale& locale)
 {
@@ -48,10 +22,10 @@ QString RunStages(const CalcInput& input, WindowState& state, CalcTables& tables
 
     Vehicle vehicle = ReadVehicle(input);
     vehicle.steps = WholeSteps(vehicle.initialSpeed, vehicle.finalSpeed);
-    CheckSpeedRange(vehicle);
+    CheckInputs(input, vehicle, gearCount);
+    vehicle.frontalArea = FrontalAreaValue(state.frontalArea, locale);
     vehicle.wheelRadius = WheelRadius(vehicle);
     vehicle.sinSlope = SinSlope(vehicle);
-    vehicle.frontalArea = FrontalAreaValue(state.frontalArea, locale);
 
     FillRoadLoad(tables, vehicle);
     FillWheelSpeed(tables, vehicle);
@@ -61,11 +35,14 @@ QString RunStages(const CalcInput& input, WindowState& state, CalcTables& tables
     const std::optional<int> startGear = ChooseStartGear(tables, gearCount);
     if (!startGear) {
         throw CalcFault(FaultKind::NoStartingGear,
-                        QStringLiteral("Ninguna marcha puede iniciar la aceleración a %1 m/s: ninguna tiene "
-                                       "una aceleración media en el primer paso mayor que la de sus marchas "
-                                       "vecinas. Revise las relaciones de transmisión, el par motor y el peso.")
-                                .arg(InputNumber(vehicle.initialSpeed))
-                            + DecimalPointHint());
+                        QStringLiteral("Ninguna marcha puede arrancar a %1 m/s: en el primer paso ninguna acelera "
+                                       "más que las marchas de al lado, y eso pasa cuando ninguna vence la "
+                                       "resistencia al avance o todas empujan igual. Revise %2 (%3), el par motor "
+                                       "(%4 a %5), las relaciones de las marchas y %6 (%7).")
+                            .arg(InputNumber(vehicle.initialSpeed), QString::fromUtf8(box::kEfficiency),
+                                 InputNumber(vehicle.efficiency), QString::fromUtf8(box::kTorque[0]),
+                                 QString::fromUtf8(box::kTorque[6]), QString::fromUtf8(box::kSlope),
+                                 InputNumber(vehicle.slopePercent)));
     }
     const RunTime run = IntegrateTime(tables, vehicle, *startGear, gearCount);
     return ResultSentence(*startGear, run.finalGear, run.totalSeconds, locale);
@@ -79,21 +56,37 @@ CalcOutcome RunCalculation(const CalcInput& input, WindowState& state, CalcTable
     try {
         return RunStages(input, state, tables, locale);
     } catch (const CalcFault& fault) {
-        return fault;
+        return CalcFault(fault.kind(), WithDecimalCommaHints(fault.message(), InputBoxes(input)));
     }
 }
 
 std::variant<double, CalcFault> AreaFromHeightAndWidth(QStringView heightText, QStringView widthText)
 {
+    const std::vector<InputBox> boxes{{QString::fromUtf8(box::kHeight), heightText.toString()},
+                                      {QString::fromUtf8(box::kWidth), widthText.toString()}};
     try {
-        const Real height = Computing([] { return QStringLiteral("en la altura del vehículo."); },
-                                      [&] { return FieldValue(heightText); });
-        const Real width = Computing([] { return QStringLiteral("en la anchura del vehículo."); },
-                                     [&] { return FieldValue(widthText); });
-        return Computing([] { return QStringLiteral("al calcular el área frontal (alto × 0.8 × ancho)."); },
-                         [&] { return ((height * 0.8) * width).value(); });
+        const auto read = [](const InputBox& side) {
+            try {
+                return Real(FieldValue(side.text));
+            } catch (const CalcFault& fault) {
+                throw CalcFault(fault.kind(), QStringLiteral("%1 dice «%2», un número demasiado grande para "
+                                                             "calcular con él. Escriba la medida en m, por "
+                                                             "ejemplo 1.4.")
+                                                  .arg(side.name, side.text));
+            }
+        };
+        const Real height = read(boxes[0]);
+        const Real width = read(boxes[1]);
+        return Computing(
+            [&] {
+                return QStringLiteral("Pasó al calcular el área frontal de %1 (alto %2 × 0.8 × ancho %3): escriba "
+                                      "el alto y el ancho del vehículo en m, por ejemplo 1.4 y 1.7.")
+                    .arg(QString::fromUtf8(box::kAreaFromSides), InputNumber(height.value()),
+                         InputNumber(width.value()));
+            },
+            [&] { return ((height * 0.8) * width).value(); });
     } catch (const CalcFault& fault) {
-        return fault;
+        return CalcFault(fault.kind(), WithDecimalCommaHints(fault.message(), boxes));
     }
 }
 

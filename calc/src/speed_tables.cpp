@@ -2,6 +2,7 @@
 
 #include "checked_real.h"
 #include "fault_context.h"
+#include "input_boxes.h"
 
 #include <algorithm>
 #include <cmath>
@@ -22,30 +23,72 @@ int WholeSteps(double initialSpeed, double finalSpeed)
     return static_cast<int>(std::clamp(whole, 0.0, static_cast<double>(Table::kSize)));
 }
 
-double FrontalAreaValue(const FrontalArea& area, const QLocale& locale)
+namespace {
+
+// The area box is the one box read with the user's locale: its reports say
+// so, with the locale's own separator, and how to make the typed area count.
+QString TypeTheArea(const QLocale& locale)
 {
-    if (const auto* number = std::get_if<double>(&area)) {
-        return *number;
+    return QStringLiteral(" Este cuadro se lee con la configuración regional del sistema: escriba el área en m² "
+                          "con «%1» como separador decimal y sin separador de miles, por ejemplo %2, y vuelva a "
+                          "pulsar %3.")
+        .arg(locale.decimalPoint(), QLatin1Char('2') + locale.decimalPoint() + QLatin1Char('2'),
+             QString::fromUtf8(box::kAreaTyped));
+}
+
+double AreaFromText(const QString& text, const QLocale& locale)
+{
+    const QString typed = QString::fromUtf8(box::kAreaTyped);
+    if (text.trimmed().isEmpty()) {
+        throw CalcFault(FaultKind::TypeMismatch,
+                        QStringLiteral("%1 estaba en blanco al elegir esa opción.").arg(typed) + TypeTheArea(locale));
     }
-    const auto* text = std::get_if<QString>(&area);
-    if (text == nullptr) {
-        return 0;
-    }
+    // A group separator would turn "2.500" into 2500 m² in a locale that
+    // writes "2,5": no area is typed in thousands, so one is refused.
+    QLocale reading = locale;
+    reading.setNumberOptions(locale.numberOptions() | QLocale::RejectGroupSeparator);
     bool ok = false;
-    const double value = locale.toDouble(*text, &ok);
-    if (ok && std::isfinite(value)) {
-        return value;
-    }
+    const double value = reading.toDouble(text, &ok);
     // Qt answers a number beyond the double range with infinity and not ok;
     // "inf" and "nan" it reads, but they are no area.
     if (!ok && std::isinf(value)) {
         throw CalcFault(FaultKind::Overflow,
-                        QStringLiteral("Desbordamiento: el área frontal «%1» es demasiado grande.").arg(*text));
+                        QStringLiteral("%1 dice «%2», un número demasiado grande para calcular con él.").arg(typed, text)
+                            + TypeTheArea(locale));
     }
-    throw CalcFault(FaultKind::TypeMismatch,
-                    QStringLiteral("No coinciden los tipos: el área frontal «%1» no es un número "
-                                   "(se escribe con el separador decimal «%2»).")
-                        .arg(*text, locale.decimalPoint()));
+    if (!ok || !std::isfinite(value)) {
+        throw CalcFault(FaultKind::TypeMismatch,
+                        QStringLiteral("%1 dice «%2», que no se puede leer como un número.").arg(typed, text)
+                            + TypeTheArea(locale));
+    }
+    if (value < 0) {
+        QLocale writing = locale;
+        writing.setNumberOptions(QLocale::OmitGroupSeparator);
+        throw CalcFault(FaultKind::InvalidInput,
+                        QStringLiteral("%1 dice «%2», que se lee como %3 m²: un área no puede ser negativa.")
+                                .arg(typed, text, writing.toString(value, 'g', 15))
+                            + TypeTheArea(locale));
+    }
+    return value;
+}
+
+} // namespace
+
+double FrontalAreaValue(const FrontalArea& area, const QLocale& locale)
+{
+    if (const auto* number = std::get_if<double>(&area)) {
+        if (*number < 0) {
+            throw CalcFault(FaultKind::InvalidInput,
+                            QStringLiteral("%1 da un área frontal de %2 m² (alto × 0.8 × ancho): un área no puede "
+                                           "ser negativa. Escriba el alto y el ancho del vehículo en m, sin signo, "
+                                           "y vuelva a pulsar %1.")
+                                .arg(QString::fromUtf8(box::kAreaFromSides),
+                                     InputNumber(*number)));
+        }
+        return *number;
+    }
+    const auto* text = std::get_if<QString>(&area);
+    return text == nullptr ? 0 : AreaFromText(*text, locale);
 }
 
 void FillRoadLoad(CalcTables& tables, const Vehicle& vehicle)
@@ -58,7 +101,15 @@ void FillRoadLoad(CalcTables& tables, const Vehicle& vehicle)
         tables.RoadLoad.set(0, 0);
         const Real v = (Real(j) + vi) - 1;
         const double load = Computing(
-            [&] { return QStringLiteral("al calcular la resistencia al avance a %1 m/s.").arg(InputNumber(v.value())); },
+            [&] {
+                return QStringLiteral("Pasó al calcular la resistencia al avance a %1 m/s: revise %2 (%3), el área "
+                                      "frontal (%4 m²), %5 (%6), %7 (%8) y %9 (%10).")
+                    .arg(InputNumber(v.value()), QString::fromUtf8(box::kDrag), InputNumber(vehicle.dragCoefficient),
+                         InputNumber(vehicle.frontalArea), QString::fromUtf8(box::kRolling),
+                         InputNumber(vehicle.rollingCoefficient), QString::fromUtf8(box::kMass),
+                         InputNumber(vehicle.mass), QString::fromUtf8(box::kSlope))
+                    .arg(InputNumber(vehicle.slopePercent));
+            },
             [&] {
                 const Real k = Real(vehicle.dragCoefficient) * 0.61;
                 const Real frr = (Real(vehicle.rollingCoefficient) * 9.81) * m;
@@ -79,9 +130,9 @@ void FillWheelSpeed(CalcTables& tables, const Vehicle& vehicle)
         const Real v = (Real(j) + vi) - 1;
         const double speed = Computing(
             [&] {
-                return QStringLiteral("al calcular la velocidad de giro de la rueda a %1 m/s.")
-                           .arg(InputNumber(v.value()))
-                       + (r.value() == 0 ? TyreHint() : QString());
+                return QStringLiteral("Pasó al calcular el giro de la rueda a %1 m/s, con un radio de rueda de %2 m.")
+                           .arg(InputNumber(v.value()), InputNumber(r.value()))
+                       + TyreHint(vehicle);
             },
             [&] { return ((v / r) / 6.28303384).value(); });
         tables.WheelSpeed.set(j, speed);

@@ -2,6 +2,7 @@
 
 #include "checked_real.h"
 #include "fault_context.h"
+#include "input_boxes.h"
 
 #include <cmath>
 
@@ -39,7 +40,13 @@ void FillOverallRatios(CalcTables& tables, const Vehicle& vehicle)
     tables.OverallRatio.set(0, 0);
     for (int g = 1; g <= 6; ++g) {
         const double ratio = Computing(
-            [g] { return QStringLiteral("al calcular la relación total de la %1.ª marcha.").arg(g); },
+            [&] {
+                const auto gear = static_cast<std::size_t>(g - 1);
+                return QStringLiteral("Pasó al multiplicar %1 (%2) por «Diferencial» (%3): escriba relaciones "
+                                      "como las de una caja de cambios, por ejemplo 3.5 y 4.1.")
+                    .arg(QString::fromUtf8(box::kGear[gear]), InputNumber(vehicle.gearRatio[gear]),
+                         InputNumber(vehicle.finalDrive));
+            },
             [&] { return (Real(vehicle.gearRatio[static_cast<std::size_t>(g - 1)]) * vehicle.finalDrive).value(); });
         tables.OverallRatio.set(g, ratio);
     }
@@ -57,13 +64,19 @@ namespace {
     Computing(
         [&] {
             const double speed = (j + vehicle.initialSpeed) - 1;
-            QString text = QStringLiteral("al calcular la aceleración en %1.ª marcha a %2 m/s.")
+            QString text = QStringLiteral("Pasó al calcular la aceleración en %1.ª marcha a %2 m/s.")
                                .arg(InputNumber(g), InputNumber(speed));
             if (vehicle.wheelRadius == 0) {
-                text += TyreHint();
-            }
-            if (vehicle.massFactor == 0 || vehicle.mass == 0) {
-                text += QStringLiteral(" El factor de masas por el peso del vehículo da una masa de 0.");
+                text += QStringLiteral(" El radio de la rueda es 0 m.") + TyreHint(vehicle);
+            } else if (!(vehicle.massFactor * vehicle.mass > 0)) {
+                text += QStringLiteral(" %1 (%2) por %3 (%4) da una masa de 0: escriba valores realistas, "
+                                       "por ejemplo 1.06 y 1200.")
+                            .arg(QString::fromUtf8(box::kMassFactor), InputNumber(vehicle.massFactor),
+                                 QString::fromUtf8(box::kMass), InputNumber(vehicle.mass));
+            } else {
+                text += QStringLiteral(" Revise los coeficientes del par motor, de %1 a %2: a tantas vueltas del "
+                                       "motor dan un par enorme.")
+                            .arg(QString::fromUtf8(box::kTorque[0]), QString::fromUtf8(box::kTorque[6]));
             }
             return text;
         },
@@ -77,7 +90,7 @@ namespace {
             const Real effectiveMass = Real(vehicle.massFactor) * vehicle.mass;
             return net / effectiveMass;
         });
-    throw CalcFault(FaultKind::Overflow, QStringLiteral("Desbordamiento al calcular la aceleración."));
+    throw CalcFault(FaultKind::Overflow, TooLargeSentence());
 }
 
 } // namespace
@@ -109,7 +122,8 @@ void FillStartTables(CalcTables& tables, const Vehicle& vehicle, int gearCount)
         const double high = GearAcceleration(tables, vehicle, g, 2, TorqueForm::Plain);
         tables.StartAccelHigh.set(g, high);
         const double mean = Finite((high + low) / 2, [&] {
-            return QStringLiteral("al promediar la aceleración de la %1.ª marcha.").arg(InputNumber(g));
+            return QStringLiteral("Pasó al promediar la aceleración de la %1.ª marcha en el primer paso.")
+                .arg(InputNumber(g));
         });
         tables.StartMeanAccel.set(g, mean);
     }

@@ -2,6 +2,7 @@
 
 #include "checked_real.h"
 #include "fault_context.h"
+#include "input_boxes.h"
 #include "kinetra/field_value.h"
 
 #include <cmath>
@@ -9,44 +10,47 @@
 namespace kinetra {
 namespace {
 
-double Read(const QString& text, const char* fieldName)
+double Read(const QString& text, const char* boxName)
 {
-    return Computing([fieldName] { return QStringLiteral("en «%1».").arg(QString::fromUtf8(fieldName)); },
-                     [&text] { return FieldValue(text); });
+    try {
+        return FieldValue(text);
+    } catch (const CalcFault& fault) {
+        const QString name = QString::fromUtf8(boxName);
+        throw CalcFault(fault.kind(), QStringLiteral("%1 dice «%2», un número demasiado grande para calcular con "
+                                                     "él. Escriba en %1 un número menor que 1E+308.")
+                                          .arg(name, text));
+    }
 }
 
 } // namespace
 
 Vehicle ReadVehicle(const CalcInput& input)
 {
-    static constexpr const char* kGearNames[] = {"Primera", "Segunda", "Tercera", "Cuarta", "Quinta", "Sexta"};
-    static constexpr const char* kCoefficientNames[] = {"C0", "N", "N2", "N3", "N4", "N5", "N6"};
-
     Vehicle v;
     for (std::size_t g = 0; g < v.gearRatio.size(); ++g) {
-        v.gearRatio[g] = Read(input.gearRatio[g], kGearNames[g]);
+        v.gearRatio[g] = Read(input.gearRatio[g], box::kGear[g]);
     }
-    v.finalDrive = Read(input.finalDrive, "Diferencial");
-    v.initialSpeed = Read(input.initialSpeed, "Velocidad Inicial");
-    v.finalSpeed = Read(input.finalSpeed, "Velocidad Final");
-    v.massFactor = Read(input.massFactor, "Factor de masas");
-    v.mass = Read(input.mass, "Peso del vehículo");
-    v.tyreWidth = Read(input.tyreWidth, "Ruedas (ancho)");
-    v.tyreAspect = Read(input.tyreAspect, "Ruedas (perfil)");
-    v.rimDiameter = Read(input.rimDiameter, "Ruedas (llanta)");
-    v.efficiency = Read(input.efficiency, "Rendimiento Transmisión");
-    v.dragCoefficient = Read(input.dragCoefficient, "Cx");
-    v.rollingCoefficient = Read(input.rollingCoefficient, "Coef. Rodadura");
-    v.slopePercent = Read(input.slopePercent, "Pendiente (%)");
+    v.finalDrive = Read(input.finalDrive, box::kFinalDrive);
+    v.initialSpeed = Read(input.initialSpeed, box::kInitialSpeed);
+    v.finalSpeed = Read(input.finalSpeed, box::kFinalSpeed);
+    v.massFactor = Read(input.massFactor, box::kMassFactor);
+    v.mass = Read(input.mass, box::kMass);
+    v.tyreWidth = Read(input.tyreWidth, box::kTyreWidth);
+    v.tyreAspect = Read(input.tyreAspect, box::kTyreAspect);
+    v.rimDiameter = Read(input.rimDiameter, box::kRimDiameter);
+    v.efficiency = Read(input.efficiency, box::kEfficiency);
+    v.dragCoefficient = Read(input.dragCoefficient, box::kDrag);
+    v.rollingCoefficient = Read(input.rollingCoefficient, box::kRolling);
+    v.slopePercent = Read(input.slopePercent, box::kSlope);
     for (std::size_t i = 0; i < v.torqueCoefficient.size(); ++i) {
-        v.torqueCoefficient[i] = Read(input.torqueCoefficient[i], kCoefficientNames[i]);
+        v.torqueCoefficient[i] = Read(input.torqueCoefficient[i], box::kTorque[i]);
     }
     return v;
 }
 
 double WheelRadius(const Vehicle& vehicle)
 {
-    return Computing([] { return QStringLiteral("al calcular el radio de la rueda."); },
+    return Computing([&] { return QStringLiteral("Pasó al calcular el radio de la rueda.") + TyreHint(vehicle); },
                      [&] {
                          const Real d = vehicle.rimDiameter;
                          const Real h = vehicle.tyreAspect;

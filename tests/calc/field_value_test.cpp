@@ -68,7 +68,7 @@ TEST_P(FieldValueOverflows, WithAnOverflowFault)
         FAIL() << "no fault for " << GetParam().toStdString();
     } catch (const CalcFault& fault) {
         EXPECT_EQ(fault.kind(), FaultKind::Overflow);
-        EXPECT_TRUE(fault.message().contains(QStringLiteral("Desbordamiento")));
+        EXPECT_TRUE(fault.message().contains(QStringLiteral("demasiado grande")));
     }
 }
 

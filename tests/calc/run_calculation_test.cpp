@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cstdint>
 #include <functional>
+#include <tuple>
 
 namespace kinetra {
 namespace {
@@ -103,11 +106,86 @@ TEST(RunCalculation, RepeatedCalculationsInOneStoreMatchAFreshStore)
     }
 }
 
+// FNV-1a over the bits of the entries first .. last of each table in turn:
+// a change of one unit in the last place of any of them changes it.
+std::uint64_t Fingerprint(std::initializer_list<std::tuple<const Table&, int, int>> tables)
+{
+    std::uint64_t hash = 0xcbf29ce484222325;
+    for (const auto& [table, first, last] : tables) {
+        for (int i = first; i <= last; ++i) {
+            const auto bits = std::bit_cast<std::uint64_t>(table.at(i));
+            for (int byte = 0; byte < 8; ++byte) {
+                hash = (hash ^ ((bits >> (8 * byte)) & 0xff)) * 0x100000001b3;
+            }
+        }
+    }
+    return hash;
+}
+
+// Cars whose sentences and table entries tests/calc/reference_cars.py works
+// out apart from the library, each formula in the same grouping: a changed
+// operator, grouping or constant of the calculation changes one of them.
+struct RefCar {
+    const char* name;
+    int gearCount;
+    FrontalArea area;
+    QLocale locale;
+    CalcInput in;
+    const char* sentence;
+    int steps;
+    std::uint64_t tables;  // Fingerprint of every entry written
+};
+
+TEST(ReferenceCars, GiveTheirExactSentencesAndTables)
+{
+    for (const RefCar& car : {
+    RefCar{"FourGearsAreaTextFractionalStart", 4, QStringLiteral("2,05"), test::DecimalComma(),
+           {.gearRatio = {"3.6", "2.15", "1.45", "1.05", "", ""}, .finalDrive = "4.3", .initialSpeed = "1.3", .finalSpeed = "30.3",
+            .massFactor = "1.07", .mass = "1150", .tyreWidth = "205", .efficiency = "0.91", .dragCoefficient = "0.31",
+            .rollingCoefficient = "0.014", .slopePercent = "1.5", .tyreAspect = "55", .rimDiameter = "16",
+            .torqueCoefficient = {"95", "1.6", "-0.011", "2e-6", "-3e-9", "4e-12", "-2e-15"}},
+           "   El resultado final es: Marcha inicial: 1; marcha final: 2; Tiempo empleado: 8,61933756019622",
+           29, 0xa460519f8512f8a4},
+    RefCar{"FiveGearsTieChangesUp", 5, 2.1, test::DecimalPoint(),
+           {.gearRatio = {"3.3", "1.9", "1.9", "1.3", "1.0", ""}, .finalDrive = "4.3", .initialSpeed = "0", .finalSpeed = "40",
+            .massFactor = "1.07", .mass = "1150", .tyreWidth = "185", .efficiency = "0.91", .dragCoefficient = "0.31",
+            .rollingCoefficient = "0.012", .slopePercent = "-17.5", .tyreAspect = "60", .rimDiameter = "15",
+            .torqueCoefficient = {"95", "1.6", "-0.011", "2e-6", "-3e-9", "", ""}},
+           "   El resultado final es: Marcha inicial: 1; marcha final: 4; Tiempo empleado: 9.02195281969987",
+           40, 0x1ab3347de9c68f13},
+    RefCar{"SixGearsUphill", 6, 1.45 * 0.8 * 1.75, test::DecimalPoint(),
+           {.gearRatio = {"4.1", "2.6", "1.8", "1.35", "1.1", "0.9"}, .finalDrive = "4.3", .initialSpeed = "3", .finalSpeed = "42",
+            .massFactor = "1.07", .mass = "1480", .tyreWidth = "185", .efficiency = "0.91", .dragCoefficient = "0.31",
+            .rollingCoefficient = "0.012", .slopePercent = "3", .tyreAspect = "60", .rimDiameter = "15",
+            .torqueCoefficient = {"95", "1.6", "-0.011", "2e-6", "-3e-9", "4e-12", "-2e-15"}},
+           "   El resultado final es: Marcha inicial: 1; marcha final: 4; Tiempo empleado: 25.1885807287233",
+           39, 0xac484c95dbcd058c},
+    RefCar{"ThreeSpeedBoxEmptyFourth", 4, 2.0, test::DecimalComma(),
+           {.gearRatio = {"2.8", "1.5", "1.0", "", "", ""}, .finalDrive = "4.3", .initialSpeed = "0", .finalSpeed = "25",
+            .massFactor = "1.07", .mass = "1150", .tyreWidth = "185", .efficiency = "0.91", .dragCoefficient = "0.31",
+            .rollingCoefficient = "0.012", .slopePercent = "0", .tyreAspect = "60", .rimDiameter = "15",
+            .torqueCoefficient = {"95", "1.6", "-0.011", "", "", "", ""}},
+           "   El resultado final es: Marcha inicial: 1; marcha final: 2; Tiempo empleado: 7,1343876869532",
+           25, 0xbf93d9c115df8143},
+         }) {
+        WindowState state{car.gearCount, car.area};
+        CalcTables t;
+        EXPECT_EQ(SentenceOf(RunCalculation(car.in, state, t, car.locale)).toStdString(), car.sentence) << car.name;
+        const int entries = car.steps + 1;
+        EXPECT_EQ(Fingerprint({{t.RoadLoad, 1, entries}, {t.WheelSpeed, 1, entries}, {t.OverallRatio, 1, 6},
+                               {t.StartAccelLow, 1, car.gearCount}, {t.StartAccelHigh, 1, car.gearCount},
+                               {t.StartMeanAccel, 1, car.gearCount}, {t.StepTime, 1, car.steps}}),
+                  car.tables)
+            << car.name;
+    }
+}
+
 struct FaultCase {
     const char* name;
     std::function<void(CalcInput&, WindowState&)> change;
     FaultKind kind;
-    QString inMessage;
+    QString inMessage;  // the box, what was read there, what to type
+    bool commaHint;     // a box read by the field rule has a comma after a digit
     // What the calculation had written before it stopped, and what it had not.
     std::function<void(const CalcTables&)> checkTables;
 };
@@ -127,6 +205,8 @@ TEST_P(Faults, StopTheCalculationWithAClearReport)
     const CalcFault& fault = std::get<CalcFault>(outcome);
     EXPECT_EQ(fault.kind(), c.kind) << fault.message().toStdString();
     EXPECT_TRUE(fault.message().contains(c.inMessage)) << fault.message().toStdString();
+    EXPECT_EQ(fault.message().contains(QStringLiteral("la coma corta el número")), c.commaHint)
+        << fault.message().toStdString();
     EXPECT_FALSE(FaultTitle(fault.kind()).isEmpty());
     c.checkTables(tables);
 }
@@ -165,14 +245,61 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         FaultCase{"EmptyTyresGiveWheelRadiusZero",
                   [](CalcInput& in, WindowState&) { in.tyreWidth = in.tyreAspect = in.rimDiameter = ""; },
-                  FaultKind::DivisionByZero, QStringLiteral("radio de rueda de 0"), RoadLoadOnly},
-        FaultCase{"EmptyMassFactorGivesMassZero", [](CalcInput& in, WindowState&) { in.massFactor = ""; },
-                  FaultKind::DivisionByZero, QStringLiteral("masa de 0"), SpeedTablesButNoAcceleration},
+                  FaultKind::DivisionByZero, QStringLiteral("«Ruedas» se lee como 0 / 0 R 0"), false, RoadLoadOnly},
+        FaultCase{"EmptyMassFactor", [](CalcInput& in, WindowState&) { in.massFactor = ""; },
+                  FaultKind::InvalidInput, QStringLiteral("«Factor de masas» está en blanco"), false, NothingWritten},
+        FaultCase{"MassTooSmallForADouble",
+                  [](CalcInput& in, WindowState&) { in.massFactor = in.mass = "1e-200"; }, FaultKind::DivisionByZero,
+                  QStringLiteral("«Factor de masas» (1e-200) por «Peso del vehículo» (1e-200) da una masa de 0"),
+                  false, SpeedTablesButNoAcceleration},
+        FaultCase{"MassBelowZero", [](CalcInput& in, WindowState&) { in.mass = "-1"; }, FaultKind::InvalidInput,
+                  QStringLiteral("«Peso del vehículo» dice «-1»: el peso del vehículo debe ser mayor que 0"), false,
+                  NothingWritten},
+        FaultCase{"NegativeFinalDrive", [](CalcInput& in, WindowState&) { in.finalDrive = "-4.1"; },
+                  FaultKind::InvalidInput, QStringLiteral("«Diferencial» dice «-4.1»"), false, NothingWritten},
+        FaultCase{"NegativeTyreAspect", [](CalcInput& in, WindowState&) { in.tyreAspect = "-65"; },
+                  FaultKind::InvalidInput, QStringLiteral("«Ruedas» (perfil) dice «-65»"), false, NothingWritten},
+        FaultCase{"NegativeEfficiency", [](CalcInput& in, WindowState&) { in.efficiency = "-0.9"; },
+                  FaultKind::InvalidInput, QStringLiteral("«Rendimiento Transmisión» dice «-0.9»"), false,
+                  NothingWritten},
+        FaultCase{"NegativeDrag", [](CalcInput& in, WindowState&) { in.dragCoefficient = "-0.33"; },
+                  FaultKind::InvalidInput, QStringLiteral("«Cx» dice «-0.33»"), false, NothingWritten},
+        FaultCase{"NegativeRolling", [](CalcInput& in, WindowState&) { in.rollingCoefficient = "-1e-3"; },
+                  FaultKind::InvalidInput, QStringLiteral("«Coef. Rodadura» dice «-1e-3», que se lee como -0.001"),
+                  false, NothingWritten},
+        FaultCase{"NegativeAreaFromSides", [](CalcInput&, WindowState& s) { s.frontalArea = -2.0; },
+                  FaultKind::InvalidInput, QStringLiteral("«Alto X Ancho» da un área frontal de -2 m²"), false,
+                  NothingWritten},
+        FaultCase{"NegativeAreaText", [](CalcInput&, WindowState& s) { s.frontalArea = QStringLiteral("-2,5"); },
+                  FaultKind::InvalidInput, QStringLiteral("«Area Frontal» dice «-2,5», que se lee como -2,5 m²"),
+                  false, NothingWritten},
+        FaultCase{"AreaTextInThousands", [](CalcInput&, WindowState& s) { s.frontalArea = QStringLiteral("2.500"); },
+                  FaultKind::TypeMismatch, QStringLiteral("con «,» como separador decimal y sin separador de miles"),
+                  false, NothingWritten},
+        FaultCase{"OnlySixthTicked",
+                  [](CalcInput& in, WindowState& s) {
+                      in.gearRatio[5] = "0.7";
+                      s.gearCount = 6;
+                  },
+                  FaultKind::InvalidInput,
+                  QStringLiteral("«Quinta» está en blanco, pero «Sexta», más alta, tiene relación 0.7"), false,
+                  NothingWritten},
+        FaultCase{"SecondGearMissingAndACommaElsewhere",
+                  [](CalcInput& in, WindowState&) {
+                      in.gearRatio[1] = "";
+                      in.slopePercent = "0,5";
+                  },
+                  FaultKind::InvalidInput,
+                  QStringLiteral("«Segunda» está en blanco, pero «Tercera», más alta, tiene relación 1.4: solo las "
+                                 "últimas marchas pueden quedar sin relación. Escriba la relación de «Segunda», o "
+                                 "borre las de «Tercera» a «Cuarta». El separador decimal es el punto «.»; la coma "
+                                 "corta el número. «Pendiente (%)» dice «0,5», que se lee como 0: escriba 0.5."),
+                  true, NothingWritten},
         FaultCase{"FieldTooLargeNamesTheField", [](CalcInput& in, WindowState&) { in.mass = "1e309"; },
-                  FaultKind::Overflow, QStringLiteral("«Peso del vehículo»"), NothingWritten},
+                  FaultKind::Overflow, QStringLiteral("«Peso del vehículo» dice «1e309»"), false, NothingWritten},
         FaultCase{"SixthPowerOverflows",
                   [](CalcInput& in, WindowState&) { in.torqueCoefficient[6] = "1e308"; }, FaultKind::Overflow,
-                  QStringLiteral("aceleración en 1.ª marcha a 1 m/s"),
+                  QStringLiteral("aceleración en 1.ª marcha a 1 m/s"), false,
                   [](const CalcTables& t) {
                       EXPECT_NE(t.StartAccelLow.at(1), 7) << "at rest the engine does not turn";
                       EXPECT_EQ(t.StartAccelHigh.at(1), 7);
@@ -182,21 +309,23 @@ INSTANTIATE_TEST_SUITE_P(
                       in.dragCoefficient = "1e10";
                       s.frontalArea = 1e300;
                   },
-                  FaultKind::Overflow, QStringLiteral("resistencia al avance a 0 m/s"), UpToRoadLoadPassZero},
+                  FaultKind::Overflow, QStringLiteral("resistencia al avance a 0 m/s: revise «Cx» (10000000000)"), false,
+                  UpToRoadLoadPassZero},
         FaultCase{"AreaTextNotANumber",
                   [](CalcInput&, WindowState& s) { s.frontalArea = QStringLiteral("2.0"); },
-                  FaultKind::TypeMismatch, QStringLiteral("«2.0»"), NothingWritten},
+                  FaultKind::TypeMismatch, QStringLiteral("«Area Frontal» dice «2.0»"), false, NothingWritten},
         FaultCase{"EmptyAreaTextIsNotUnset", [](CalcInput&, WindowState& s) { s.frontalArea = QString(); },
-                  FaultKind::TypeMismatch, QStringLiteral("área frontal"), NothingWritten},
+                  FaultKind::TypeMismatch, QStringLiteral("«Area Frontal» estaba en blanco"), false, NothingWritten},
         FaultCase{"DecimalCommaEfficiencyLeavesNoStartingGear",
                   [](CalcInput& in, WindowState&) { in.efficiency = "0,9"; }, FaultKind::NoStartingGear,
-                  QStringLiteral("«.»"), [](const CalcTables& t) { EXPECT_EQ(t.StepTime.at(1), 7); }},
+                  QStringLiteral("«Rendimiento Transmisión» dice «0,9», que se lee como 0: escriba 0.9."), true,
+                  [](const CalcTables& t) { EXPECT_EQ(t.StepTime.at(1), 7); }},
         FaultCase{"TooSteepToMoveOff",
                   [](CalcInput& in, WindowState&) {
-                      in.gearRatio[0] = "";  // a first gear that adds nothing makes second the best
+                      in.gearRatio[0] = "0.01";  // a first gear that adds next to nothing makes second the best
                       in.slopePercent = "80";
                   },
-                  FaultKind::CannotAccelerate, QStringLiteral("no puede pasar de 0 m/s"),
+                  FaultKind::CannotAccelerate, QStringLiteral("no puede pasar de 0 m/s"), false,
                   [](const CalcTables& t) { EXPECT_EQ(t.StepTime.at(1), 7); }}),
     [](const ::testing::TestParamInfo<FaultCase>& info) { return std::string(info.param.name); });
 
@@ -210,7 +339,7 @@ TEST(AreaFromHeightAndWidth, IsHeightTimesEightTenthsTimesWidth)
     EXPECT_EQ(std::get<CalcFault>(tooLarge).kind(), FaultKind::Overflow);
     const auto fieldTooLarge = AreaFromHeightAndWidth(u"1", u"1e400");
     ASSERT_TRUE(std::holds_alternative<CalcFault>(fieldTooLarge));
-    EXPECT_TRUE(std::get<CalcFault>(fieldTooLarge).message().contains(QStringLiteral("anchura")));
+    EXPECT_TRUE(std::get<CalcFault>(fieldTooLarge).message().contains(QStringLiteral("«Alto X Ancho» (ancho) dice «1e400»")));
 }
 
 } // namespace

@@ -191,6 +191,8 @@ TEST_P(SpeedRange, OutsideTheGridIsRejectedBeforeAnyTableIsTouched)
     const CalcOutcome outcome = Calculate(SaloonFromTo(GetParam().from, GetParam().to), 4, tables);
     ASSERT_TRUE(std::holds_alternative<CalcFault>(outcome));
     EXPECT_EQ(std::get<CalcFault>(outcome).kind(), FaultKind::InvalidInput);
+    EXPECT_EQ(std::get<CalcFault>(outcome).message().contains(QStringLiteral("la coma corta el número")),
+              GetParam().to.contains(QLatin1Char(',')));
     test::ExpectAllEntries(tables, 7);
 }
 

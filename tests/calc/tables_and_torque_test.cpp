@@ -67,6 +67,11 @@ TEST(Torque, FormsDifferOnlyInTheFifthAndSixthPowers)
     EXPECT_EQ(EngineTorque(2, TorqueForm::Plain, fifth), 32);
     EXPECT_NEAR(EngineTorque(2, TorqueForm::NextGear, fifth), 32 * 0.06, 1e-7);
     EXPECT_NEAR(EngineTorque(2, TorqueForm::NextGear, sixth), 64 * 0.06, 1e-7);
+    // Every bit, from reference_cars.py: where the factor stands within the
+    // power shows in the last place at these engine speeds.
+    EXPECT_EQ(EngineTorque(88.9, TorqueForm::NextGear, {0, 0, 0, 0, 0, 1.7, 0}), 566381379.4563075);
+    EXPECT_EQ(EngineTorque(61.7, TorqueForm::NextGear, {0, 0, 0, 0, 0, 1.7, 0}), 91206540.31988907);
+    EXPECT_EQ(EngineTorque(88.9, TorqueForm::NextGear, {0, 0, 0, 0, 0, 0, 1.3}), 38503938837.509094);
 }
 
 TEST(Torque, NextGearFactorIsTheSinglePrecisionSixHundredths)
@@ -163,6 +168,8 @@ INSTANTIATE_TEST_SUITE_P(
                       AreaText{"PointInEnglish", "2.5", test::DecimalPoint(), 2.5},
                       AreaText{"BlanksAround", " 1,9 ", test::DecimalComma(), 1.9},
                       AreaText{"PointInSpanish", "2.5", test::DecimalComma(), std::nullopt},
+                      AreaText{"ThousandsInGerman", "2.500", QLocale(QLocale::German), std::nullopt},
+                      AreaText{"ThousandsInEnglish", "2,500", test::DecimalPoint(), std::nullopt},
                       AreaText{"Empty", "", test::DecimalPoint(), std::nullopt},
                       AreaText{"Words", "dos", test::DecimalComma(), std::nullopt},
                       AreaText{"NumberThenUnit", "2 m2", test::DecimalPoint(), std::nullopt},
@@ -240,7 +247,16 @@ INSTANTIATE_TEST_SUITE_P(
         SentenceCase{"FifteenSignificantDigits", 1, 3, 1.0 / 3.0, test::DecimalComma(),
                      "   El resultado final es: Marcha inicial: 1; marcha final: 3; Tiempo empleado: 0,333333333333333"},
         SentenceCase{"RoundedAtTheFifteenthDigit", 1, 3, 13.98302190962759, test::DecimalPoint(),
-                     "   El resultado final es: Marcha inicial: 1; marcha final: 3; Tiempo empleado: 13.9830219096276"}),
+                     "   El resultado final es: Marcha inicial: 1; marcha final: 3; Tiempo empleado: 13.9830219096276"},
+        // Only the separator is the locale's: Latin digits, "-" and "E-NN" everywhere.
+        SentenceCase{"ArabicSeparatorLatinDigits", 1, 2, 7.6e-05, QLocale(QLocale::Arabic, QLocale::Egypt),
+                     QStringLiteral("   El resultado final es: Marcha inicial: 1; marcha final: 2; Tiempo empleado: 7\u066b6E-05")},
+        SentenceCase{"SwedishExponent", 1, 2, 1.5e20, QLocale(QLocale::Swedish, QLocale::Sweden),
+                     "   El resultado final es: Marcha inicial: 1; marcha final: 2; Tiempo empleado: 1,5E+20"},
+        SentenceCase{"SpanishNegativeExponent", 1, 2, -7.6e-05, test::DecimalComma(),
+                     "   El resultado final es: Marcha inicial: 1; marcha final: 2; Tiempo empleado: -7,6E-05"},
+        SentenceCase{"CLocaleCapitalExponent", 1, 2, 1.25e-7, QLocale::c(),
+                     "   El resultado final es: Marcha inicial: 1; marcha final: 2; Tiempo empleado: 1.25E-07"}),
     [](const ::testing::TestParamInfo<SentenceCase>& info) { return std::string(info.param.name); });
 
 } // namespace

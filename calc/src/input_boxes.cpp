@@ -1,0 +1,99 @@
+#include "input_boxes.h"
+
+#include "fault_context.h"
+#include "kinetra/calc_fault.h"
+#include "kinetra/field_value.h"
+
+namespace kinetra {
+namespace {
+
+// The text without the blanks, tabs and line feeds the field rule ignores.
+QString Cleaned(const QString& text)
+{
+    QString cleaned = text;
+    cleaned.remove(QLatin1Char(' ')).remove(QLatin1Char('\t')).remove(QLatin1Char('\n'));
+    return cleaned;
+}
+
+// Only the digits the field rule reads.
+bool IsDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+QString DecimalCommaHints(const std::vector<InputBox>& boxes)
+{
+    QString hints;
+    for (const InputBox& b : boxes) {
+        const QString cleaned = Cleaned(b.text);
+        qsizetype comma = cleaned.indexOf(QLatin1Char(','), 1);
+        while (comma > 0 && !IsDigit(cleaned.at(comma - 1))) {
+            comma = cleaned.indexOf(QLatin1Char(','), comma + 1);
+        }
+        if (comma < 0) {
+            continue;
+        }
+        double value = 0;
+        try {
+            value = FieldValue(b.text);
+        } catch (const CalcFault&) {
+            continue;  // too large to read: the report itself is about that box
+        }
+        QString typed = cleaned;
+        typed[comma] = QLatin1Char('.');
+        hints += QStringLiteral(" %1 dice «%2», que se lee como %3: escriba %4.")
+                     .arg(b.name, b.text, InputNumber(value), typed);
+    }
+    return hints;
+}
+
+} // namespace
+
+std::vector<InputBox> InputBoxes(const CalcInput& input)
+{
+    const auto named = [](const char* name, const QString& text) { return InputBox{QString::fromUtf8(name), text}; };
+    std::vector<InputBox> boxes;
+    for (std::size_t g = 0; g < input.gearRatio.size(); ++g) {
+        boxes.push_back(named(box::kGear[g], input.gearRatio[g]));
+    }
+    boxes.push_back(named(box::kFinalDrive, input.finalDrive));
+    boxes.push_back(named(box::kInitialSpeed, input.initialSpeed));
+    boxes.push_back(named(box::kFinalSpeed, input.finalSpeed));
+    boxes.push_back(named(box::kMassFactor, input.massFactor));
+    boxes.push_back(named(box::kMass, input.mass));
+    boxes.push_back(named(box::kTyreWidth, input.tyreWidth));
+    boxes.push_back(named(box::kTyreAspect, input.tyreAspect));
+    boxes.push_back(named(box::kRimDiameter, input.rimDiameter));
+    boxes.push_back(named(box::kEfficiency, input.efficiency));
+    boxes.push_back(named(box::kDrag, input.dragCoefficient));
+    boxes.push_back(named(box::kRolling, input.rollingCoefficient));
+    boxes.push_back(named(box::kSlope, input.slopePercent));
+    for (std::size_t i = 0; i < input.torqueCoefficient.size(); ++i) {
+        boxes.push_back(named(box::kTorque[i], input.torqueCoefficient[i]));
+    }
+    return boxes;
+}
+
+QString WhatItSays(const char* name, const QString& text, double value)
+{
+    const QString cleaned = Cleaned(text);
+    if (cleaned.isEmpty()) {
+        return QStringLiteral("%1 está en blanco").arg(QString::fromUtf8(name));
+    }
+    QString says = QStringLiteral("%1 dice «%2»").arg(QString::fromUtf8(name), text);
+    if (cleaned != InputNumber(value)) {
+        says += QStringLiteral(", que se lee como %1").arg(InputNumber(value));
+    }
+    return says;
+}
+
+QString WithDecimalCommaHints(const QString& report, const std::vector<InputBox>& boxes)
+{
+    const QString hints = DecimalCommaHints(boxes);
+    if (hints.isEmpty()) {
+        return report;
+    }
+    return report + QStringLiteral(" El separador decimal es el punto «.»; la coma corta el número.") + hints;
+}
+
+} // namespace kinetra

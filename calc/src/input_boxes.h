@@ -1,0 +1,54 @@
+#pragma once
+
+#include "kinetra/calc_input.h"
+
+#include <QString>
+
+#include <vector>
+
+namespace kinetra {
+
+// The boxes the calculation reads with the field rule, named as a person sees
+// them on the form, so that every report can point at the box to change.
+namespace box {
+inline constexpr const char* kGear[6] = {"«Primera»", "«Segunda»", "«Tercera»",
+                                         "«Cuarta»",  "«Quinta»",  "«Sexta»"};
+inline constexpr const char* kFinalDrive = "«Diferencial»";
+inline constexpr const char* kInitialSpeed = "«Velocidad Inicial»";
+inline constexpr const char* kFinalSpeed = "«Velocidad Final»";
+inline constexpr const char* kMassFactor = "«Factor de masas»";
+inline constexpr const char* kMass = "«Peso del vehículo»";
+inline constexpr const char* kTyreWidth = "«Ruedas» (ancho)";
+inline constexpr const char* kTyreAspect = "«Ruedas» (perfil)";
+inline constexpr const char* kRimDiameter = "«Ruedas» (llanta)";
+inline constexpr const char* kEfficiency = "«Rendimiento Transmisión»";
+inline constexpr const char* kDrag = "«Cx»";
+inline constexpr const char* kRolling = "«Coef. Rodadura»";
+inline constexpr const char* kSlope = "«Pendiente (%)»";
+inline constexpr const char* kTorque[7] = {"«C0»", "«N»", "«N2»", "«N3»", "«N4»", "«N5»", "«N6»"};
+inline constexpr const char* kAreaTyped = "«Area Frontal»";
+inline constexpr const char* kAreaFromSides = "«Alto X Ancho»";
+inline constexpr const char* kHeight = "«Alto X Ancho» (alto)";
+inline constexpr const char* kWidth = "«Alto X Ancho» (ancho)";
+} // namespace box
+
+struct InputBox {
+    QString name;  // as in box::
+    QString text;  // as typed
+};
+
+// Every box of `input`, in the order of the form.
+std::vector<InputBox> InputBoxes(const CalcInput& input);
+
+// What a box holds, for a report: "«Peso del vehículo» dice «-1»", with
+// ", que se lee como 12" when the field rule read less than the text shows,
+// or "«Segunda» está vacío".
+QString WhatItSays(const char* name, const QString& text, double value);
+
+// A report on a calculation that read `boxes`, with one sentence for each box
+// whose text has a comma right after a digit, where the field rule stops:
+// "«Rendimiento Transmisión» dice «0,9», que se lee como 0: escriba 0.9."
+// Unchanged when no box has such a comma.
+QString WithDecimalCommaHints(const QString& report, const std::vector<InputBox>& boxes);
+
+} // namespace kinetra

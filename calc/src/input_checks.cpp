@@ -1,0 +1,126 @@
+#include "input_checks.h"
+
+#include "fault_context.h"
+#include "input_boxes.h"
+#include "kinetra/calc_fault.h"
+#include "kinetra/calc_tables.h"
+
+namespace kinetra {
+namespace {
+
+[[noreturn]] void Reject(const QString& message)
+{
+    throw CalcFault(FaultKind::InvalidInput, message);
+}
+
+void RejectNegative(const char* name, const QString& text, double value, const char* advice)
+{
+    if (value < 0) {
+        Reject(WhatItSays(name, text, value) + QString::fromUtf8(advice));
+    }
+}
+
+void RejectNotPositive(const char* name, const QString& text, double value, const char* advice)
+{
+    if (!(value > 0)) {
+        Reject(WhatItSays(name, text, value) + QString::fromUtf8(advice));
+    }
+}
+
+// A gear that takes part with no ratio would let the run skip to the gear
+// above it; empty gears may only shorten the box from the top.
+void CheckGearGaps(const CalcInput& input, const Vehicle& vehicle, int gearCount)
+{
+    for (int g = 1; g <= gearCount; ++g) {
+        const auto gear = static_cast<std::size_t>(g - 1);
+        if (vehicle.gearRatio[gear] != 0) {
+            continue;
+        }
+        int lowest = 0;
+        int highest = 0;
+        for (int above = g + 1; above <= gearCount; ++above) {
+            if (vehicle.gearRatio[static_cast<std::size_t>(above - 1)] != 0) {
+                lowest = lowest == 0 ? above : lowest;
+                highest = above;
+            }
+        }
+        if (highest == 0) {
+            return;
+        }
+        const QString empty = QString::fromUtf8(box::kGear[gear]);
+        const QString higher = lowest == highest
+                                   ? QStringLiteral("la de %1").arg(QString::fromUtf8(box::kGear[highest - 1]))
+                                   : QStringLiteral("las de %1 a %2")
+                                         .arg(QString::fromUtf8(box::kGear[lowest - 1]),
+                                              QString::fromUtf8(box::kGear[highest - 1]));
+        Reject(QStringLiteral("%1, pero %2, más alta, tiene relación %3: solo las últimas marchas pueden "
+                              "quedar sin relación. Escriba la relación de %4%5, o borre %6.")
+                   .arg(WhatItSays(box::kGear[gear], input.gearRatio[gear], 0),
+                        QString::fromUtf8(box::kGear[lowest - 1]),
+                        InputNumber(vehicle.gearRatio[static_cast<std::size_t>(lowest - 1)]), empty,
+                        g >= 5 ? QStringLiteral(" (si su cuadro está desactivado, marque antes su casilla)")
+                               : QString(),
+                        higher));
+    }
+}
+
+// The grid runs in whole 1 m/s steps from the initial speed and the tables
+// hold 400 of them: a run outside that is answered before any table is
+// touched, so that no result ever rests on an earlier calculation's entries.
+void CheckSpeedRange(const CalcInput& input, const Vehicle& vehicle)
+{
+    const double vi = vehicle.initialSpeed;
+    const double vf = vehicle.finalSpeed;
+    RejectNegative(box::kInitialSpeed, input.initialSpeed, vi,
+                   ": la velocidad inicial no puede ser negativa. Escriba la velocidad de partida en m/s, "
+                   "0 o más.");
+    const QString both = QStringLiteral("%1 y %2").arg(WhatItSays(box::kFinalSpeed, input.finalSpeed, vf),
+                                                       WhatItSays(box::kInitialSpeed, input.initialSpeed, vi));
+    if (vehicle.steps < 1) {
+        Reject(QStringLiteral("%1: la velocidad final debe superar a la inicial en 1 m/s por lo menos, porque "
+                              "el tiempo se calcula en pasos de 1 m/s. Escriba en %2 %3 o más.")
+                   .arg(both, QString::fromUtf8(box::kFinalSpeed), InputNumber(vi + 1)));
+    }
+    if (vehicle.steps > Table::kSize - 2) {
+        Reject(QStringLiteral("%1: la velocidad final supera a la inicial en %2 m/s o más, y el cálculo admite "
+                              "hasta %3 pasos de 1 m/s. Escriba en %4 menos de %5.")
+                   .arg(both, QString::number(Table::kSize - 1), QString::number(Table::kSize - 2),
+                        QString::fromUtf8(box::kFinalSpeed), InputNumber(vi + (Table::kSize - 1))));
+    }
+}
+
+} // namespace
+
+void CheckInputs(const CalcInput& input, const Vehicle& vehicle, int gearCount)
+{
+    for (std::size_t g = 0; g < vehicle.gearRatio.size(); ++g) {
+        RejectNegative(box::kGear[g], input.gearRatio[g], vehicle.gearRatio[g],
+                       ": una relación de transmisión no puede ser negativa. Escriba la relación sin signo, "
+                       "por ejemplo 3.5.");
+    }
+    CheckGearGaps(input, vehicle, gearCount);
+    RejectNegative(box::kFinalDrive, input.finalDrive, vehicle.finalDrive,
+                   ": la relación del diferencial no puede ser negativa. Escriba la relación sin signo, "
+                   "por ejemplo 4.1.");
+    CheckSpeedRange(input, vehicle);
+    RejectNotPositive(box::kMassFactor, input.massFactor, vehicle.massFactor,
+                      ": el factor de masas debe ser mayor que 0. Escriba el factor de masas, por ejemplo 1.06.");
+    RejectNotPositive(box::kMass, input.mass, vehicle.mass,
+                      ": el peso del vehículo debe ser mayor que 0. Escriba su masa en kg, por ejemplo 1200.");
+    const char* tyreAdvice = ": las medidas de la rueda no pueden ser negativas. Escriba la medida del neumático "
+                             "sin signos, por ejemplo 195 / 65 R 15.";
+    RejectNegative(box::kTyreWidth, input.tyreWidth, vehicle.tyreWidth, tyreAdvice);
+    RejectNegative(box::kTyreAspect, input.tyreAspect, vehicle.tyreAspect, tyreAdvice);
+    RejectNegative(box::kRimDiameter, input.rimDiameter, vehicle.rimDiameter, tyreAdvice);
+    RejectNegative(box::kEfficiency, input.efficiency, vehicle.efficiency,
+                   ": el rendimiento no puede ser negativo. Escriba el rendimiento de la transmisión, "
+                   "por ejemplo 0.9.");
+    RejectNegative(box::kDrag, input.dragCoefficient, vehicle.dragCoefficient,
+                   ": el coeficiente aerodinámico no puede ser negativo. Escriba el Cx del vehículo, "
+                   "por ejemplo 0.33.");
+    RejectNegative(box::kRolling, input.rollingCoefficient, vehicle.rollingCoefficient,
+                   ": el coeficiente de rodadura no puede ser negativo. Escriba el coeficiente, "
+                   "por ejemplo 0.015.");
+}
+
+} // namespace kinetra
