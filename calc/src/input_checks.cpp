@@ -53,14 +53,22 @@ void CheckGearGaps(const CalcInput& input, const Vehicle& vehicle, int gearCount
                                    : QStringLiteral("las de %1 a %2")
                                          .arg(QString::fromUtf8(box::kGear[lowest - 1]),
                                               QString::fromUtf8(box::kGear[highest - 1]));
+        // Fifth and sixth gear take part while their check box is ticked:
+        // unticking them is the way to leave them out.
+        const QString leaveOut =
+            lowest < 5 ? QStringLiteral("borre %1").arg(higher)
+            : lowest == highest
+                ? QStringLiteral("quite la marca de la casilla de %1").arg(QString::fromUtf8(box::kGear[highest - 1]))
+                : QStringLiteral("quite la marca de las casillas de %1 y %2")
+                      .arg(QString::fromUtf8(box::kGear[lowest - 1]), QString::fromUtf8(box::kGear[highest - 1]));
         Reject(QStringLiteral("%1, pero %2, más alta, tiene relación %3: solo las últimas marchas pueden "
-                              "quedar sin relación. Escriba la relación de %4%5, o borre %6.")
+                              "quedar sin relación. Escriba la relación de %4%5, o %6.")
                    .arg(WhatItSays(box::kGear[gear], input.gearRatio[gear], 0),
                         QString::fromUtf8(box::kGear[lowest - 1]),
                         InputNumber(vehicle.gearRatio[static_cast<std::size_t>(lowest - 1)]), empty,
                         g >= 5 ? QStringLiteral(" (si su cuadro está desactivado, marque antes su casilla)")
                                : QString(),
-                        higher));
+                        leaveOut));
     }
 }
 

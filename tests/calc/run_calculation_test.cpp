@@ -282,7 +282,11 @@ INSTANTIATE_TEST_SUITE_P(
                       s.gearCount = 6;
                   },
                   FaultKind::InvalidInput,
-                  QStringLiteral("«Quinta» está en blanco, pero «Sexta», más alta, tiene relación 0.7"), false,
+                  QStringLiteral("«Quinta» está en blanco, pero «Sexta», más alta, tiene relación 0.7: solo las últimas "
+                                 "marchas pueden quedar sin relación. Escriba la relación de «Quinta» (si su cuadro "
+                                 "está desactivado, marque antes su casilla), o quite la marca de la casilla de "
+                                 "«Sexta»."),
+                  false,
                   NothingWritten},
         FaultCase{"SecondGearMissingAndACommaElsewhere",
                   [](CalcInput& in, WindowState&) {
