@@ -30,10 +30,8 @@ namespace {
 QString TypeTheArea(const QLocale& locale)
 {
     return QStringLiteral(" Este cuadro se lee con la configuración regional del sistema: escriba el área en m² "
-                          "con «%1» como separador decimal y sin separador de miles, por ejemplo %2, y vuelva a "
-                          "pulsar %3.")
-        .arg(locale.decimalPoint(), QLatin1Char('2') + locale.decimalPoint() + QLatin1Char('2'),
-             QString::fromUtf8(box::kAreaTyped));
+                          "con «%1» como separador decimal y sin separador de miles, por ejemplo %2.")
+        .arg(locale.decimalPoint(), QLatin1Char('2') + locale.decimalPoint() + QLatin1Char('2'));
 }
 
 double AreaFromText(const QString& text, const QLocale& locale)
@@ -41,7 +39,7 @@ double AreaFromText(const QString& text, const QLocale& locale)
     const QString typed = QString::fromUtf8(box::kAreaTyped);
     if (text.trimmed().isEmpty()) {
         throw CalcFault(FaultKind::TypeMismatch,
-                        QStringLiteral("%1 estaba en blanco al elegir esa opción.").arg(typed) + TypeTheArea(locale));
+                        QStringLiteral("%1 está en blanco.").arg(typed) + TypeTheArea(locale));
     }
     // A group separator would turn "2.500" into 2500 m² in a locale that
     // writes "2,5": no area is typed in thousands, so one is refused.
@@ -80,8 +78,7 @@ double FrontalAreaValue(const FrontalArea& area, const QLocale& locale)
         if (*number < 0) {
             throw CalcFault(FaultKind::InvalidInput,
                             QStringLiteral("%1 da un área frontal de %2 m² (alto × 0.8 × ancho): un área no puede "
-                                           "ser negativa. Escriba el alto y el ancho del vehículo en m, sin signo, "
-                                           "y vuelva a pulsar %1.")
+                                           "ser negativa. Escriba el alto y el ancho del vehículo en m, sin signo.")
                                 .arg(QString::fromUtf8(box::kAreaFromSides),
                                      InputNumber(*number)));
         }

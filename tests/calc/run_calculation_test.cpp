@@ -319,7 +319,7 @@ INSTANTIATE_TEST_SUITE_P(
                   [](CalcInput&, WindowState& s) { s.frontalArea = QStringLiteral("2.0"); },
                   FaultKind::TypeMismatch, QStringLiteral("«Area Frontal» dice «2.0»"), false, NothingWritten},
         FaultCase{"EmptyAreaTextIsNotUnset", [](CalcInput&, WindowState& s) { s.frontalArea = QString(); },
-                  FaultKind::TypeMismatch, QStringLiteral("«Area Frontal» estaba en blanco"), false, NothingWritten},
+                  FaultKind::TypeMismatch, QStringLiteral("«Area Frontal» está en blanco"), false, NothingWritten},
         FaultCase{"DecimalCommaEfficiencyLeavesNoStartingGear",
                   [](CalcInput& in, WindowState&) { in.efficiency = "0,9"; }, FaultKind::NoStartingGear,
                   QStringLiteral("«Rendimiento Transmisión» dice «0,9», que se lee como 0: escriba 0.9."), true,
