@@ -48,8 +48,11 @@ std::optional<int> ChooseStartGear(const CalcTables& tables, int gearCount)
     return start;
 }
 
-RunTime IntegrateTime(CalcTables& tables, const Vehicle& vehicle, int startGear, int gearCount)
+RunTime IntegrateTime(CalcTables& tables, const Vehicle& car, int startGear, int gearCount)
 {
+    // The loop's own copy of the car's numbers: no table write can alias it,
+    // so they stay in registers from one step to the next.
+    const Vehicle vehicle = car;
     const int steps = vehicle.steps;
 
     tables.StepTime[1] =
