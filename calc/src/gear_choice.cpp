@@ -5,6 +5,8 @@
 #include "kinetra/calc_fault.h"
 #include "kinetra/torque.h"
 
+#include <cassert>
+
 namespace kinetra {
 namespace {
 
@@ -54,6 +56,7 @@ RunTime IntegrateTime(CalcTables& tables, const Vehicle& car, int startGear, int
     // so they stay in registers from one step to the next.
     const Vehicle vehicle = car;
     const int steps = vehicle.steps;
+    assert(steps <= Table::kSize - 2 && startGear >= 1 && gearCount <= 6);
 
     tables.StepTime[1] =
         StepSeconds(vehicle, 1, startGear, tables.StartAccelLow[startGear], tables.StartAccelHigh[startGear]);
