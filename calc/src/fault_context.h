@@ -23,13 +23,20 @@ auto Computing(Describe describe, Compute compute) -> decltype(compute())
     }
 }
 
+template <class Describe>
+[[noreturn]] void ThrowOverflow(Describe describe)
+{
+    throw CalcFault(FaultKind::Overflow, TooLargeSentence() + QLatin1Char(' ') + describe());
+}
+
 // A result worked out in plain doubles from finite operands, with no
 // division by zero possible: it is non-finite only when something overflowed.
+// The report is built apart, so that the check alone is inlined in the loops.
 template <class Describe>
 double Finite(double result, Describe describe)
 {
     if (!std::isfinite(result)) [[unlikely]] {
-        throw CalcFault(FaultKind::Overflow, TooLargeSentence() + QLatin1Char(' ') + describe());
+        ThrowOverflow(describe);
     }
     return result;
 }

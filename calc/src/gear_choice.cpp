@@ -1,9 +1,12 @@
 #include "kinetra/gear_choice.h"
 
 #include "fault_context.h"
+#include "gear_acceleration.h"
 #include "input_boxes.h"
 #include "kinetra/calc_fault.h"
 #include "kinetra/torque.h"
+
+#include <cassert>
 
 namespace kinetra {
 namespace {
@@ -54,20 +57,43 @@ std::optional<int> ChooseStartGear(const CalcTables& tables, int gearCount)
     return start;
 }
 
-RunTime IntegrateTime(CalcTables& tables, const Vehicle& vehicle, int startGear, int gearCount)
+RunTime IntegrateTime(CalcTables& tables, const Vehicle& car, int startGear, int gearCount)
 {
-    const double steps = vehicle.steps;
+    // The loop's own copy of the car's numbers: no table write can alias it,
+    // so they stay in registers from one step to the next.
+    const Vehicle vehicle = car;
+    const int steps = vehicle.steps;
+    assert(steps <= Table::kSize - 2 && startGear >= 1 && gearCount <= 6);
 
-    tables.StepTime.set(1, StepSeconds(vehicle, 1, startGear, tables.StartAccelLow.at(startGear),
-                                       tables.StartAccelHigh.at(startGear)));
+    tables.StepTime[1] =
+        StepSeconds(vehicle, 1, startGear, tables.StartAccelLow[startGear], tables.StartAccelHigh[startGear]);
+    // Added up as the steps are timed, in their order.
+    double total = 0;
+    total += tables.StepTime[1];
+
     int gear = startGear;
-    for (double s = 2; s <= steps; s += 1) {
-        const double low = s;
-        const double high = s + 1;
-        double a1 = GearAcceleration(tables, vehicle, gear, low, TorqueForm::Plain);
-        double a2 = GearAcceleration(tables, vehicle, gear, high, TorqueForm::Plain);
+    // While the gear stays, a step starts where the one before ended, in the
+    // same gear and the same torque form: its accelerations at the lower
+    // entry, current gear (plain) and next gear, are known and checked already.
+    // After a change up nothing carries over: the gear that was the next one
+    // is now worked out in the plain form.
+    bool carried = false;
+    double a1 = 0;
+    double b1 = 0;
+    for (int s = 2; s <= steps; ++s) {
+        const int low = s;
+        const int high = s + 1;
+        if (!carried) {
+            a1 = GearAcceleration(tables, vehicle, gear, low, TorqueForm::Plain);
+        }
+        const double a2 = GearAcceleration(tables, vehicle, gear, high, TorqueForm::Plain);
+        double stepLow = a1;
+        double stepHigh = a2;
+        bool changedUp = false;
         if (gear < gearCount) {
-            const double b1 = GearAcceleration(tables, vehicle, gear + 1, low, TorqueForm::NextGear);
+            if (!carried) {
+                b1 = GearAcceleration(tables, vehicle, gear + 1, low, TorqueForm::NextGear);
+            }
             const double b2 = GearAcceleration(tables, vehicle, gear + 1, high, TorqueForm::NextGear);
             const auto comparing = [&] {
                 return QStringLiteral("Pasó al comparar la %1.ª marcha con la siguiente.").arg(gear);
@@ -77,16 +103,16 @@ RunTime IntegrateTime(CalcTables& tables, const Vehicle& vehicle, int startGear,
             // Ties change up: the higher gear is as good and revs the engine less.
             if (!(mean > nextMean)) {
                 ++gear;
-                a1 = b1;
-                a2 = b2;
+                changedUp = true;
+                stepLow = b1;
+                stepHigh = b2;
             }
+            b1 = b2;
         }
-        tables.StepTime.set(s, StepSeconds(vehicle, s, gear, a1, a2));
-    }
-
-    double total = 0;
-    for (double i = 1; i <= steps; i += 1) {
-        total = total + tables.StepTime.at(i);
+        a1 = a2;
+        carried = !changedUp;
+        tables.StepTime[s] = StepSeconds(vehicle, s, gear, stepLow, stepHigh);
+        total += tables.StepTime[s];
     }
     return RunTime{gear, Finite(total, [] { return QStringLiteral("Pasó al sumar el tiempo total."); })};
 }

@@ -5,6 +5,7 @@
 #include "input_boxes.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 #include <limits>
 
@@ -88,51 +89,87 @@ double FrontalAreaValue(const FrontalArea& area, const QLocale& locale)
     return text == nullptr ? 0 : AreaFromText(*text, locale);
 }
 
+namespace {
+
+// The parts of the road load that do not change with speed, each grouped as
+// written: computed once a fill in plain doubles, and as Real, every operation
+// checked, only to find the one that overflowed.
+template <class Number>
+struct RoadLoadTerms {
+    Number drag;     // S x k, with k = Cx x 0.61: the drag divided by v²
+    Number rolling;  // Frr = (f x 9.81) x m
+    Number slope;    // Fs = (m x sin(theta)) x 9.81
+};
+
+template <class Number>
+RoadLoadTerms<Number> RoadLoadTermsOf(const Vehicle& vehicle)
+{
+    const Number m = vehicle.mass;
+    const Number k = Number(vehicle.dragCoefficient) * 0.61;
+    const Number frr = (Number(vehicle.rollingCoefficient) * 9.81) * m;
+    const Number fs = (m * vehicle.sinSlope) * 9.81;
+    return {Number(vehicle.frontalArea) * k, frr, fs};
+}
+
+// Fs + (Frr + v x (v x (S x k))). Only +, - and x: an overflow anywhere
+// leaves the result infinite or NaN, so one check of the result finds it.
+template <class Number>
+Number RoadLoadAt(const RoadLoadTerms<Number>& terms, Number v)
+{
+    return terms.slope + (terms.rolling + v * (v * terms.drag));
+}
+
+} // namespace
+
 void FillRoadLoad(CalcTables& tables, const Vehicle& vehicle)
 {
-    const Real vi = vehicle.initialSpeed;
-    const double entries = vehicle.steps + 1;
-    const Real m = vehicle.mass;
-    const Real s = vehicle.frontalArea;
-    for (double j = 1; j <= entries; j += 1) {
-        tables.RoadLoad.set(0, 0);
-        const Real v = (Real(j) + vi) - 1;
-        const double load = Computing(
-            [&] {
-                return QStringLiteral("Pasó al calcular la resistencia al avance a %1 m/s: revise %2 (%3), el área "
-                                      "frontal (%4 m²), %5 (%6), %7 (%8) y %9 (%10).")
-                    .arg(InputNumber(v.value()), QString::fromUtf8(box::kDrag), InputNumber(vehicle.dragCoefficient),
-                         InputNumber(vehicle.frontalArea), QString::fromUtf8(box::kRolling),
-                         InputNumber(vehicle.rollingCoefficient), QString::fromUtf8(box::kMass),
-                         InputNumber(vehicle.mass), QString::fromUtf8(box::kSlope))
-                    .arg(InputNumber(vehicle.slopePercent));
-            },
-            [&] {
-                const Real k = Real(vehicle.dragCoefficient) * 0.61;
-                const Real frr = (Real(vehicle.rollingCoefficient) * 9.81) * m;
-                const Real fs = (m * vehicle.sinSlope) * 9.81;
-                return (fs + (frr + v * (v * (s * k)))).value();
-            });
-        tables.RoadLoad.set(j, load);
+    assert(vehicle.steps >= 0 && vehicle.steps <= Table::kSize - 2);
+    const double vi = vehicle.initialSpeed;
+    const RoadLoadTerms<double> terms = RoadLoadTermsOf<double>(vehicle);
+    tables.RoadLoad[0] = 0;
+    for (int j = 1; j <= vehicle.steps + 1; ++j) {
+        double load = RoadLoadAt(terms, (j + vi) - 1);
+        if (!std::isfinite(load)) [[unlikely]] {
+            // Again with every operation checked, in the order written, to
+            // report the first that overflowed.
+            const Real v = (Real(j) + vi) - 1;
+            load = Computing(
+                [&] {
+                    return QStringLiteral("Pasó al calcular la resistencia al avance a %1 m/s: revise %2 (%3), el "
+                                          "área frontal (%4 m²), %5 (%6), %7 (%8) y %9 (%10).")
+                        .arg(InputNumber(v.value()), QString::fromUtf8(box::kDrag),
+                             InputNumber(vehicle.dragCoefficient), InputNumber(vehicle.frontalArea),
+                             QString::fromUtf8(box::kRolling), InputNumber(vehicle.rollingCoefficient),
+                             QString::fromUtf8(box::kMass), InputNumber(vehicle.mass), QString::fromUtf8(box::kSlope))
+                        .arg(InputNumber(vehicle.slopePercent));
+                },
+                [&] { return RoadLoadAt(RoadLoadTermsOf<Real>(vehicle), v).value(); });
+        }
+        tables.RoadLoad[j] = load;
     }
 }
 
 void FillWheelSpeed(CalcTables& tables, const Vehicle& vehicle)
 {
-    const Real vi = vehicle.initialSpeed;
-    const double entries = vehicle.steps + 1;
+    assert(vehicle.steps >= 0 && vehicle.steps <= Table::kSize - 2);
+    const double vi = vehicle.initialSpeed;
     const Real r = vehicle.wheelRadius;
-    for (double j = 1; j <= entries; j += 1) {
-        tables.WheelSpeed.set(0, 0);
-        const Real v = (Real(j) + vi) - 1;
-        const double speed = Computing(
-            [&] {
-                return QStringLiteral("Pasó al calcular el giro de la rueda a %1 m/s, con un radio de rueda de %2 m.")
-                           .arg(InputNumber(v.value()), InputNumber(r.value()))
-                       + TyreHint(vehicle);
-            },
-            [&] { return ((v / r) / 6.28303384).value(); });
-        tables.WheelSpeed.set(j, speed);
+    tables.WheelSpeed[0] = 0;
+    for (int j = 1; j <= vehicle.steps + 1; ++j) {
+        // A zero radius or an overflow leaves the quotient infinite or NaN.
+        double speed = (((j + vi) - 1) / r.value()) / 6.28303384;
+        if (!std::isfinite(speed)) [[unlikely]] {
+            const Real v = (Real(j) + vi) - 1;
+            speed = Computing(
+                [&] {
+                    return QStringLiteral("Pasó al calcular el giro de la rueda a %1 m/s, con un radio de rueda de "
+                                          "%2 m.")
+                               .arg(InputNumber(v.value()), InputNumber(r.value()))
+                           + TyreHint(vehicle);
+                },
+                [&] { return ((v / r) / 6.28303384).value(); });
+        }
+        tables.WheelSpeed[j] = speed;
     }
 }
 

@@ -2,31 +2,12 @@
 
 #include "checked_real.h"
 #include "fault_context.h"
+#include "gear_acceleration.h"
 #include "input_boxes.h"
 
 #include <cmath>
 
 namespace kinetra {
-
-namespace {
-
-double EngineTorqueUnchecked(double n, TorqueForm form, const std::array<double, 7>& c)
-{
-    double t = (n * c[1]) + c[0];
-    t = (n * (n * c[2])) + t;
-    t = (n * (n * (n * c[3]))) + t;
-    t = (n * (n * (n * (n * c[4])))) + t;
-    if (form == TorqueForm::Plain) {
-        t = (n * (n * (n * (n * (n * c[5]))))) + t;
-        t = (n * (n * (n * (n * (n * (n * c[6])))))) + t;
-    } else {
-        t = (n * (kNextGearFactor * (n * (n * (n * (n * c[5])))))) + t;
-        t = (n * (n * (n * (kNextGearFactor * (n * (n * (n * c[6]))))))) + t;
-    }
-    return t;
-}
-
-} // namespace
 
 double EngineTorque(double n, TorqueForm form, const std::array<double, 7>& c)
 {
@@ -53,8 +34,6 @@ void FillOverallRatios(CalcTables& tables, const Vehicle& vehicle)
     tables.StartMeanAccel.set(5, 0);
     tables.StartMeanAccel.set(6, 0);
 }
-
-namespace {
 
 // The acceleration again, every operation checked in the order written, to
 // report the fault that the quick evaluation ran into, with where it was.
@@ -93,39 +72,18 @@ namespace {
     throw CalcFault(FaultKind::Overflow, TooLargeSentence());
 }
 
-} // namespace
-
-double GearAcceleration(const CalcTables& tables, const Vehicle& vehicle, double g, double j,
-                        TorqueForm form)
-{
-    // The step loop's hot path: plain doubles, judged once at the end. The
-    // wheel radius is finite, so any overflow, and a division by a zero
-    // radius or mass, leaves the acceleration or the mass non-finite.
-    const double ratio = tables.OverallRatio.at(g);
-    const double n = ratio * tables.WheelSpeed.at(j);
-    const double wheelTorque = ratio * (vehicle.efficiency * EngineTorqueUnchecked(n, form, vehicle.torqueCoefficient));
-    const double tractiveForce = wheelTorque / vehicle.wheelRadius;
-    const double net = tractiveForce - tables.RoadLoad.at(j);
-    const double effectiveMass = vehicle.massFactor * vehicle.mass;
-    const double acceleration = net / effectiveMass;
-    if (!std::isfinite(acceleration) || !std::isfinite(effectiveMass)) {
-        ThrowAccelerationFault(tables, vehicle, g, j, form);
-    }
-    return acceleration;
-}
-
 void FillStartTables(CalcTables& tables, const Vehicle& vehicle, int gearCount)
 {
-    for (double g = 1; g <= gearCount; g += 1) {
+    for (int g = 1; g <= gearCount; ++g) {
         const double low = GearAcceleration(tables, vehicle, g, 1, TorqueForm::Plain);
-        tables.StartAccelLow.set(g, low);
+        tables.StartAccelLow[g] = low;
         const double high = GearAcceleration(tables, vehicle, g, 2, TorqueForm::Plain);
-        tables.StartAccelHigh.set(g, high);
+        tables.StartAccelHigh[g] = high;
         const double mean = Finite((high + low) / 2, [&] {
             return QStringLiteral("Pasó al promediar la aceleración de la %1.ª marcha en el primer paso.")
                 .arg(InputNumber(g));
         });
-        tables.StartMeanAccel.set(g, mean);
+        tables.StartMeanAccel[g] = mean;
     }
 }
 

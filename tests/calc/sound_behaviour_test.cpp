@@ -54,6 +54,29 @@ TEST(WholeSteps, EachStepIsTimedOnceAndAllOfThemAreAdded)
     EXPECT_EQ(QString::number(result.seconds, 'g', 15), QString::number(sum, 'g', 15));
 }
 
+TEST(WholeSteps, EachStepIsTimedInOneGearAtBothEnds)
+{
+    // The saloon changes up on the way: after a change the step's lower end
+    // belongs to the new gear too, never to the one it left.
+    CalcTables tables;
+    const test::Parsed result = ParsedOrFail(Calculate(SaloonFromTo("0", "28"), 4, tables));
+    ASSERT_GT(result.finalGear, result.startGear);
+    const test::ReferenceCar car = test::SaloonReference(2.0);
+    // Step s goes from s - 1 to s m/s; the saloon's two torque forms are alike.
+    const auto stepSeconds = [&](int gear, int s) {
+        const double ratio = car.overallRatios[static_cast<std::size_t>(gear - 1)];
+        return (1 / car.Acceleration(ratio, s) + 1 / car.Acceleration(ratio, s - 1)) / 2;
+    };
+    int gear = result.startGear;
+    for (int s = 2; s <= 28; ++s) {
+        const double seconds = tables.StepTime.at(s);
+        while (gear < result.finalGear && std::abs(stepSeconds(gear, s) - seconds) > 1e-9 * seconds) {
+            ++gear;
+        }
+        EXPECT_NEAR(seconds, stepSeconds(gear, s), 1e-9 * seconds) << "step " << s << " in gear " << gear;
+    }
+}
+
 struct StepsCase {
     const char* name;
     QString from;

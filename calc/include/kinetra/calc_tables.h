@@ -15,6 +15,12 @@ public:
     double at(double index) const { return entries_[Entry(index)]; }
     void set(double index, double value) { entries_[Entry(index)] = value; }
 
+    // An entry by its whole index, with neither rounding nor range check: for
+    // the loops over speed entries and gears, whose indices the speed-range
+    // check has already bounded.
+    double operator[](int entry) const { return entries_[static_cast<std::size_t>(entry)]; }
+    double& operator[](int entry) { return entries_[static_cast<std::size_t>(entry)]; }
+
     const std::array<double, kSize>& entries() const { return entries_; }
 
 private:

@@ -23,7 +23,9 @@ struct RunTime {
 // entry s to s + 1 with its time in StepTime[s]. Each step after the first
 // changes up one gear when the next gear accelerates at least as hard, never
 // past gearCount. A step that cannot be completed with positive acceleration
-// is a CannotAccelerate fault naming the speed.
+// is a CannotAccelerate fault naming the speed. The run must fit the tables
+// (at most Table::kSize - 2 steps, as the speed-range check allows) and start
+// in a gear of the gearbox.
 RunTime IntegrateTime(CalcTables& tables, const Vehicle& vehicle, int startGear, int gearCount);
 
 // "   El resultado final es: Marcha inicial: 1; marcha final: 4; Tiempo empleado: 12,5"

@@ -21,7 +21,8 @@ double FrontalAreaValue(const FrontalArea& area, const QLocale& locale);
 int WholeSteps(double initialSpeed, double finalSpeed);
 
 // Speed entry j stands for the speed (j + Vi) - 1: entry 1 is the initial
-// speed. Both fills write entries 0 to vehicle.steps + 1.
+// speed. Both fills write entries 0 to vehicle.steps + 1, which must lie in
+// the tables: at most Table::kSize - 2 steps, as the speed-range check allows.
 
 // RoadLoad[j] := Fs + (Frr + v x (v x (S x k))): slope force, rolling
 // resistance and aerodynamic drag at the entry's speed.

@@ -24,11 +24,8 @@ double EngineTorque(double n, TorqueForm form, const std::array<double, 7>& c);
 // box compares its top gear with 0.
 void FillOverallRatios(CalcTables& tables, const Vehicle& vehicle);
 
-// Vehicle acceleration in gear g at speed entry j.
-double GearAcceleration(const CalcTables& tables, const Vehicle& vehicle, double g, double j,
-                        TorqueForm form);
-
-// Acceleration at speed entries 1 and 2, and their mean, for gears 1 .. gearCount.
+// Acceleration at speed entries 1 and 2, and their mean, for gears 1 .. gearCount
+// (at most 6).
 void FillStartTables(CalcTables& tables, const Vehicle& vehicle, int gearCount);
 
 } // namespace kinetra
