@@ -82,17 +82,20 @@ void CheckSpeedRange(const CalcInput& input, const Vehicle& vehicle)
     RejectNegative(box::kInitialSpeed, input.initialSpeed, vi,
                    ": la velocidad inicial no puede ser negativa. Escriba la velocidad de partida en m/s, "
                    "0 o más.");
-    const QString both = QStringLiteral("%1 y %2").arg(WhatItSays(box::kFinalSpeed, input.finalSpeed, vf),
-                                                       WhatItSays(box::kInitialSpeed, input.initialSpeed, vi));
+    // Only a report needs the text: "Calcular" should not pay for it.
+    const auto both = [&] {
+        return QStringLiteral("%1 y %2").arg(WhatItSays(box::kFinalSpeed, input.finalSpeed, vf),
+                                             WhatItSays(box::kInitialSpeed, input.initialSpeed, vi));
+    };
     if (vehicle.steps < 1) {
         Reject(QStringLiteral("%1: la velocidad final debe superar a la inicial en 1 m/s por lo menos, porque "
                               "el tiempo se calcula en pasos de 1 m/s. Escriba en %2 %3 o más.")
-                   .arg(both, QString::fromUtf8(box::kFinalSpeed), InputNumber(vi + 1)));
+                   .arg(both(), QString::fromUtf8(box::kFinalSpeed), InputNumber(vi + 1)));
     }
     if (vehicle.steps > Table::kSize - 2) {
         Reject(QStringLiteral("%1: la velocidad final supera a la inicial en %2 m/s o más, y el cálculo admite "
                               "hasta %3 pasos de 1 m/s. Escriba en %4 menos de %5.")
-                   .arg(both, QString::number(Table::kSize - 1), QString::number(Table::kSize - 2),
+                   .arg(both(), QString::number(Table::kSize - 1), QString::number(Table::kSize - 2),
                         QString::fromUtf8(box::kFinalSpeed), InputNumber(vi + (Table::kSize - 1))));
     }
 }
