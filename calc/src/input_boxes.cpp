@@ -93,7 +93,7 @@ QString WithDecimalCommaHints(const QString& report, const std::vector<InputBox>
     if (hints.isEmpty()) {
         return report;
     }
-    return report + QStringLiteral(" El separador decimal es el punto «.»; la coma corta el número.") + hints;
+    return report + QStringLiteral(" Salvo en «Area Frontal», el separador decimal es el punto «.» y la coma corta el número.") + hints;
 }
 
 } // namespace kinetra

@@ -296,7 +296,7 @@ INSTANTIATE_TEST_SUITE_P(
                   FaultKind::InvalidInput,
                   QStringLiteral("«Segunda» está en blanco, pero «Tercera», más alta, tiene relación 1.4: solo las "
                                  "últimas marchas pueden quedar sin relación. Escriba la relación de «Segunda», o "
-                                 "borre las de «Tercera» a «Cuarta». El separador decimal es el punto «.»; la coma "
+                                 "borre las de «Tercera» a «Cuarta». Salvo en «Area Frontal», el separador decimal es el punto «.» y la coma "
                                  "corta el número. «Pendiente (%)» dice «0,5», que se lee como 0: escriba 0.5."),
                   true, NothingWritten},
         FaultCase{"FieldTooLargeNamesTheField", [](CalcInput& in, WindowState&) { in.mass = "1e309"; },
