@@ -149,12 +149,16 @@ install_groups() {
     done
     [ ${#missing_required[@]} -eq 0 ] && [ ${#missing_optional[@]} -eq 0 ] && return 0
 
+    local all_missing=("${missing_required[@]}" "${missing_optional[@]}")
     say "Missing Debian packages:"
     printf '%s\n' "${lines_required[@]}" "${lines_optional[@]}"
     if ! can_be_root; then
-        say "This needs root to install them, and there is no sudo here. As root, run:"
-        say "  apt-get install -y ${missing_required[*]} ${missing_optional[*]}"
-        [ ${#missing_required[@]} -gt 0 ] && fail "then run this command again."
+        say "Installing them needs root, and this user is neither root nor has sudo. As root, run:"
+        say "  apt-get install -y ${all_missing[*]}"
+        if [ ${#missing_required[@]} -gt 0 ]; then
+            say "then run 'scripts/kinetra.sh $command' again."
+            exit 1
+        fi
         say "Going on without the optional ones."
         return 0
     fi
@@ -166,7 +170,7 @@ install_groups() {
     if ! "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q >>"$log" 2>&1; then
         if [ ${#missing_required[@]} -gt 0 ]; then
             tail -n 5 "$log" >&2
-            say "As root, run:  apt-get update && apt-get install -y ${missing_required[*]} ${missing_optional[*]}" >&2
+            say "As root, run:  apt-get update && apt-get install -y ${all_missing[*]}" >&2
             fail "could not update the package list (the whole output is in $log)."
         fi
         say "Could not update the package list; going on without the optional packages."
@@ -263,7 +267,8 @@ bench_smoke() {
     printf '%s\n' "$csv" | grep -q ',true,' && fail "a benchmark stopped on an error:" "$csv"
     say "Benchmark smoke run: $(printf '%s\n' "$csv" | awk -F, '
         NR > 1 && $1 != "" { gsub(/"/, "", $1); sub(/^BM_/, "", $1)
-                             out = out sep $1 " " sprintf("%.1f", $3) " " $5; sep = ", " }
+                             t = $3 / ($5 == "ns" ? 1000 : $5 == "ms" ? 0.001 : 1)
+                             out = out sep $1 " " sprintf("%.1f", t) " µs"; sep = ", " }
         END { print out }')"
 }
 
@@ -363,7 +368,8 @@ format_sources() {
     fi
 }
 
-case "${1:-}" in
+command=${1:-}
+case "$command" in
     run) run_app ;;
     test) run_tests ;;
     package) build_package ;;
