@@ -87,6 +87,16 @@ download_mb() {
         | awk '{ bytes += $3 } END { if (NR > 0) printf "%d", (bytes + 999999) / 1000000 }' || true
 }
 
+# A rough guess of the time an install of MB megabytes takes, for the user.
+install_time() {
+    local mb=${1:-0}
+    if [ "$mb" -ge 50 ]; then
+        printf '; this takes a few minutes'
+    else
+        printf '; under a minute'
+    fi
+}
+
 # Reads apt's status lines on standard input and shows how far it has got:
 # one line rewritten in place on a terminal, a line at each quarter otherwise.
 # Anything else apt says goes to the log.
@@ -180,7 +190,7 @@ install_groups() {
     if [ ${#missing_required[@]} -gt 0 ]; then
         local mb
         mb=$(download_mb "${missing_required[@]}")
-        say "Installing ${missing_required[*]}${mb:+: about $mb MB to download}; this takes a few minutes."
+        say "Installing ${missing_required[*]}${mb:+: about $mb MB to download}$(install_time "$mb")."
         if ! apt_install "$log" "${missing_required[@]}"; then
             tail -n 15 "$log" >&2
             say "As root, run:  apt-get install -y ${missing_required[*]}" >&2
@@ -190,7 +200,7 @@ install_groups() {
     if [ ${#missing_optional[@]} -gt 0 ]; then
         local mb
         mb=$(download_mb "${missing_optional[@]}")
-        say "Installing the optional ${missing_optional[*]}${mb:+: about $mb MB to download}."
+        say "Installing the optional ${missing_optional[*]}${mb:+: about $mb MB to download}$(install_time "$mb")."
         if ! apt_install "$log" "${missing_optional[@]}"; then
             # Some releases lack one of them: take each one that is there.
             for p in "${missing_optional[@]}"; do
@@ -356,8 +366,10 @@ build_package() {
 
 format_sources() {
     install_groups format --
+    command -v git >/dev/null || fail "format needs git: it formats the C++ files git tracks."
     local files
     mapfile -t files < <(git ls-files '*.cpp' '*.h')
+    [ ${#files[@]} -gt 0 ] || fail "git lists no C++ file here."
     if [ "${1:-}" = --check ]; then
         clang-format --dry-run --Werror "${files[@]}" \
             || fail "some files are not formatted; run scripts/kinetra.sh format and commit the result."
