@@ -99,17 +99,13 @@ install_time() {
 
 # Reads apt's status lines on standard input and shows how far it has got:
 # one line rewritten in place on a terminal, a line at each quarter otherwise.
-# Anything else apt says goes to the log.
 show_progress() {
-    local log=$1 line phase percent step shown=""
+    local line phase percent step shown=""
     while IFS= read -r line; do
         case "$line" in
             dlstatus:*) phase=downloading ;;
             pmstatus:*) phase=installing ;;
-            *)
-                printf '%s\n' "$line" >>"$log"
-                continue
-                ;;
+            *) continue ;;
         esac
         percent=$(printf '%s' "$line" | cut -d: -f3)
         percent=${percent%%.*}
@@ -127,13 +123,16 @@ show_progress() {
 }
 
 # apt_install LOG PACKAGES...: apt's own output goes to LOG, its progress to
-# the screen (through standard error, which sudo leaves open).
+# the screen. The status lines take a descriptor of their own (3, opened
+# after sudo, which closes it): on standard error they would be mixed with
+# what the packages' scripts say, and debconf's break.
 apt_install() {
     local log=$1
     shift
-    # shellcheck disable=SC2094 # apt and show_progress both only append to the log
-    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q \
-        -o APT::Status-Fd=2 -o Dpkg::Use-Pty=0 "$@" 2>&1 >>"$log" | show_progress "$log"
+    # shellcheck disable=SC2016 # expanded by the inner shell
+    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive sh -c \
+        'log=$1; shift; exec apt-get install -y -q -o APT::Status-Fd=3 -o Dpkg::Use-Pty=0 "$@" 3>&1 >>"$log" 2>&1' \
+        apt_install "$log" "$@" | show_progress
     return "${PIPESTATUS[0]}"
 }
 
