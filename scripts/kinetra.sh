@@ -281,6 +281,12 @@ bench_smoke() {
         END { print out }')"
 }
 
+# run_ctest DIR: every test of a build, one line each as it ends (the
+# "Start" lines that -j adds say nothing more).
+run_ctest() {
+    ctest --test-dir "$1" --output-on-failure -j "$jobs" | grep -v -e '^ *Start  *[0-9]*: ' -e '^Internal ctest'
+}
+
 run_tests() {
     if [ -n "${CI:-}" ]; then
         install_groups build tests fuzz --
@@ -292,13 +298,13 @@ run_tests() {
 
     say "== 1/3 Release build, tests and benchmark smoke run"
     configure_and_build build-test -DCMAKE_BUILD_TYPE=Release
-    ctest --test-dir build-test --output-on-failure -j "$jobs"
+    run_ctest build-test
     bench_smoke
 
     say "== 2/3 Tests under AddressSanitizer and UndefinedBehaviorSanitizer"
     configure_and_build build-sanitize -DCMAKE_BUILD_TYPE=Debug -DKINETRA_SANITIZE=ON -DKINETRA_BUILD_BENCH=OFF
     ASAN_OPTIONS="detect_leaks=1:abort_on_error=1" UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
-        ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
+        run_ctest build-sanitize
 
     if ! can_fuzz; then
         [ -n "${CI:-}" ] && fail "clang cannot build the fuzz targets."
