@@ -89,8 +89,10 @@ download_mb() {
 
 # A rough guess of the time an install of MB megabytes takes, for the user.
 install_time() {
-    local mb=${1:-0}
-    if [ "$mb" -ge 50 ]; then
+    local mb=$1
+    if [ -z "$mb" ]; then
+        return 0
+    elif [ "$mb" -ge 50 ]; then
         printf '; this takes a few minutes'
     else
         printf '; under a minute'
