@@ -16,7 +16,7 @@ Commands:
   --help          show this help
 
 Missing Debian packages are installed first, as root or through sudo.
-The first 'test' downloads about 400 MB of packages and takes 10 to 15 minutes.
+The first 'test' downloads about 340 MB of packages and takes 5 to 12 minutes.
 KINETRA_FUZZ_SECONDS sets how long each fuzz target runs in 'test' (default 60).
 EOF
 }
@@ -254,7 +254,7 @@ run_app() {
     install_groups build window -- qt_spanish
     say "== Building the program"
     configure_and_build build -DCMAKE_BUILD_TYPE=Release -DKINETRA_BUILD_TESTS=OFF -DKINETRA_BUILD_BENCH=OFF
-    say "Opening the window (set-up took $(duration $((SECONDS - started))))."
+    say "Opening the window (set-up and build took $(duration $((SECONDS - started))))."
     exec ./build/app/kinetra
 }
 
