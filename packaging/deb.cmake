@@ -5,7 +5,7 @@ include(GNUInstallDirs)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/copyright.in ${CMAKE_CURRENT_BINARY_DIR}/copyright @ONLY)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 # Debian wants a changelog in every package; this one names the version.
-string(TIMESTAMP KINETRA_PACKAGE_DATE "%a, %d %b %Y %H:%M:%S +0000" UTC)
+string(TIMESTAMP KINETRA_PACKAGE_DATE "%a, %d %b %Y 00:00:00 +0000" UTC) # the day, so that builds of one day agree
 configure_file(${CMAKE_CURRENT_LIST_DIR}/changelog.in ${CMAKE_CURRENT_BINARY_DIR}/changelog @ONLY)
 add_custom_command(OUTPUT changelog.gz
   COMMAND gzip -9 -n -c changelog > changelog.gz
