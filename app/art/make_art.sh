@@ -42,7 +42,11 @@ trap 'rm -rf "$tmp"' EXIT
 draw_tile 276 "$tmp/logo.png"
 "$IM" "$tmp/logo.png" -resize '84x93!' -strip -sampling-factor 4:4:4 -quality 92 logo.jpg
 
-# The window icon: 32 x 32 in at most 256 colours.
+# The window icon: 32 x 32 in at most 256 colours. The installed program
+# also gets a 128 x 128 one: software centres list no program whose icon is
+# smaller than 64 x 64.
 draw_tile 256 "$tmp/icon.png"
 "$IM" "$tmp/icon.png" -resize 32x32 -strip -colors 256 \
     -define png:exclude-chunks=date,time PNG8:kinetra-32.png
+"$IM" "$tmp/icon.png" -resize 128x128 -strip -depth 8 \
+    -define png:exclude-chunks=date,time kinetra-128.png

@@ -59,25 +59,34 @@ INSTANTIATE_TEST_SUITE_P(
         FieldCase{"EuroSignStops", QStringLiteral("12€"), 12}, FieldCase{"NonBreakingSpaceStops", QStringLiteral("1\u00a02"), 1}),
     [](const ::testing::TestParamInfo<FieldCase>& info) { return std::string(info.param.name); });
 
-class FieldValueOverflows : public ::testing::TestWithParam<QString> {};
+struct OverflowCase {
+    const char* name;
+    QString text;
+};
+
+class FieldValueOverflows : public ::testing::TestWithParam<OverflowCase> {};
 
 TEST_P(FieldValueOverflows, WithAnOverflowFault)
 {
     try {
-        FieldValue(GetParam());
-        FAIL() << "no fault for " << GetParam().toStdString();
+        FieldValue(GetParam().text);
+        FAIL() << "no fault for " << GetParam().text.toStdString();
     } catch (const CalcFault& fault) {
         EXPECT_EQ(fault.kind(), FaultKind::Overflow);
         EXPECT_TRUE(fault.message().contains(QStringLiteral("demasiado grande")));
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, FieldValueOverflows,
-                         ::testing::Values(QStringLiteral("1e309"), QStringLiteral("-1e309"),
-                                           QStringLiteral("1.8e308"), QStringLiteral("1e99999999999999999999"),
-                                           QString(QStringLiteral("1")) + QString(400, QLatin1Char('0')),
-                                           QStringLiteral("&H") + QString(300, QLatin1Char('F')),
-                                           QStringLiteral("&O") + QString(400, QLatin1Char('7'))));
+INSTANTIATE_TEST_SUITE_P(
+    Texts, FieldValueOverflows,
+    ::testing::Values(OverflowCase{"JustPastTheLargestDouble", QStringLiteral("1e309")},
+                      OverflowCase{"NegativeJustPastTheLargest", QStringLiteral("-1e309")},
+                      OverflowCase{"AboveTheLargestDouble", QStringLiteral("1.8e308")},
+                      OverflowCase{"TwentyDigitExponent", QStringLiteral("1e99999999999999999999")},
+                      OverflowCase{"FourHundredZeroes", QString(QStringLiteral("1")) + QString(400, QLatin1Char('0'))},
+                      OverflowCase{"LongHexadecimal", QStringLiteral("&H") + QString(300, QLatin1Char('F'))},
+                      OverflowCase{"LongOctal", QStringLiteral("&O") + QString(400, QLatin1Char('7'))}),
+    [](const ::testing::TestParamInfo<OverflowCase>& info) { return std::string(info.param.name); });
 
 TEST(FieldValueLimits, LargestDoubleStillReads)
 {
