@@ -245,6 +245,10 @@ check_display() {
             *) return 0 ;;
         esac
     fi
+    if [ -n "${WAYLAND_DISPLAY:-}" ]; then
+        fail "the window needs a graphical session, and no Wayland compositor answers on WAYLAND_DISPLAY=$WAYLAND_DISPLAY." \
+            "$how"
+    fi
     fail "the window needs a graphical session, and this shell has none (neither DISPLAY nor WAYLAND_DISPLAY is set)." \
         "$how"
 }
