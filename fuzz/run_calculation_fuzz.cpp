@@ -136,9 +136,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const CalcOutcome repeated = RunCalculation(input, again, *tables, locale);
         CheckTables(*tables);
         const bool same = outcome.index() == repeated.index()
-                          && (outcome.index() == 0 ? std::get<QString>(outcome) == std::get<QString>(repeated)
-                                                   : std::get<CalcFault>(outcome).message()
-                                                         == std::get<CalcFault>(repeated).message());
+                          && (outcome.index() == 0
+                                  ? std::get<QString>(outcome) == std::get<QString>(repeated)
+                                  : std::get<CalcFault>(outcome).message() == std::get<CalcFault>(repeated).message());
         if (!same) {
             std::abort();
         }

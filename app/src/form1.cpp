@@ -26,12 +26,14 @@ using namespace Qt::Literals::StringLiterals;
 namespace kinetra {
 namespace {
 
-bool TakesFocus(ControlKind kind) {
-    return kind == ControlKind::TextBox || kind == ControlKind::CheckBox
-        || kind == ControlKind::OptionButton || kind == ControlKind::CommandButton;
+bool TakesFocus(ControlKind kind)
+{
+    return kind == ControlKind::TextBox || kind == ControlKind::CheckBox || kind == ControlKind::OptionButton
+           || kind == ControlKind::CommandButton;
 }
 
-QWidget* MakeControl(const ControlEntry& entry, QWidget* parent) {
+QWidget* MakeControl(const ControlEntry& entry, QWidget* parent)
+{
     const QString caption = entry.caption.toString();
     switch (entry.kind) {
     case ControlKind::Picture: {
@@ -45,14 +47,10 @@ QWidget* MakeControl(const ControlEntry& entry, QWidget* parent) {
         label->setTextFormat(Qt::PlainText);
         return label;
     }
-    case ControlKind::TextBox:
-        return new QLineEdit(caption, parent);
-    case ControlKind::CheckBox:
-        return new SquareCheckBox(caption, parent);
-    case ControlKind::OptionButton:
-        return new OptionButton(caption, parent);
-    case ControlKind::Frame:
-        return new QGroupBox(caption, parent);
+    case ControlKind::TextBox: return new QLineEdit(caption, parent);
+    case ControlKind::CheckBox: return new SquareCheckBox(caption, parent);
+    case ControlKind::OptionButton: return new OptionButton(caption, parent);
+    case ControlKind::Frame: return new QGroupBox(caption, parent);
     case ControlKind::CommandButton: {
         // Neither button answers Enter: the user presses them on purpose.
         auto* button = new QPushButton(caption, parent);
@@ -71,7 +69,8 @@ QWidget* MakeControl(const ControlEntry& entry, QWidget* parent) {
     return nullptr;
 }
 
-QRect Geometry(const ControlEntry& entry, double pixelsPerTwip) {
+QRect Geometry(const ControlEntry& entry, double pixelsPerTwip)
+{
     const QRect pixels = PixelRect(entry.place, pixelsPerTwip);
     if (entry.kind == ControlKind::Line) {
         // A horizontal line one pixel thick, both end points drawn, across
@@ -83,8 +82,8 @@ QRect Geometry(const ControlEntry& entry, double pixelsPerTwip) {
 }
 
 // How far from the control's left edge its caption reaches with `metrics`.
-int CaptionExtent(const ControlEntry& entry, const QWidget& control, const QFontMetrics& metrics,
-                  double pixelsPerTwip) {
+int CaptionExtent(const ControlEntry& entry, const QWidget& control, const QFontMetrics& metrics, double pixelsPerTwip)
+{
     const int text = metrics.horizontalAdvance(entry.caption.toString());
     const QStyle& style = *control.style();
     switch (entry.kind) {
@@ -94,32 +93,33 @@ int CaptionExtent(const ControlEntry& entry, const QWidget& control, const QFont
         option.rect = QRect(QPoint(), PixelRect(entry.place, pixelsPerTwip).size());
         return style.subElementRect(QStyle::SE_RadioButtonContents, &option, &control).left() + text;
     }
-    case ControlKind::CommandButton:
-        return text + 2 * style.pixelMetric(QStyle::PM_ButtonMargin, nullptr, &control);
+    case ControlKind::CommandButton: return text + 2 * style.pixelMetric(QStyle::PM_ButtonMargin, nullptr, &control);
     case ControlKind::Frame:
         // The frame's title sits inset from its corner by about a blank.
         return text + 2 * metrics.horizontalAdvance(u' ');
-    default:
-        return text;
+    default: return text;
     }
 }
 
 // A control that cannot be used takes no focus, and does not tell screen
 // readers that it could.
-void SetOpen(QWidget& control, bool open, bool takesFocus) {
+void SetOpen(QWidget& control, bool open, bool takesFocus)
+{
     control.setEnabled(open);
     control.setFocusPolicy(open && takesFocus ? Qt::StrongFocus : Qt::NoFocus);
 }
 
 // What a screen reader calls the result: the frame's caption, then the
 // sentence.
-QString ResultName(const QString& sentence) {
+QString ResultName(const QString& sentence)
+{
     return sentence.isEmpty() ? u"Resultados"_s : u"Resultados: "_s + sentence.trimmed();
 }
 
 // How much taller a text box is than the line of text it shows: its frame
 // and margins, which do not grow with the font.
-int TextBoxFrameHeight(const QLineEdit& box) {
+int TextBoxFrameHeight(const QLineEdit& box)
+{
     constexpr int kAnyHeight = 100;
     QStyleOptionFrame option;
     option.initFrom(&box);
@@ -130,7 +130,8 @@ int TextBoxFrameHeight(const QLineEdit& box) {
 
 // Room for the window manager's frame, which is not known until the window
 // is shown: the style's own title bar and border stand in for it.
-QMargins FrameAllowance(const QWidget& window) {
+QMargins FrameAllowance(const QWidget& window)
+{
     const QStyle& style = *window.style();
     const int border = style.pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, &window);
     const int titleBar = style.pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &window);
@@ -139,7 +140,8 @@ QMargins FrameAllowance(const QWidget& window) {
 
 // To screen readers the form is a window, not an anonymous grouping, and its
 // lines are separators, not empty frames.
-QAccessibleInterface* FormAccessible(const QString& className, QObject* object) {
+QAccessibleInterface* FormAccessible(const QString& className, QObject* object)
+{
     if (className == QLatin1StringView(Form1::staticMetaObject.className()) && object->isWidgetType()) {
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
     }
@@ -152,7 +154,8 @@ QAccessibleInterface* FormAccessible(const QString& className, QObject* object) 
 
 } // namespace
 
-Form1::Form1(QLocale locale, QWidget* parent) : QWidget(parent), locale_(std::move(locale)) {
+Form1::Form1(QLocale locale, QWidget* parent) : QWidget(parent), locale_(std::move(locale))
+{
     setObjectName(u"Form1"_s);
     setWindowTitle(kWindowCaption.toString());
     setWindowIcon(QIcon(u":/kinetra/kinetra-32.png"_s));
@@ -165,7 +168,8 @@ Form1::Form1(QLocale locale, QWidget* parent) : QWidget(parent), locale_(std::mo
     Form_Load();
 }
 
-void Form1::BuildControls() {
+void Form1::BuildControls()
+{
     for (const ControlEntry& entry : FormControls()) {
         QWidget* parent = this;
         if (!entry.container.isEmpty()) {
@@ -213,7 +217,8 @@ void Form1::BuildControls() {
 // The focus moves by tab index, which is not the order on the screen: after
 // the fourth gear come the two check boxes, and the sixth torque coefficient
 // is last of all.
-void Form1::ChainFocusByTabIndex() {
+void Form1::ChainFocusByTabIndex()
+{
     std::vector<const ControlEntry*> focusOrder;
     for (const ControlEntry& entry : FormControls()) {
         if (TakesFocus(entry.kind)) {
@@ -238,7 +243,8 @@ void Form1::ChainFocusByTabIndex() {
 // The form keeps the desktop's font; the whole form grows with it, by one
 // scale, until every caption is seen whole, but never beyond the screen.
 // The check boxes are left out: only their square shows.
-void Form1::FitToDesktop() {
+void Form1::FitToDesktop()
+{
     const int textBoxFrame = TextBoxFrameHeight(*Text(1));
     const auto captionsFit = [&](const QFont& font, double pixelsPerTwip) {
         const QFontMetrics metrics(font);
@@ -253,7 +259,7 @@ void Form1::FitToDesktop() {
             const QWidget& control = *findChild<QWidget*>(entry.name.toString());
             return CaptionExtent(entry, control, metrics, pixelsPerTwip)
                        <= PixelsFromTwips(UncoveredWidth(entry), pixelsPerTwip)
-                && metrics.height() <= height;
+                   && metrics.height() <= height;
         });
     };
     const QSize room = screen()->availableGeometry().size().shrunkBy(FrameAllowance(*this));
@@ -266,7 +272,8 @@ void Form1::FitToDesktop() {
     }
 }
 
-void Form1::ConnectHandlers() {
+void Form1::ConnectHandlers()
+{
     connect(check1_, &QCheckBox::clicked, this, &Form1::Check1_Click);
     connect(check2_, &QCheckBox::clicked, this, &Form1::Check2_Click);
     connect(option1_, &OptionButton::clicked, this, &Form1::Option1_Click);
@@ -275,32 +282,39 @@ void Form1::ConnectHandlers() {
     connect(command2_, &QPushButton::clicked, this, &Form1::Command2_Click);
 }
 
-void Form1::ShowAtStart() {
+void Form1::ShowAtStart()
+{
     // The window is centred with the frame that the window manager will add,
     // so that its title bar is not pushed off the top of a small screen.
     const QMargins frame = FrameAllowance(*this);
-    const QRect framed = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size().grownBy(frame),
-                                             screen()->availableGeometry());
+    const QRect framed =
+        QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size().grownBy(frame), screen()->availableGeometry());
     setGeometry(framed.marginsRemoved(frame));
     Text(1)->setFocus();
     show();
 }
 
-void Form1::Form_Load() { state_.gearCount = 4; }
+void Form1::Form_Load()
+{
+    state_.gearCount = 4;
+}
 
 // A gear takes part exactly while its check box is ticked; unticking it takes
 // the gear out again and locks its box, keeping what was typed there.
-void Form1::Check1_Click() {
+void Form1::Check1_Click()
+{
     SetOpen(*Text(5), check1_->isChecked(), true);
     state_.gearCount = GearCountFromCheckBoxes();
 }
 
-void Form1::Check2_Click() {
+void Form1::Check2_Click()
+{
     SetOpen(*Text(6), check2_->isChecked(), true);
     state_.gearCount = GearCountFromCheckBoxes();
 }
 
-int Form1::GearCountFromCheckBoxes() const {
+int Form1::GearCountFromCheckBoxes() const
+{
     if (check2_->isChecked()) {
         return 6;
     }
@@ -308,21 +322,24 @@ int Form1::GearCountFromCheckBoxes() const {
 }
 
 // "Area Frontal": the area is typed; height and width no longer apply.
-void Form1::Option1_Click() {
+void Form1::Option1_Click()
+{
     Text(26)->clear();
     Text(27)->clear();
     state_.frontalArea = Text(25)->text();
 }
 
 // "Alto X Ancho": the area comes from height and width; the typed one goes.
-void Form1::Option2_Click() {
+void Form1::Option2_Click()
+{
     Text(25)->clear();
     if (const auto fault = StoreAreaFromHeightAndWidth()) {
         ReportFault(*fault);
     }
 }
 
-std::optional<CalcFault> Form1::StoreAreaFromHeightAndWidth() {
+std::optional<CalcFault> Form1::StoreAreaFromHeightAndWidth()
+{
     auto area = AreaFromHeightAndWidth(Text(26)->text(), Text(27)->text());
     if (auto* fault = std::get_if<CalcFault>(&area)) {
         return std::move(*fault);
@@ -333,7 +350,8 @@ std::optional<CalcFault> Form1::StoreAreaFromHeightAndWidth() {
 
 // The drag term uses the area as the boxes of the chosen mode stand now, so
 // that an area typed after choosing its mode is not lost.
-std::optional<CalcFault> Form1::TakeFrontalAreaOfSelectedMode() {
+std::optional<CalcFault> Form1::TakeFrontalAreaOfSelectedMode()
+{
     if (option1_->isChecked()) {
         state_.frontalArea = Text(25)->text();
     } else if (option2_->isChecked()) {
@@ -344,7 +362,8 @@ std::optional<CalcFault> Form1::TakeFrontalAreaOfSelectedMode() {
     return std::nullopt;
 }
 
-CalcInput Form1::InputFromBoxes() const {
+CalcInput Form1::InputFromBoxes() const
+{
     CalcInput input;
     for (std::size_t gear = 0; gear < input.gearRatio.size(); ++gear) {
         input.gearRatio[gear] = Text(static_cast<int>(gear) + 1)->text();
@@ -370,7 +389,8 @@ CalcInput Form1::InputFromBoxes() const {
 }
 
 // "Calcular".
-void Form1::Command1_Click() {
+void Form1::Command1_Click()
+{
     if (const auto fault = TakeFrontalAreaOfSelectedMode()) {
         ReportFault(*fault);
         return;
@@ -387,11 +407,15 @@ void Form1::Command1_Click() {
 }
 
 // "Salir": the only window closes, and with it the program.
-void Form1::Command2_Click() { close(); }
+void Form1::Command2_Click()
+{
+    close();
+}
 
 // A run-time error report: the window stays usable once it is dismissed, and
 // the result keeps the last sentence.
-void Form1::ReportFault(const CalcFault& fault) {
+void Form1::ReportFault(const CalcFault& fault)
+{
     if (faultReport_ == nullptr) {
         faultReport_ = new QMessageBox(this);
         faultReport_->setObjectName(u"FaultReport"_s);

@@ -19,7 +19,8 @@ constexpr double kSmallestPointSize = 5;
 
 } // namespace
 
-FormFit FitForm(const QFont& desktopFont, QSize room, const CaptionsFit& captionsFit) {
+FormFit FitForm(const QFont& desktopFont, QSize room, const CaptionsFit& captionsFit)
+{
     const double largest = std::min(static_cast<double>(room.width()) / kClientArea.width,
                                     static_cast<double>(room.height()) / kClientArea.height);
     FormFit fit{kPixelsPerTwipAt96Dpi, desktopFont};
@@ -31,11 +32,10 @@ FormFit FitForm(const QFont& desktopFont, QSize room, const CaptionsFit& caption
         return fit;
     }
 
-    if (fit.font.pointSizeF() <= 0) {  // a font given in pixels
+    if (fit.font.pointSizeF() <= 0) { // a font given in pixels
         fit.font.setPointSizeF(QFontInfo(fit.font).pointSizeF());
     }
-    while (fit.font.pointSizeF() - kPointSizeStep >= kSmallestPointSize
-           && !captionsFit(fit.font, fit.pixelsPerTwip)) {
+    while (fit.font.pointSizeF() - kPointSizeStep >= kSmallestPointSize && !captionsFit(fit.font, fit.pixelsPerTwip)) {
         fit.font.setPointSizeF(fit.font.pointSizeF() - kPointSizeStep);
     }
     return fit;

@@ -7,7 +7,8 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     QApplication application(argc, argv);
     QApplication::setApplicationName(u"Kinetra"_s);
     // Lets the desktop match the window to the installed entry and its icon.

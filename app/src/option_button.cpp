@@ -7,7 +7,8 @@ OptionButton::OptionButton(const QString& caption, QWidget* parent) : QRadioButt
 // Qt's exclusivity, kept so that the buttons stay radio buttons to screen
 // readers, takes the other buttons of the group out of the Tab order when
 // one gets the focus; they are put back at once.
-void OptionButton::focusInEvent(QFocusEvent* event) {
+void OptionButton::focusInEvent(QFocusEvent* event)
+{
     QRadioButton::focusInEvent(event);
     if (parentWidget() == nullptr) {
         return;

@@ -5,7 +5,8 @@
 
 namespace kinetra {
 
-void SquareCheckBox::paintEvent(QPaintEvent*) {
+void SquareCheckBox::paintEvent(QPaintEvent*)
+{
     QStylePainter painter(this);
     QStyleOptionButton option;
     initStyleOption(&option);

@@ -6,8 +6,7 @@ namespace kinetra {
 
 CalcFault::CalcFault(FaultKind kind, QString message)
     : kind_(kind), message_(std::move(message)), utf8_(message_.toUtf8())
-{
-}
+{}
 
 QString FaultTitle(FaultKind kind)
 {

@@ -19,7 +19,7 @@ inline QString TooLargeSentence()
 // operation is checked where it happens.
 class Real {
 public:
-    constexpr Real(double value) : value_(value) {}  // NOLINT: implicit on purpose
+    constexpr Real(double value) : value_(value) {} // NOLINT: implicit on purpose
     constexpr double value() const { return value_; }
 
     friend Real operator+(Real a, Real b) { return Checked(a.value_ + b.value_); }

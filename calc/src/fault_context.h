@@ -50,8 +50,9 @@ inline QString InputNumber(double value)
 // What the tyre boxes read, for a fault that the wheel's size caused.
 inline QString TyreHint(const Vehicle& vehicle)
 {
-    return QStringLiteral(" «Ruedas» se lee como %1 / %2 R %3: escriba la medida del neumático, "
-                          "por ejemplo 195 / 65 R 15.")
+    return QStringLiteral(
+               " «Ruedas» se lee como %1 / %2 R %3: escriba la medida del neumático, "
+               "por ejemplo 195 / 65 R 15.")
         .arg(InputNumber(vehicle.tyreWidth), InputNumber(vehicle.tyreAspect), InputNumber(vehicle.rimDiameter));
 }
 

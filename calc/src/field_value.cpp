@@ -39,8 +39,7 @@ std::string Cleaned(QStringView text)
 
 [[noreturn]] void ThrowTooLarge()
 {
-    throw CalcFault(FaultKind::Overflow,
-                    QStringLiteral("El número es demasiado grande para calcular con él."));
+    throw CalcFault(FaultKind::Overflow, QStringLiteral("El número es demasiado grande para calcular con él."));
 }
 
 // Converts the digits of a number whose value is known not to be 0.
@@ -86,7 +85,8 @@ double RadixValue(const std::string& digitsText, int radix)
         }
         bits.insert(0, (4 - bits.size() % 4) % 4, '0');
         for (std::size_t i = 0; i < bits.size(); i += 4) {
-            const int nibble = (bits[i] - '0') * 8 + (bits[i + 1] - '0') * 4 + (bits[i + 2] - '0') * 2 + (bits[i + 3] - '0');
+            const int nibble =
+                (bits[i] - '0') * 8 + (bits[i + 1] - '0') * 4 + (bits[i + 2] - '0') * 2 + (bits[i + 3] - '0');
             hex.push_back("0123456789abcdef"[nibble]);
         }
     }

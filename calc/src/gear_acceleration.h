@@ -34,8 +34,7 @@ inline double EngineTorqueUnchecked(double n, TorqueForm form, const std::array<
 // Vehicle acceleration in gear `gear` at speed entry `entry`: the step loop's
 // hot path, inlined there. Both indices must lie inside the tables, as the
 // speed-range check ensures for every entry of a run.
-inline double GearAcceleration(const CalcTables& tables, const Vehicle& vehicle, int gear, int entry,
-                               TorqueForm form)
+inline double GearAcceleration(const CalcTables& tables, const Vehicle& vehicle, int gear, int entry, TorqueForm form)
 {
     // Plain doubles, judged once at the end. The wheel radius is finite, so
     // any overflow, and a division by a zero radius or mass, leaves the

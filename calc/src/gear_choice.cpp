@@ -14,19 +14,18 @@ namespace {
 [[noreturn]] void ThrowCannotAccelerate(const Vehicle& vehicle, double step, int gear)
 {
     const double from = (step + vehicle.initialSpeed) - 1;
-    throw CalcFault(FaultKind::CannotAccelerate,
-                    QStringLiteral("El vehículo no puede pasar de %1 m/s: en %2.ª marcha, entre %1 y %3 m/s, la "
-                                   "fuerza del motor en las ruedas no supera la resistencia al avance. Escriba "
-                                   "en %4 %1 o menos, o revise el par motor (%5 a %6), %7 (%8), %9 (%10) y "
-                                   "%11 (%12).")
-                        .arg(InputNumber(from))
-                        .arg(gear)
-                        .arg(InputNumber(from + 1), QString::fromUtf8(box::kFinalSpeed),
-                             QString::fromUtf8(box::kTorque[0]), QString::fromUtf8(box::kTorque[6]),
-                             QString::fromUtf8(box::kEfficiency), InputNumber(vehicle.efficiency),
-                             QString::fromUtf8(box::kMass))
-                        .arg(InputNumber(vehicle.mass), QString::fromUtf8(box::kSlope),
-                             InputNumber(vehicle.slopePercent)));
+    throw CalcFault(
+        FaultKind::CannotAccelerate,
+        QStringLiteral("El vehículo no puede pasar de %1 m/s: en %2.ª marcha, entre %1 y %3 m/s, la "
+                       "fuerza del motor en las ruedas no supera la resistencia al avance. Escriba "
+                       "en %4 %1 o menos, o revise el par motor (%5 a %6), %7 (%8), %9 (%10) y "
+                       "%11 (%12).")
+            .arg(InputNumber(from))
+            .arg(gear)
+            .arg(InputNumber(from + 1), QString::fromUtf8(box::kFinalSpeed), QString::fromUtf8(box::kTorque[0]),
+                 QString::fromUtf8(box::kTorque[6]), QString::fromUtf8(box::kEfficiency),
+                 InputNumber(vehicle.efficiency), QString::fromUtf8(box::kMass))
+            .arg(InputNumber(vehicle.mass), QString::fromUtf8(box::kSlope), InputNumber(vehicle.slopePercent)));
 }
 
 // Time to gain 1 m/s between two accelerations (trapezoidal rule on dt = dv / a).
@@ -37,8 +36,9 @@ double StepSeconds(const Vehicle& vehicle, double step, int gear, double low, do
     }
     return Finite((1 / high + 1 / low) / 2, [&] {
         const double from = (step + vehicle.initialSpeed) - 1;
-        return QStringLiteral("Pasó al calcular el tiempo del paso de %1 a %2 m/s, en el que el vehículo apenas "
-                              "acelera: escriba en %3 %1 o menos.")
+        return QStringLiteral(
+                   "Pasó al calcular el tiempo del paso de %1 a %2 m/s, en el que el vehículo apenas "
+                   "acelera: escriba en %3 %1 o menos.")
             .arg(InputNumber(from), InputNumber(from + 1), QString::fromUtf8(box::kFinalSpeed));
     });
 }

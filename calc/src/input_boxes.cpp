@@ -37,7 +37,7 @@ QString DecimalCommaHints(const std::vector<InputBox>& boxes)
         try {
             value = FieldValue(b.text);
         } catch (const CalcFault&) {
-            continue;  // too large to read: the report itself is about that box
+            continue; // too large to read: the report itself is about that box
         }
         QString typed = cleaned;
         typed[comma] = QLatin1Char('.');
@@ -93,7 +93,9 @@ QString WithDecimalCommaHints(const QString& report, const std::vector<InputBox>
     if (hints.isEmpty()) {
         return report;
     }
-    return report + QStringLiteral(" Salvo en «Area Frontal», el separador decimal es el punto «.» y la coma corta el número.") + hints;
+    return report
+           + QStringLiteral(" Salvo en «Area Frontal», el separador decimal es el punto «.» y la coma corta el número.")
+           + hints;
 }
 
 } // namespace kinetra

@@ -11,8 +11,7 @@ namespace kinetra {
 // The boxes the calculation reads with the field rule, named as a person sees
 // them on the form, so that every report can point at the box to change.
 namespace box {
-inline constexpr const char* kGear[6] = {"«Primera»", "«Segunda»", "«Tercera»",
-                                         "«Cuarta»",  "«Quinta»",  "«Sexta»"};
+inline constexpr const char* kGear[6] = {"«Primera»", "«Segunda»", "«Tercera»", "«Cuarta»", "«Quinta»", "«Sexta»"};
 inline constexpr const char* kFinalDrive = "«Diferencial»";
 inline constexpr const char* kInitialSpeed = "«Velocidad Inicial»";
 inline constexpr const char* kFinalSpeed = "«Velocidad Final»";
@@ -33,8 +32,8 @@ inline constexpr const char* kWidth = "«Alto X Ancho» (ancho)";
 } // namespace box
 
 struct InputBox {
-    QString name;  // as in box::
-    QString text;  // as typed
+    QString name; // as in box::
+    QString text; // as typed
 };
 
 // Every box of `input`, in the order of the form.

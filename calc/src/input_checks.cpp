@@ -48,11 +48,11 @@ void CheckGearGaps(const CalcInput& input, const Vehicle& vehicle, int gearCount
             return;
         }
         const QString empty = QString::fromUtf8(box::kGear[gear]);
-        const QString higher = lowest == highest
-                                   ? QStringLiteral("la de %1").arg(QString::fromUtf8(box::kGear[highest - 1]))
-                                   : QStringLiteral("las de %1 a %2")
-                                         .arg(QString::fromUtf8(box::kGear[lowest - 1]),
-                                              QString::fromUtf8(box::kGear[highest - 1]));
+        const QString higher =
+            lowest == highest
+                ? QStringLiteral("la de %1").arg(QString::fromUtf8(box::kGear[highest - 1]))
+                : QStringLiteral("las de %1 a %2")
+                      .arg(QString::fromUtf8(box::kGear[lowest - 1]), QString::fromUtf8(box::kGear[highest - 1]));
         // Fifth and sixth gear take part while their check box is ticked:
         // unticking them is the way to leave them out.
         const QString leaveOut =
@@ -61,14 +61,13 @@ void CheckGearGaps(const CalcInput& input, const Vehicle& vehicle, int gearCount
                 ? QStringLiteral("quite la marca de la casilla de %1").arg(QString::fromUtf8(box::kGear[highest - 1]))
                 : QStringLiteral("quite la marca de las casillas de %1 y %2")
                       .arg(QString::fromUtf8(box::kGear[lowest - 1]), QString::fromUtf8(box::kGear[highest - 1]));
-        Reject(QStringLiteral("%1, pero %2, más alta, tiene relación %3: solo las últimas marchas pueden "
-                              "quedar sin relación. Escriba la relación de %4%5, o %6.")
-                   .arg(WhatItSays(box::kGear[gear], input.gearRatio[gear], 0),
-                        QString::fromUtf8(box::kGear[lowest - 1]),
-                        InputNumber(vehicle.gearRatio[static_cast<std::size_t>(lowest - 1)]), empty,
-                        g >= 5 ? QStringLiteral(" (si su cuadro está desactivado, marque antes su casilla)")
-                               : QString(),
-                        leaveOut));
+        Reject(
+            QStringLiteral("%1, pero %2, más alta, tiene relación %3: solo las últimas marchas pueden "
+                           "quedar sin relación. Escriba la relación de %4%5, o %6.")
+                .arg(WhatItSays(box::kGear[gear], input.gearRatio[gear], 0), QString::fromUtf8(box::kGear[lowest - 1]),
+                     InputNumber(vehicle.gearRatio[static_cast<std::size_t>(lowest - 1)]), empty,
+                     g >= 5 ? QStringLiteral(" (si su cuadro está desactivado, marque antes su casilla)") : QString(),
+                     leaveOut));
     }
 }
 
@@ -118,8 +117,9 @@ void CheckInputs(const CalcInput& input, const Vehicle& vehicle, int gearCount)
                       ": el factor de masas debe ser mayor que 0. Escriba el factor de masas, por ejemplo 1.06.");
     RejectNotPositive(box::kMass, input.mass, vehicle.mass,
                       ": el peso del vehículo debe ser mayor que 0. Escriba su masa en kg, por ejemplo 1200.");
-    const char* tyreAdvice = ": las medidas de la rueda no pueden ser negativas. Escriba la medida del neumático "
-                             "sin signos, por ejemplo 195 / 65 R 15.";
+    const char* tyreAdvice =
+        ": las medidas de la rueda no pueden ser negativas. Escriba la medida del neumático "
+        "sin signos, por ejemplo 195 / 65 R 15.";
     RejectNegative(box::kTyreWidth, input.tyreWidth, vehicle.tyreWidth, tyreAdvice);
     RejectNegative(box::kTyreAspect, input.tyreAspect, vehicle.tyreAspect, tyreAdvice);
     RejectNegative(box::kRimDiameter, input.rimDiameter, vehicle.rimDiameter, tyreAdvice);

@@ -50,8 +50,7 @@ QString RunStages(const CalcInput& input, WindowState& state, CalcTables& tables
 
 } // namespace
 
-CalcOutcome RunCalculation(const CalcInput& input, WindowState& state, CalcTables& tables,
-                           const QLocale& locale)
+CalcOutcome RunCalculation(const CalcInput& input, WindowState& state, CalcTables& tables, const QLocale& locale)
 {
     try {
         return RunStages(input, state, tables, locale);
@@ -79,8 +78,9 @@ std::variant<double, CalcFault> AreaFromHeightAndWidth(QStringView heightText, Q
         const Real width = read(boxes[1]);
         return Computing(
             [&] {
-                return QStringLiteral("Pasó al calcular el área frontal de %1 (alto %2 × 0.8 × ancho %3): escriba "
-                                      "el alto y el ancho del vehículo en m, por ejemplo 1.4 y 1.7.")
+                return QStringLiteral(
+                           "Pasó al calcular el área frontal de %1 (alto %2 × 0.8 × ancho %3): escriba "
+                           "el alto y el ancho del vehículo en m, por ejemplo 1.4 y 1.7.")
                     .arg(QString::fromUtf8(box::kAreaFromSides), InputNumber(height.value()),
                          InputNumber(width.value()));
             },

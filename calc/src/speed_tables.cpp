@@ -30,8 +30,9 @@ namespace {
 // so, with the locale's own separator, and how to make the typed area count.
 QString TypeTheArea(const QLocale& locale)
 {
-    return QStringLiteral(" Este cuadro se lee con la configuración regional del sistema: escriba el área en m² "
-                          "con «%1» como separador decimal y sin separador de miles, por ejemplo %2.")
+    return QStringLiteral(
+               " Este cuadro se lee con la configuración regional del sistema: escriba el área en m² "
+               "con «%1» como separador decimal y sin separador de miles, por ejemplo %2.")
         .arg(locale.decimalPoint(), QLatin1Char('2') + locale.decimalPoint() + QLatin1Char('2'));
 }
 
@@ -39,8 +40,7 @@ double AreaFromText(const QString& text, const QLocale& locale)
 {
     const QString typed = QString::fromUtf8(box::kAreaTyped);
     if (text.trimmed().isEmpty()) {
-        throw CalcFault(FaultKind::TypeMismatch,
-                        QStringLiteral("%1 está en blanco.").arg(typed) + TypeTheArea(locale));
+        throw CalcFault(FaultKind::TypeMismatch, QStringLiteral("%1 está en blanco.").arg(typed) + TypeTheArea(locale));
     }
     // A group separator would turn "2.500" into 2500 m² in a locale that
     // writes "2,5": no area is typed in thousands, so one is refused.
@@ -51,9 +51,10 @@ double AreaFromText(const QString& text, const QLocale& locale)
     // Qt answers a number beyond the double range with infinity and not ok;
     // "inf" and "nan" it reads, but they are no area.
     if (!ok && std::isinf(value)) {
-        throw CalcFault(FaultKind::Overflow,
-                        QStringLiteral("%1 dice «%2», un número demasiado grande para calcular con él.").arg(typed, text)
-                            + TypeTheArea(locale));
+        throw CalcFault(
+            FaultKind::Overflow,
+            QStringLiteral("%1 dice «%2», un número demasiado grande para calcular con él.").arg(typed, text)
+                + TypeTheArea(locale));
     }
     if (!ok || !std::isfinite(value)) {
         throw CalcFault(FaultKind::TypeMismatch,
@@ -80,8 +81,7 @@ double FrontalAreaValue(const FrontalArea& area, const QLocale& locale)
             throw CalcFault(FaultKind::InvalidInput,
                             QStringLiteral("%1 da un área frontal de %2 m² (alto × 0.8 × ancho): un área no puede "
                                            "ser negativa. Escriba el alto y el ancho del vehículo en m, sin signo.")
-                                .arg(QString::fromUtf8(box::kAreaFromSides),
-                                     InputNumber(*number)));
+                                .arg(QString::fromUtf8(box::kAreaFromSides), InputNumber(*number)));
         }
         return *number;
     }
@@ -96,9 +96,9 @@ namespace {
 // checked, only to find the one that overflowed.
 template <class Number>
 struct RoadLoadTerms {
-    Number drag;     // S x k, with k = Cx x 0.61: the drag divided by v²
-    Number rolling;  // Frr = (f x 9.81) x m
-    Number slope;    // Fs = (m x sin(theta)) x 9.81
+    Number drag;    // S x k, with k = Cx x 0.61: the drag divided by v²
+    Number rolling; // Frr = (f x 9.81) x m
+    Number slope;   // Fs = (m x sin(theta)) x 9.81
 };
 
 template <class Number>
@@ -135,8 +135,9 @@ void FillRoadLoad(CalcTables& tables, const Vehicle& vehicle)
             const Real v = (Real(j) + vi) - 1;
             load = Computing(
                 [&] {
-                    return QStringLiteral("Pasó al calcular la resistencia al avance a %1 m/s: revise %2 (%3), el "
-                                          "área frontal (%4 m²), %5 (%6), %7 (%8) y %9 (%10).")
+                    return QStringLiteral(
+                               "Pasó al calcular la resistencia al avance a %1 m/s: revise %2 (%3), el "
+                               "área frontal (%4 m²), %5 (%6), %7 (%8) y %9 (%10).")
                         .arg(InputNumber(v.value()), QString::fromUtf8(box::kDrag),
                              InputNumber(vehicle.dragCoefficient), InputNumber(vehicle.frontalArea),
                              QString::fromUtf8(box::kRolling), InputNumber(vehicle.rollingCoefficient),
@@ -162,8 +163,9 @@ void FillWheelSpeed(CalcTables& tables, const Vehicle& vehicle)
             const Real v = (Real(j) + vi) - 1;
             speed = Computing(
                 [&] {
-                    return QStringLiteral("Pasó al calcular el giro de la rueda a %1 m/s, con un radio de rueda de "
-                                          "%2 m.")
+                    return QStringLiteral(
+                               "Pasó al calcular el giro de la rueda a %1 m/s, con un radio de rueda de "
+                               "%2 m.")
                                .arg(InputNumber(v.value()), InputNumber(r.value()))
                            + TyreHint(vehicle);
                 },

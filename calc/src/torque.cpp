@@ -23,8 +23,9 @@ void FillOverallRatios(CalcTables& tables, const Vehicle& vehicle)
         const double ratio = Computing(
             [&] {
                 const auto gear = static_cast<std::size_t>(g - 1);
-                return QStringLiteral("Pasó al multiplicar %1 (%2) por «Diferencial» (%3): escriba relaciones "
-                                      "como las de una caja de cambios, por ejemplo 3.5 y 4.1.")
+                return QStringLiteral(
+                           "Pasó al multiplicar %1 (%2) por «Diferencial» (%3): escriba relaciones "
+                           "como las de una caja de cambios, por ejemplo 3.5 y 4.1.")
                     .arg(QString::fromUtf8(box::kGear[gear]), InputNumber(vehicle.gearRatio[gear]),
                          InputNumber(vehicle.finalDrive));
             },
@@ -48,13 +49,15 @@ void FillOverallRatios(CalcTables& tables, const Vehicle& vehicle)
             if (vehicle.wheelRadius == 0) {
                 text += QStringLiteral(" El radio de la rueda es 0 m.") + TyreHint(vehicle);
             } else if (!(vehicle.massFactor * vehicle.mass > 0)) {
-                text += QStringLiteral(" %1 (%2) por %3 (%4) da una masa de 0: escriba valores realistas, "
-                                       "por ejemplo 1.06 y 1200.")
+                text += QStringLiteral(
+                            " %1 (%2) por %3 (%4) da una masa de 0: escriba valores realistas, "
+                            "por ejemplo 1.06 y 1200.")
                             .arg(QString::fromUtf8(box::kMassFactor), InputNumber(vehicle.massFactor),
                                  QString::fromUtf8(box::kMass), InputNumber(vehicle.mass));
             } else {
-                text += QStringLiteral(" Revise los coeficientes del par motor, de %1 a %2: a tantas vueltas del "
-                                       "motor dan un par enorme.")
+                text += QStringLiteral(
+                            " Revise los coeficientes del par motor, de %1 a %2: a tantas vueltas del "
+                            "motor dan un par enorme.")
                             .arg(QString::fromUtf8(box::kTorque[0]), QString::fromUtf8(box::kTorque[6]));
             }
             return text;

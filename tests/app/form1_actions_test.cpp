@@ -3,7 +3,6 @@
 // and the two ways out.
 
 #include "form_driver.h"
-
 #include "kinetra/calc_fault.h"
 #include "kinetra/run_calculation.h"
 
@@ -16,22 +15,25 @@ using namespace kinetra::testing;
 
 namespace {
 
-QString Describe(const FrontalArea& area) {
+QString Describe(const FrontalArea& area)
+{
     if (const auto* text = std::get_if<QString>(&area)) return "text:" + *text;
     if (const auto* number = std::get_if<double>(&area)) return "number:" + QString::number(*number, 'g', 17);
     return "unset";
 }
 
-double AreaOf(QStringView height, QStringView width) {
+double AreaOf(QStringView height, QStringView width)
+{
     return std::get<double>(AreaFromHeightAndWidth(height, width));
 }
 
 // A six-gear car whose torque uses every power, so that every box of both
 // columns changes the sentence.
-Typing SixGears() {
-    return {{1, "3.6"},  {2, "2.2"},   {3, "1.5"},     {4, "1.15"},  {5, "0.95"},   {6, "0.8"},   {7, "3.9"},
-            {8, "1"},    {9, "30"},    {10, "1.05"},   {11, "1350"}, {12, "205"},   {17, "55"},   {18, "16"},
-            {13, "0.92"}, {14, "0.31"}, {15, "0.012"}, {16, "2"},    {22, "80"},    {21, "1.2"},  {20, "-0.009"},
+Typing SixGears()
+{
+    return {{1, "3.6"},   {2, "2.2"},    {3, "1.5"},    {4, "1.15"},   {5, "0.95"}, {6, "0.8"},  {7, "3.9"},
+            {8, "1"},     {9, "30"},     {10, "1.05"},  {11, "1350"},  {12, "205"}, {17, "55"},  {18, "16"},
+            {13, "0.92"}, {14, "0.31"},  {15, "0.012"}, {16, "2"},     {22, "80"},  {21, "1.2"}, {20, "-0.009"},
             {19, "2e-6"}, {24, "-3e-9"}, {23, "4e-12"}, {28, "-5e-15"}};
 }
 
@@ -53,7 +55,8 @@ private slots:
     void salirAndCloseEndTheProgram();
 };
 
-void Form1ActionsTest::checkBoxesFollowTheirState_data() {
+void Form1ActionsTest::checkBoxesFollowTheirState_data()
+{
     QTest::addColumn<QStringList>("clicks");
     QTest::addColumn<int>("gearCount");
     QTest::addColumn<bool>("fifthOpen");
@@ -68,7 +71,8 @@ void Form1ActionsTest::checkBoxesFollowTheirState_data() {
     QTest::addRow("sixth ticked and unticked") << QStringList{"Check2", "Check2"} << 4 << false << false;
 }
 
-void Form1ActionsTest::checkBoxesFollowTheirState() {
+void Form1ActionsTest::checkBoxesFollowTheirState()
+{
     QFETCH(QStringList, clicks);
     QFETCH(int, gearCount);
     QFETCH(bool, fifthOpen);
@@ -90,28 +94,30 @@ void Form1ActionsTest::checkBoxesFollowTheirState() {
     QCOMPARE(Box(form, 6)->text(), QString(sixthOpen ? "9" : clicks.contains("Check2") ? "0.8" : ""));
 }
 
-void Form1ActionsTest::optionsClearTheOtherModeAndStoreTheArea_data() {
+void Form1ActionsTest::optionsClearTheOtherModeAndStoreTheArea_data()
+{
     QTest::addColumn<QStringList>("areaHeightWidth");
     QTest::addColumn<QStringList>("clicks");
     QTest::addColumn<QStringList>("boxesAfter");
     QTest::addColumn<QString>("area");
     QTest::addColumn<bool>("overflowReported");
 
-    QTest::addRow("height and width empty") << QStringList{"", "", ""} << QStringList{"Option2"}
-                                            << QStringList{"", "", ""} << "number:0" << false;
+    QTest::addRow("height and width empty")
+        << QStringList{"", "", ""} << QStringList{"Option2"} << QStringList{"", "", ""} << "number:0" << false;
     QTest::addRow("height 2, width 1.25") << QStringList{"3", "2", "1.25"} << QStringList{"Option2"}
                                           << QStringList{"", "2", "1.25"} << Describe(AreaOf(u"2", u"1.25")) << false;
     QTest::addRow("area with a comma") << QStringList{"2,5", "2", "1"} << QStringList{"Option1"}
                                        << QStringList{"2,5", "", ""} << "text:2,5" << false;
-    QTest::addRow("empty area is a text") << QStringList{"", "", ""} << QStringList{"Option1"}
-                                          << QStringList{"", "", ""} << "text:" << false;
+    QTest::addRow("empty area is a text")
+        << QStringList{"", "", ""} << QStringList{"Option1"} << QStringList{"", "", ""} << "text:" << false;
     QTest::addRow("area, then height and width") << QStringList{"2", "1.5", "1.7"} << QStringList{"Option1", "Option2"}
                                                  << QStringList{"", "", ""} << "number:0" << false;
     QTest::addRow("too large a product") << QStringList{"2", "1e200", "1e200"} << QStringList{"Option2"}
                                          << QStringList{"", "1e200", "1e200"} << "unset" << true;
 }
 
-void Form1ActionsTest::optionsClearTheOtherModeAndStoreTheArea() {
+void Form1ActionsTest::optionsClearTheOtherModeAndStoreTheArea()
+{
     QFETCH(QStringList, areaHeightWidth);
     QFETCH(QStringList, clicks);
     QFETCH(QStringList, boxesAfter);
@@ -132,29 +138,30 @@ void Form1ActionsTest::optionsClearTheOtherModeAndStoreTheArea() {
     QVERIFY(!Find<QAbstractButton>(form, clicks.last() == "Option1" ? "Option2" : "Option1")->isChecked());
 }
 
-void Form1ActionsTest::calcularShowsTheSentence_data() {
+void Form1ActionsTest::calcularShowsTheSentence_data()
+{
     QTest::addColumn<Typing>("typing");
     QTest::addColumn<QStringList>("clicksBeforeTyping");
     QTest::addColumn<QString>("option");
-    QTest::addColumn<QStringList>("typedAfterOption");  // area, height, width
+    QTest::addColumn<QStringList>("typedAfterOption"); // area, height, width
     QTest::addColumn<int>("gearCount");
     QTest::addColumn<FrontalArea>("area");
     QTest::addColumn<QLocale>("locale");
 
     QTest::addRow("no mode chosen: no drag") << Saloon() << QStringList{} << QString() << QStringList{"2", "1.4", "1.7"}
                                              << 4 << FrontalArea{} << DecimalComma();
-    QTest::addRow("area typed after choosing it, comma") << Saloon() << QStringList{} << "Option1"
-                                                         << QStringList{"2", "", ""} << 4 << FrontalArea{"2"}
-                                                         << DecimalComma();
-    QTest::addRow("area typed after choosing it, point") << Saloon() << QStringList{} << "Option1"
-                                                         << QStringList{"2", "", ""} << 4 << FrontalArea{"2"}
-                                                         << QLocale::c();
+    QTest::addRow("area typed after choosing it, comma")
+        << Saloon() << QStringList{} << "Option1" << QStringList{"2", "", ""} << 4 << FrontalArea{"2"}
+        << DecimalComma();
+    QTest::addRow("area typed after choosing it, point")
+        << Saloon() << QStringList{} << "Option1" << QStringList{"2", "", ""} << 4 << FrontalArea{"2"} << QLocale::c();
     QTest::addRow("six gears, height and width typed after choosing them")
         << SixGears() << QStringList{"Check1", "Check2"} << "Option2" << QStringList{"", "1.45", "1.75"} << 6
         << FrontalArea{AreaOf(u"1.45", u"1.75")} << DecimalComma();
 }
 
-void Form1ActionsTest::calcularShowsTheSentence() {
+void Form1ActionsTest::calcularShowsTheSentence()
+{
     QFETCH(Typing, typing);
     QFETCH(QStringList, clicksBeforeTyping);
     QFETCH(QString, option);
@@ -187,20 +194,22 @@ void Form1ActionsTest::calcularShowsTheSentence() {
     QCOMPARE(Result(form), std::get<QString>(RunCalculation(InputFrom(typing), state, tables, locale)));
 }
 
-void Form1ActionsTest::faultIsReportedAndResultKept_data() {
+void Form1ActionsTest::faultIsReportedAndResultKept_data()
+{
     QTest::addColumn<Typing>("fault");
     QTest::addColumn<QString>("option");
     QTest::addColumn<Typing>("repair");
 
-    QTest::addRow("no tyre: wheel speed 0 / 0") << Typing{{12, ""}, {17, ""}, {18, ""}} << QString()
-                                                << Typing{{12, "195"}, {17, "65"}, {18, "15"}, {9, "20"}};
-    QTest::addRow("frontal area too large") << Typing{{26, "1e300"}, {27, "1e300"}} << "Option2"
-                                            << Typing{{26, "1.4"}, {27, "1.7"}, {9, "20"}};
+    QTest::addRow("no tyre: wheel speed 0 / 0")
+        << Typing{{12, ""}, {17, ""}, {18, ""}} << QString() << Typing{{12, "195"}, {17, "65"}, {18, "15"}, {9, "20"}};
+    QTest::addRow("frontal area too large")
+        << Typing{{26, "1e300"}, {27, "1e300"}} << "Option2" << Typing{{26, "1.4"}, {27, "1.7"}, {9, "20"}};
 }
 
 // The window's tables last from one calculation to the next, so the same
 // calculations on one set of tables give what the window must show.
-void Form1ActionsTest::faultIsReportedAndResultKept() {
+void Form1ActionsTest::faultIsReportedAndResultKept()
+{
     QFETCH(Typing, fault);
     QFETCH(QString, option);
     QFETCH(Typing, repair);
@@ -248,14 +257,16 @@ void Form1ActionsTest::faultIsReportedAndResultKept() {
     QVERIFY(Result(form) != firstResult);
 }
 
-void Form1ActionsTest::salirAndCloseEndTheProgram_data() {
+void Form1ActionsTest::salirAndCloseEndTheProgram_data()
+{
     QTest::addColumn<bool>("bySalir");
     QTest::addRow("Salir") << true;
     QTest::addRow("the window's close control") << false;
 }
 
 // The program runs until its only window closes: the event loop must end.
-void Form1ActionsTest::salirAndCloseEndTheProgram() {
+void Form1ActionsTest::salirAndCloseEndTheProgram()
+{
     QFETCH(bool, bySalir);
     Form1 form;
     form.show();

@@ -4,7 +4,6 @@
 // sentence already shown.
 
 #include "form_driver.h"
-
 #include "kinetra/run_calculation.h"
 
 #include <QRegularExpression>
@@ -21,7 +20,8 @@ struct Hostile {
     QString text;
 };
 
-const std::vector<Hostile>& HostileTexts() {
+const std::vector<Hostile>& HostileTexts()
+{
     static const std::vector<Hostile> texts{
         {"empty", ""},
         {"blank", " "},
@@ -50,15 +50,17 @@ const std::vector<Hostile>& HostileTexts() {
 }
 
 // The area mode whose handler reads a box, so that the hostile text reaches it.
-QString ModeReading(int box) {
+QString ModeReading(int box)
+{
     if (box == 25) return "Option1";
     if (box == 26 || box == 27) return "Option2";
     return {};
 }
 
-void VerifyWellFormed(const Form1& form, const QString& sentence) {
-    static const QRegularExpression shape(
-        QStringLiteral("^   El resultado final es: Marcha inicial: (\\d); marcha final: (\\d); Tiempo empleado: (\\S+)$"));
+void VerifyWellFormed(const Form1& form, const QString& sentence)
+{
+    static const QRegularExpression shape(QStringLiteral(
+        "^   El resultado final es: Marcha inicial: (\\d); marcha final: (\\d); Tiempo empleado: (\\S+)$"));
     const QRegularExpressionMatch match = shape.match(sentence);
     QVERIFY2(match.hasMatch(), qPrintable(sentence));
     const int start = match.captured(1).toInt();
@@ -71,7 +73,8 @@ void VerifyWellFormed(const Form1& form, const QString& sentence) {
 
 // What the calculation itself answers for the boxes as they stand and the
 // area the window holds: the sentence, or the text of the fault.
-QString ExpectedAnswer(const Form1& form) {
+QString ExpectedAnswer(const Form1& form)
+{
     Typing boxes;
     for (int number = 1; number <= 28; ++number) boxes.emplace_back(number, Box(form, number)->text());
     if (Find<QAbstractButton>(form, "Option2")->isChecked()) {
@@ -85,7 +88,8 @@ QString ExpectedAnswer(const Form1& form) {
     return std::get<QString>(outcome);
 }
 
-void VerifyTablesFinite(const Form1& form) {
+void VerifyTablesFinite(const Form1& form)
+{
     const CalcTables& t = form.calcTables();
     for (const Table* table : {&t.RoadLoad, &t.WheelSpeed, &t.OverallRatio, &t.StartMeanAccel, &t.StartAccelLow,
                                &t.StartAccelHigh, &t.StepTime}) {
@@ -103,7 +107,8 @@ private slots:
     void anyTextInAnyBox();
 };
 
-void Form1HostileTest::anyTextInAnyBox_data() {
+void Form1HostileTest::anyTextInAnyBox_data()
+{
     QTest::addColumn<int>("box");
     QTest::addColumn<QString>("text");
     for (const Hostile& hostile : HostileTexts()) {
@@ -113,7 +118,8 @@ void Form1HostileTest::anyTextInAnyBox_data() {
     }
 }
 
-void Form1HostileTest::anyTextInAnyBox() {
+void Form1HostileTest::anyTextInAnyBox()
+{
     QFETCH(int, box);
     QFETCH(QString, text);
 

@@ -19,7 +19,8 @@ using namespace kinetra::testing;
 
 namespace {
 
-QStringList ControlNames() {
+QStringList ControlNames()
+{
     QStringList names{"Check1", "Check2", "Option1", "Option2", "Command1", "Command2",
                       "Frame1", "Line1",  "Line2",   "Line3",   "Image1"};
     for (int n = 1; n <= 28; ++n) names << QStringLiteral("Text%1").arg(n);
@@ -28,14 +29,16 @@ QStringList ControlNames() {
 }
 
 // The siblings drawn over `control`: those after it in its parent's stacking order.
-QList<QWidget*> StackedAbove(const QWidget* control) {
+QList<QWidget*> StackedAbove(const QWidget* control)
+{
     QList<QWidget*> siblings = control->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     siblings.erase(siblings.begin(), std::find(siblings.begin(), siblings.end(), control) + 1);
     return siblings;
 }
 
 // How much of the control stays in sight from its left edge.
-int VisibleWidth(const QWidget* control) {
+int VisibleWidth(const QWidget* control)
+{
     int right = control->geometry().right() + 1;
     for (const QWidget* cover : StackedAbove(control)) {
         if (!cover->isWindow() && cover->geometry().intersects(control->geometry()) && cover->x() > control->x()) {
@@ -46,17 +49,18 @@ int VisibleWidth(const QWidget* control) {
 }
 
 // How far from its left edge the control's caption reaches.
-int CaptionExtent(const QWidget* control) {
+int CaptionExtent(const QWidget* control)
+{
     const QFontMetrics metrics = control->fontMetrics();
     if (const auto* option = qobject_cast<const QRadioButton*>(control)) {
         QStyleOptionButton style;
         style.initFrom(option);
         return option->style()->subElementRect(QStyle::SE_RadioButtonContents, &style, option).left()
-             + metrics.horizontalAdvance(option->text());
+               + metrics.horizontalAdvance(option->text());
     }
     if (const auto* button = qobject_cast<const QPushButton*>(control)) {
         return metrics.horizontalAdvance(button->text())
-             + 2 * button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
+               + 2 * button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
     }
     if (const auto* frame = qobject_cast<const QGroupBox*>(control)) {
         return metrics.horizontalAdvance(frame->title() + u' ');
@@ -65,10 +69,9 @@ int CaptionExtent(const QWidget* control) {
 }
 
 const QStringList kFocusWithGearsLocked{
-    "Text1",  "Text2",  "Text3",  "Text4",  "Check1",  "Check2",  "Text7",   "Text8",    "Text9",
-    "Text10", "Text11", "Text12", "Text13", "Text14",  "Text15",  "Text16",  "Text17",   "Text18",
-    "Text19", "Text20", "Text21", "Text22", "Text23",  "Text24",  "Option1", "Option2",  "Text25",
-    "Text26", "Text27", "Command1", "Command2", "Text28", "Text1"};
+    "Text1",  "Text2",  "Text3",   "Text4",   "Check1", "Check2", "Text7",  "Text8",    "Text9",    "Text10", "Text11",
+    "Text12", "Text13", "Text14",  "Text15",  "Text16", "Text17", "Text18", "Text19",   "Text20",   "Text21", "Text22",
+    "Text23", "Text24", "Option1", "Option2", "Text25", "Text26", "Text27", "Command1", "Command2", "Text28", "Text1"};
 
 } // namespace
 
@@ -93,7 +96,8 @@ private slots:
     void heardByScreenReaders();
 };
 
-void Form1WindowTest::startState() {
+void Form1WindowTest::startState()
+{
     const Form1 form;
     QCOMPARE(form.windowTitle(), QStringLiteral(" Kinetra Aceleración"));
     // Never smaller than the form at 96 dots per inch, and in its proportions.
@@ -108,7 +112,8 @@ void Form1WindowTest::startState() {
     for (const QString& name : names) QCOMPARE(form.findChildren<QWidget*>(name).size(), 1);
     for (const QWidget* control : form.findChildren<QWidget*>()) {
         const bool input = qobject_cast<const QLineEdit*>(control) || qobject_cast<const QAbstractButton*>(control);
-        if (names.contains(control->objectName())) QCOMPARE(control->focusPolicy() != Qt::NoFocus, input && control->isEnabled());
+        if (names.contains(control->objectName()))
+            QCOMPARE(control->focusPolicy() != Qt::NoFocus, input && control->isEnabled());
     }
 
     const std::map<int, QString> defaults{{10, "1.06"}, {13, "0.9"}, {14, "0.33"}, {15, "0.015"}, {16, "0"}};
@@ -138,7 +143,8 @@ void Form1WindowTest::startState() {
     }
 }
 
-void Form1WindowTest::startsCentredWithFocusInFirstGear() {
+void Form1WindowTest::startsCentredWithFocusInFirstGear()
+{
     Form1 form;
     form.ShowAtStart();
     QVERIFY(QTest::qWaitForWindowActive(&form));
@@ -149,7 +155,8 @@ void Form1WindowTest::startsCentredWithFocusInFirstGear() {
     QVERIFY(std::abs(offCentre.x()) <= 1 && offCentre.y() >= 0 && offCentre.y() <= titleBar / 2 + 1);
 }
 
-void Form1WindowTest::tabFollowsTabIndex_data() {
+void Form1WindowTest::tabFollowsTabIndex_data()
+{
     QTest::addColumn<QStringList>("clicked");
     QTest::addColumn<QStringList>("sequence");
 
@@ -168,7 +175,8 @@ void Form1WindowTest::tabFollowsTabIndex_data() {
     QTest::addRow("the other option selected") << QStringList{"Option1", "Option2"} << kFocusWithGearsLocked;
 }
 
-void Form1WindowTest::tabFollowsTabIndex() {
+void Form1WindowTest::tabFollowsTabIndex()
+{
     QFETCH(QStringList, clicked);
     QFETCH(QStringList, sequence);
 
@@ -186,7 +194,8 @@ void Form1WindowTest::tabFollowsTabIndex() {
     QCOMPARE(visited, sequence);
 }
 
-void Form1WindowTest::everyControlInsideTheWindow() {
+void Form1WindowTest::everyControlInsideTheWindow()
+{
     const Form1 form;
     QList<const QWidget*> inputs;
     for (const QString& name : ControlNames()) {
@@ -204,7 +213,8 @@ void Form1WindowTest::everyControlInsideTheWindow() {
     }
 }
 
-void Form1WindowTest::captionsAreSeenWhole_data() {
+void Form1WindowTest::captionsAreSeenWhole_data()
+{
     QTest::addColumn<QString>("name");
     for (const QString& name : ControlNames()) {
         // The check boxes' caption is hidden on purpose; Label31 holds the result.
@@ -216,23 +226,28 @@ void Form1WindowTest::captionsAreSeenWhole_data() {
     }
 }
 
-void Form1WindowTest::captionsAreSeenWhole() {
+void Form1WindowTest::captionsAreSeenWhole()
+{
     QFETCH(QString, name);
     const Form1 form;
     const QWidget* control = Find(form, name);
-    QVERIFY2(CaptionExtent(control) <= VisibleWidth(control),
-             qPrintable(QStringLiteral("reaches %1 px, %2 px in sight").arg(CaptionExtent(control)).arg(VisibleWidth(control))));
+    QVERIFY2(
+        CaptionExtent(control) <= VisibleWidth(control),
+        qPrintable(
+            QStringLiteral("reaches %1 px, %2 px in sight").arg(CaptionExtent(control)).arg(VisibleWidth(control))));
     QVERIFY(control->fontMetrics().height() <= control->height());
 }
 
-void Form1WindowTest::boxesShowTheirTextAndLieOnTop() {
+void Form1WindowTest::boxesShowTheirTextAndLieOnTop()
+{
     const Form1 form;
     for (int number = 1; number <= 28; ++number) {
         const QLineEdit* box = Box(form, number);
         QStyleOptionFrame option;
         option.initFrom(box);
         option.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box);
-        QVERIFY(box->fontMetrics().height() <= box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box).height());
+        QVERIFY(box->fontMetrics().height()
+                <= box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box).height());
         for (const QWidget* cover : StackedAbove(box)) {
             QVERIFY2(cover->isWindow() || !cover->geometry().intersects(box->geometry()),
                      qPrintable(cover->objectName() + " over " + box->objectName()));
@@ -240,7 +255,8 @@ void Form1WindowTest::boxesShowTheirTextAndLieOnTop() {
     }
 }
 
-void Form1WindowTest::rowsLineUp_data() {
+void Form1WindowTest::rowsLineUp_data()
+{
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("input");
     const Form1 form;
@@ -250,13 +266,18 @@ void Form1WindowTest::rowsLineUp_data() {
                 << label->objectName() << label->buddy()->objectName();
         }
     }
-    QTest::addRow("Option1 and the area") << "Option1" << "Text25";
-    QTest::addRow("Option2 and the height") << "Option2" << "Text26";
-    QTest::addRow("Check1 and the fifth gear") << "Check1" << "Text5";
-    QTest::addRow("Check2 and the sixth gear") << "Check2" << "Text6";
+    QTest::addRow("Option1 and the area") << "Option1"
+                                          << "Text25";
+    QTest::addRow("Option2 and the height") << "Option2"
+                                            << "Text26";
+    QTest::addRow("Check1 and the fifth gear") << "Check1"
+                                               << "Text5";
+    QTest::addRow("Check2 and the sixth gear") << "Check2"
+                                               << "Text6";
 }
 
-void Form1WindowTest::rowsLineUp() {
+void Form1WindowTest::rowsLineUp()
+{
     QFETCH(QString, caption);
     QFETCH(QString, input);
     const Form1 form;
@@ -264,21 +285,25 @@ void Form1WindowTest::rowsLineUp() {
     const QRect inputPlace = Find(form, input)->geometry();
     QVERIFY(captionPlace.left() < inputPlace.left());
     // Twice the centres, to stay in whole pixels: within a pixel of each other.
-    QVERIFY(std::abs((captionPlace.top() * 2 + captionPlace.height()) - (inputPlace.top() * 2 + inputPlace.height())) <= 2);
+    QVERIFY(std::abs((captionPlace.top() * 2 + captionPlace.height()) - (inputPlace.top() * 2 + inputPlace.height()))
+            <= 2);
 }
 
-void Form1WindowTest::resultSentenceFitsItsLabel() {
+void Form1WindowTest::resultSentenceFitsItsLabel()
+{
     const Form1 form;
     const auto* result = Find<QLabel>(form, "Label31");
     QVERIFY(result->wordWrap());
     const QString longest = QStringLiteral(
         "   El resultado final es: Marcha inicial: 10; marcha final: 12; Tiempo empleado: -123,456789012345");
-    const QRect needed = result->fontMetrics().boundingRect(QRect(0, 0, result->width(), 10000), Qt::TextWordWrap, longest);
+    const QRect needed =
+        result->fontMetrics().boundingRect(QRect(0, 0, result->width(), 10000), Qt::TextWordWrap, longest);
     QVERIFY(needed.height() <= result->height() && needed.width() <= result->width());
 }
 
 // The desktop's font in points, on the test screen (offscreen: 800 x 800).
-void Form1WindowTest::fitsTheDesktop_data() {
+void Form1WindowTest::fitsTheDesktop_data()
+{
     QTest::addColumn<double>("desktopPoints");
     QTest::addColumn<bool>("fontKept");
     QTest::addRow("small font: the form as drawn") << 6.0 << true;
@@ -286,7 +311,8 @@ void Form1WindowTest::fitsTheDesktop_data() {
     QTest::addRow("large font, the screen's height reached") << 14.0 << false;
 }
 
-void Form1WindowTest::fitsTheDesktop() {
+void Form1WindowTest::fitsTheDesktop()
+{
     QFETCH(double, desktopPoints);
     QFETCH(bool, fontKept);
     const QFont desktopFont = QApplication::font();
@@ -316,7 +342,8 @@ void Form1WindowTest::fitsTheDesktop() {
     QVERIFY(std::abs(resultFrame->height() * 8595.0 / form.height() - 2415) <= 15);
 }
 
-void Form1WindowTest::heardByScreenReaders_data() {
+void Form1WindowTest::heardByScreenReaders_data()
+{
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("role");
     QTest::addColumn<QString>("accessibleName");
@@ -332,7 +359,8 @@ void Form1WindowTest::heardByScreenReaders_data() {
     QTest::addRow("a line") << "Line1" << int(QAccessible::Separator) << "";
 }
 
-void Form1WindowTest::heardByScreenReaders() {
+void Form1WindowTest::heardByScreenReaders()
+{
     QFETCH(QString, name);
     QFETCH(int, role);
     QFETCH(QString, accessibleName);
@@ -345,7 +373,7 @@ void Form1WindowTest::heardByScreenReaders() {
     // Every box is called by the caption a person reads beside it, and its
     // description gives the meaning.
     for (const QLabel* label : form.findChildren<QLabel*>()) {
-        if (label->buddy() == nullptr || label->text().size() == 1) continue;  // "/", "R", "X" only separate
+        if (label->buddy() == nullptr || label->text().size() == 1) continue; // "/", "R", "X" only separate
         const QAccessibleInterface* box = QAccessible::queryAccessibleInterface(label->buddy());
         QVERIFY2(box->text(QAccessible::Name).startsWith(label->text()), qPrintable(label->text()));
         QVERIFY(!box->text(QAccessible::Description).isEmpty());

@@ -19,39 +19,54 @@
 
 namespace kinetra::testing {
 
-inline QLocale DecimalComma() { return QLocale(QLocale::Spanish, QLocale::Spain); }
+inline QLocale DecimalComma()
+{
+    return QLocale(QLocale::Spanish, QLocale::Spain);
+}
 
 template <class Control = QWidget>
-Control* Find(const Form1& form, const QString& name) {
+Control* Find(const Form1& form, const QString& name)
+{
     return form.findChild<Control*>(name);
 }
 
-inline QLineEdit* Box(const Form1& form, int number) {
+inline QLineEdit* Box(const Form1& form, int number)
+{
     return Find<QLineEdit>(form, QStringLiteral("Text%1").arg(number));
 }
 
-inline QString Result(const Form1& form) { return Find<QLabel>(form, "Label31")->text(); }
+inline QString Result(const Form1& form)
+{
+    return Find<QLabel>(form, "Label31")->text();
+}
 
 // The result as a screen reader hears it: the frame's caption, then the sentence.
-inline QString HeardResult(const Form1& form) {
+inline QString HeardResult(const Form1& form)
+{
     return QAccessible::queryAccessibleInterface(Find<QLabel>(form, "Label31"))->text(QAccessible::Name);
 }
 
 // Replaces a box's text keystroke by keystroke.
-inline void Type(const Form1& form, int number, const QString& text) {
+inline void Type(const Form1& form, int number, const QString& text)
+{
     QLineEdit* box = Box(form, number);
     box->selectAll();
     QTest::keyClick(box, Qt::Key_Delete);
     QTest::keyClicks(box, text);
 }
 
-inline void Click(const Form1& form, const QString& name) {
+inline void Click(const Form1& form, const QString& name)
+{
     QTest::mouseClick(Find<QAbstractButton>(form, name), Qt::LeftButton);
 }
 
-inline QMessageBox* FaultReport(const Form1& form) { return form.findChild<QMessageBox*>(); }
+inline QMessageBox* FaultReport(const Form1& form)
+{
+    return form.findChild<QMessageBox*>();
+}
 
-inline bool FaultReportShown(const Form1& form) {
+inline bool FaultReportShown(const Form1& form)
+{
     return FaultReport(form) != nullptr && FaultReport(form)->isVisible();
 }
 
@@ -59,25 +74,35 @@ inline bool FaultReportShown(const Form1& form) {
 using Typing = std::vector<std::pair<int, QString>>;
 
 // `first`, then `then` over it.
-inline Typing Then(Typing first, const Typing& then) {
+inline Typing Then(Typing first, const Typing& then)
+{
     first.insert(first.end(), then.begin(), then.end());
     return first;
 }
 
-inline void TypeAll(const Form1& form, const Typing& typing) {
+inline void TypeAll(const Form1& form, const Typing& typing)
+{
     for (const auto& [number, text] : typing) Type(form, number, text);
 }
 
 // The same texts as the calculation must receive them: which box fills which
 // member is the form's definition (the torque column runs C0, N, N2, N3 in
 // Text22 up to Text19, then N4, N5 in Text24, Text23 and N6 in Text28).
-inline CalcInput InputFrom(const Typing& typing) {
+inline CalcInput InputFrom(const Typing& typing)
+{
     CalcInput input;
-    std::map<int, QString*> member{
-        {7, &input.finalDrive},       {8, &input.initialSpeed},        {9, &input.finalSpeed},
-        {10, &input.massFactor},      {11, &input.mass},               {12, &input.tyreWidth},
-        {13, &input.efficiency},      {14, &input.dragCoefficient},    {15, &input.rollingCoefficient},
-        {16, &input.slopePercent},    {17, &input.tyreAspect},         {18, &input.rimDiameter}};
+    std::map<int, QString*> member{{7, &input.finalDrive},
+                                   {8, &input.initialSpeed},
+                                   {9, &input.finalSpeed},
+                                   {10, &input.massFactor},
+                                   {11, &input.mass},
+                                   {12, &input.tyreWidth},
+                                   {13, &input.efficiency},
+                                   {14, &input.dragCoefficient},
+                                   {15, &input.rollingCoefficient},
+                                   {16, &input.slopePercent},
+                                   {17, &input.tyreAspect},
+                                   {18, &input.rimDiameter}};
     for (std::size_t gear = 0; gear < 6; ++gear) member[static_cast<int>(gear) + 1] = &input.gearRatio[gear];
     const int torqueBoxes[] = {22, 21, 20, 19, 24, 23, 28};
     for (std::size_t power = 0; power < 7; ++power) member[torqueBoxes[power]] = &input.torqueCoefficient[power];
@@ -90,11 +115,11 @@ inline CalcInput InputFrom(const Typing& typing) {
 // A small saloon on 195/65 R15 tyres, four gears, its torque in N m against
 // engine speed in rev/s peaking near 75 rev/s, from rest to 28 m/s. The
 // defaults of the form are typed again so that the list is the whole input.
-inline Typing Saloon() {
-    return {{1, "3.5"},   {2, "2.1"},   {3, "1.4"},   {4, "1.0"},    {7, "4.1"},  {8, "0"},
-            {9, "28"},    {10, "1.06"}, {11, "1200"}, {12, "195"},   {17, "65"},  {18, "15"},
-            {13, "0.9"},  {14, "0.33"}, {15, "0.015"}, {16, "0"},    {22, "60"},  {21, "0.9"},
-            {20, "-0.006"}};
+inline Typing Saloon()
+{
+    return {{1, "3.5"},    {2, "2.1"},   {3, "1.4"},  {4, "1.0"},  {7, "4.1"},    {8, "0"},    {9, "28"},
+            {10, "1.06"},  {11, "1200"}, {12, "195"}, {17, "65"},  {18, "15"},    {13, "0.9"}, {14, "0.33"},
+            {15, "0.015"}, {16, "0"},    {22, "60"},  {21, "0.9"}, {20, "-0.006"}};
 }
 
 } // namespace kinetra::testing

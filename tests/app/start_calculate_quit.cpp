@@ -7,9 +7,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QEvent>
 #include <QTimer>
 
 #include <cstdio>
@@ -23,17 +23,18 @@ namespace {
 constexpr int kFailed = 1;
 constexpr int kSecondsBeforeGivingUp = 10;
 
-void TypeSaloon(const Form1& form) {
-    const std::pair<int, const char*> typing[] = {
-        {1, "3.5"},  {2, "2.1"},    {3, "1.4"},  {4, "1.0"},  {7, "4.1"},  {8, "0"},    {9, "28"},
-        {11, "1200"}, {12, "195"},  {17, "65"},  {18, "15"},  {22, "60"},  {21, "0.9"}, {20, "-0.006"},
-        {25, "2"}};
+void TypeSaloon(const Form1& form)
+{
+    const std::pair<int, const char*> typing[] = {{1, "3.5"}, {2, "2.1"}, {3, "1.4"},   {4, "1.0"},     {7, "4.1"},
+                                                  {8, "0"},   {9, "28"},  {11, "1200"}, {12, "195"},    {17, "65"},
+                                                  {18, "15"}, {22, "60"}, {21, "0.9"},  {20, "-0.006"}, {25, "2"}};
     for (const auto& [box, text] : typing) {
         form.findChild<QLineEdit*>(QStringLiteral("Text%1").arg(box))->setText(QString::fromLatin1(text));
     }
 }
 
-void Click(const Form1& form, const char* name) {
+void Click(const Form1& form, const char* name)
+{
     form.findChild<QAbstractButton*>(QString::fromLatin1(name))->click();
 }
 
@@ -41,11 +42,13 @@ void Click(const Form1& form, const char* name) {
 // user would see it before typing.
 class AfterFirstPaint : public QObject {
 public:
-    AfterFirstPaint(QWidget& window, std::function<void()> then) : then_(std::move(then)) {
+    AfterFirstPaint(QWidget& window, std::function<void()> then) : then_(std::move(then))
+    {
         window.installEventFilter(this);
     }
 
-    bool eventFilter(QObject* watched, QEvent* event) override {
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
         if (event->type() == QEvent::Paint && then_) {
             QTimer::singleShot(0, this, std::exchange(then_, nullptr));
             watched->removeEventFilter(this);
@@ -59,7 +62,8 @@ private:
 
 } // namespace
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     QApplication application(argc, argv);
     Form1 form;
     form.ShowAtStart();

@@ -26,7 +26,7 @@ double Seconds(const CalcInput& in, int gearCount = 4)
 
 struct Monotone {
     const char* name;
-    std::function<void(CalcInput&, int step)> set;  // step 0, 1, 2, ... in rising order of the quantity
+    std::function<void(CalcInput&, int step)> set; // step 0, 1, 2, ... in rising order of the quantity
     bool timeGrows;
 };
 

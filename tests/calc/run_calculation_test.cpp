@@ -63,15 +63,15 @@ TEST(RunCalculation, TimeIsWrittenWithTheLocalesSeparator)
 
 TEST(RunCalculation, SettlesTheGearCount)
 {
-    for (const auto& [before, after] : {std::pair{0, 4}, std::pair{4, 4}, std::pair{5, 5}, std::pair{6, 6},
-                                        std::pair{7, 4}, std::pair{-1, 4}}) {
+    for (const auto& [before, after] :
+         {std::pair{0, 4}, std::pair{4, 4}, std::pair{5, 5}, std::pair{6, 6}, std::pair{7, 4}, std::pair{-1, 4}}) {
         CalcInput in = test::SaloonCar();
         in.gearRatio[4] = "0.8";
         in.gearRatio[5] = "0.7";
         WindowState state{before, 2.0};
         CalcTables tables;
-        const auto parsed = ParseSentence(SentenceOf(RunCalculation(in, state, tables, test::DecimalPoint())),
-                                          test::DecimalPoint());
+        const auto parsed =
+            ParseSentence(SentenceOf(RunCalculation(in, state, tables, test::DecimalPoint())), test::DecimalPoint());
         EXPECT_EQ(state.gearCount, after) << before;
         ASSERT_TRUE(parsed);
         EXPECT_LE(parsed->finalGear, after);
@@ -133,48 +133,108 @@ struct RefCar {
     CalcInput in;
     const char* sentence;
     int steps;
-    std::uint64_t tables;  // Fingerprint of every entry written
+    std::uint64_t tables; // Fingerprint of every entry written
 };
 
 TEST(ReferenceCars, GiveTheirExactSentencesAndTables)
 {
     for (const RefCar& car : {
-    RefCar{"FourGearsAreaTextFractionalStart", 4, QStringLiteral("2,05"), test::DecimalComma(),
-           {.gearRatio = {"3.6", "2.15", "1.45", "1.05", "", ""}, .finalDrive = "4.3", .initialSpeed = "1.3", .finalSpeed = "30.3",
-            .massFactor = "1.07", .mass = "1150", .tyreWidth = "205", .efficiency = "0.91", .dragCoefficient = "0.31",
-            .rollingCoefficient = "0.014", .slopePercent = "1.5", .tyreAspect = "55", .rimDiameter = "16",
-            .torqueCoefficient = {"95", "1.6", "-0.011", "2e-6", "-3e-9", "4e-12", "-2e-15"}},
-           "   El resultado final es: Marcha inicial: 1; marcha final: 2; Tiempo empleado: 8,61933756019622",
-           29, 0xa460519f8512f8a4},
-    RefCar{"FiveGearsTieChangesUp", 5, 2.1, test::DecimalPoint(),
-           {.gearRatio = {"3.3", "1.9", "1.9", "1.3", "1.0", ""}, .finalDrive = "4.3", .initialSpeed = "0", .finalSpeed = "40",
-            .massFactor = "1.07", .mass = "1150", .tyreWidth = "185", .efficiency = "0.91", .dragCoefficient = "0.31",
-            .rollingCoefficient = "0.012", .slopePercent = "-17.5", .tyreAspect = "60", .rimDiameter = "15",
-            .torqueCoefficient = {"95", "1.6", "-0.011", "2e-6", "-3e-9", "", ""}},
-           "   El resultado final es: Marcha inicial: 1; marcha final: 4; Tiempo empleado: 9.02195281969987",
-           40, 0x1ab3347de9c68f13},
-    RefCar{"SixGearsUphill", 6, 1.45 * 0.8 * 1.75, test::DecimalPoint(),
-           {.gearRatio = {"4.1", "2.6", "1.8", "1.35", "1.1", "0.9"}, .finalDrive = "4.3", .initialSpeed = "3", .finalSpeed = "42",
-            .massFactor = "1.07", .mass = "1480", .tyreWidth = "185", .efficiency = "0.91", .dragCoefficient = "0.31",
-            .rollingCoefficient = "0.012", .slopePercent = "3", .tyreAspect = "60", .rimDiameter = "15",
-            .torqueCoefficient = {"95", "1.6", "-0.011", "2e-6", "-3e-9", "4e-12", "-2e-15"}},
-           "   El resultado final es: Marcha inicial: 1; marcha final: 4; Tiempo empleado: 25.1885807287233",
-           39, 0xac484c95dbcd058c},
-    RefCar{"ThreeSpeedBoxEmptyFourth", 4, 2.0, test::DecimalComma(),
-           {.gearRatio = {"2.8", "1.5", "1.0", "", "", ""}, .finalDrive = "4.3", .initialSpeed = "0", .finalSpeed = "25",
-            .massFactor = "1.07", .mass = "1150", .tyreWidth = "185", .efficiency = "0.91", .dragCoefficient = "0.31",
-            .rollingCoefficient = "0.012", .slopePercent = "0", .tyreAspect = "60", .rimDiameter = "15",
-            .torqueCoefficient = {"95", "1.6", "-0.011", "", "", "", ""}},
-           "   El resultado final es: Marcha inicial: 1; marcha final: 2; Tiempo empleado: 7,1343876869532",
-           25, 0xbf93d9c115df8143},
+             RefCar{"FourGearsAreaTextFractionalStart",
+                    4,
+                    QStringLiteral("2,05"),
+                    test::DecimalComma(),
+                    {.gearRatio = {"3.6", "2.15", "1.45", "1.05", "", ""},
+                    .finalDrive = "4.3",
+                    .initialSpeed = "1.3",
+                    .finalSpeed = "30.3",
+                    .massFactor = "1.07",
+                    .mass = "1150",
+                    .tyreWidth = "205",
+                    .efficiency = "0.91",
+                    .dragCoefficient = "0.31",
+                    .rollingCoefficient = "0.014",
+                    .slopePercent = "1.5",
+                    .tyreAspect = "55",
+                    .rimDiameter = "16",
+                    .torqueCoefficient = {"95", "1.6", "-0.011", "2e-6", "-3e-9", "4e-12", "-2e-15"}},
+                    "   El resultado final es: Marcha inicial: 1; marcha final: 2; Tiempo empleado: 8,61933756019622",
+                    29,
+                    0xa460519f8512f8a4},
+             RefCar{"FiveGearsTieChangesUp",
+                    5,
+                    2.1,
+                    test::DecimalPoint(),
+                    {.gearRatio = {"3.3", "1.9", "1.9", "1.3", "1.0", ""},
+                    .finalDrive = "4.3",
+                    .initialSpeed = "0",
+                    .finalSpeed = "40",
+                    .massFactor = "1.07",
+                    .mass = "1150",
+                    .tyreWidth = "185",
+                    .efficiency = "0.91",
+                    .dragCoefficient = "0.31",
+                    .rollingCoefficient = "0.012",
+                    .slopePercent = "-17.5",
+                    .tyreAspect = "60",
+                    .rimDiameter = "15",
+                    .torqueCoefficient = {"95", "1.6", "-0.011", "2e-6", "-3e-9", "", ""}},
+                    "   El resultado final es: Marcha inicial: 1; marcha final: 4; Tiempo empleado: 9.02195281969987",
+                    40,
+                    0x1ab3347de9c68f13},
+             RefCar{"SixGearsUphill",
+                    6,
+                    1.45 * 0.8 * 1.75,
+                    test::DecimalPoint(),
+                    {.gearRatio = {"4.1", "2.6", "1.8", "1.35", "1.1", "0.9"},
+                    .finalDrive = "4.3",
+                    .initialSpeed = "3",
+                    .finalSpeed = "42",
+                    .massFactor = "1.07",
+                    .mass = "1480",
+                    .tyreWidth = "185",
+                    .efficiency = "0.91",
+                    .dragCoefficient = "0.31",
+                    .rollingCoefficient = "0.012",
+                    .slopePercent = "3",
+                    .tyreAspect = "60",
+                    .rimDiameter = "15",
+                    .torqueCoefficient = {"95", "1.6", "-0.011", "2e-6", "-3e-9", "4e-12", "-2e-15"}},
+                    "   El resultado final es: Marcha inicial: 1; marcha final: 4; Tiempo empleado: 25.1885807287233",
+                    39,
+                    0xac484c95dbcd058c},
+             RefCar{"ThreeSpeedBoxEmptyFourth",
+                    4,
+                    2.0,
+                    test::DecimalComma(),
+                    {.gearRatio = {"2.8", "1.5", "1.0", "", "", ""},
+                    .finalDrive = "4.3",
+                    .initialSpeed = "0",
+                    .finalSpeed = "25",
+                    .massFactor = "1.07",
+                    .mass = "1150",
+                    .tyreWidth = "185",
+                    .efficiency = "0.91",
+                    .dragCoefficient = "0.31",
+                    .rollingCoefficient = "0.012",
+                    .slopePercent = "0",
+                    .tyreAspect = "60",
+                    .rimDiameter = "15",
+                    .torqueCoefficient = {"95", "1.6", "-0.011", "", "", "", ""}},
+                    "   El resultado final es: Marcha inicial: 1; marcha final: 2; Tiempo empleado: 7,1343876869532",
+                    25,
+                    0xbf93d9c115df8143},
          }) {
         WindowState state{car.gearCount, car.area};
         CalcTables t;
         EXPECT_EQ(SentenceOf(RunCalculation(car.in, state, t, car.locale)).toStdString(), car.sentence) << car.name;
         const int entries = car.steps + 1;
-        EXPECT_EQ(Fingerprint({{t.RoadLoad, 1, entries}, {t.WheelSpeed, 1, entries}, {t.OverallRatio, 1, 6},
-                               {t.StartAccelLow, 1, car.gearCount}, {t.StartAccelHigh, 1, car.gearCount},
-                               {t.StartMeanAccel, 1, car.gearCount}, {t.StepTime, 1, car.steps}}),
+        EXPECT_EQ(Fingerprint({{t.RoadLoad, 1, entries},
+                               {t.WheelSpeed, 1, entries},
+                               {t.OverallRatio, 1, 6},
+                               {t.StartAccelLow, 1, car.gearCount},
+                               {t.StartAccelHigh, 1, car.gearCount},
+                               {t.StartMeanAccel, 1, car.gearCount},
+                               {t.StepTime, 1, car.steps}}),
                   car.tables)
             << car.name;
     }
@@ -184,8 +244,8 @@ struct FaultCase {
     const char* name;
     std::function<void(CalcInput&, WindowState&)> change;
     FaultKind kind;
-    QString inMessage;  // the box, what was read there, what to type
-    bool commaHint;     // a box read by the field rule has a comma after a digit
+    QString inMessage; // the box, what was read there, what to type
+    bool commaHint;    // a box read by the field rule has a comma after a digit
     // What the calculation had written before it stopped, and what it had not.
     std::function<void(const CalcTables&)> checkTables;
 };
@@ -343,7 +403,8 @@ TEST(AreaFromHeightAndWidth, IsHeightTimesEightTenthsTimesWidth)
     EXPECT_EQ(std::get<CalcFault>(tooLarge).kind(), FaultKind::Overflow);
     const auto fieldTooLarge = AreaFromHeightAndWidth(u"1", u"1e400");
     ASSERT_TRUE(std::holds_alternative<CalcFault>(fieldTooLarge));
-    EXPECT_TRUE(std::get<CalcFault>(fieldTooLarge).message().contains(QStringLiteral("«Alto X Ancho» (ancho) dice «1e400»")));
+    EXPECT_TRUE(
+        std::get<CalcFault>(fieldTooLarge).message().contains(QStringLiteral("«Alto X Ancho» (ancho) dice «1e400»")));
 }
 
 } // namespace

@@ -81,7 +81,7 @@ struct StepsCase {
     const char* name;
     QString from;
     QString to;
-    int steps;  // whole 1 m/s steps between the speeds as typed
+    int steps; // whole 1 m/s steps between the speeds as typed
 };
 
 class TypedSpeeds : public ::testing::TestWithParam<StepsCase> {};
@@ -110,7 +110,8 @@ TEST_P(TypedSpeeds, AreCoveredInTheWholeStepsBetweenThem)
 INSTANTIATE_TEST_SUITE_P(Speeds, TypedSpeeds,
                          ::testing::Values(StepsCase{"Fractional", "0.5", "3.7", 3},
                                            StepsCase{"HalfStepOver", "0", "2.5", 2},
-                                           StepsCase{"TenthsJustBelowWhole", "12.4", "16.4", 4}, StepsCase{"FromTenthToTenths", "0.1", "4.1", 4},
+                                           StepsCase{"TenthsJustBelowWhole", "12.4", "16.4", 4},
+                                           StepsCase{"FromTenthToTenths", "0.1", "4.1", 4},
                                            StepsCase{"TenthsJustAboveWhole", "12.1", "16.1", 4},
                                            StepsCase{"ExactlyOneStep", "0.4", "1.4", 1},
                                            StepsCase{"ThirdsRoundedDown", "0.3", "4.2", 3}),
@@ -134,7 +135,8 @@ TEST(WholeSteps, ResultDoesNotDependOnWhatTheTablesHeldBefore)
         used.StartMeanAccel.set(0, 0);
         used.StartMeanAccel.set(7, 0);
         const CalcInput in = SaloonFromTo(from, to);
-        EXPECT_EQ(std::get<QString>(Calculate(in, 4, fresh)), std::get<QString>(Calculate(in, 4, used))) << from << " to " << to;
+        EXPECT_EQ(std::get<QString>(Calculate(in, 4, fresh)), std::get<QString>(Calculate(in, 4, used)))
+            << from << " to " << to;
     }
 }
 
@@ -186,7 +188,8 @@ TEST(CannotAccelerate, NamesTheSpeedItCannotGetPast)
     EXPECT_LT(topSpeed, 80);
     // It gets up to that speed, and not one step further.
     EXPECT_GT(ParsedOrFail(Calculate(SaloonFromTo("0", speed), 4, tables)).seconds, 0);
-    EXPECT_TRUE(std::holds_alternative<CalcFault>(Calculate(SaloonFromTo("0", QString::number(topSpeed + 1)), 4, tables)));
+    EXPECT_TRUE(
+        std::holds_alternative<CalcFault>(Calculate(SaloonFromTo("0", QString::number(topSpeed + 1)), 4, tables)));
 }
 
 TEST(CannotAccelerate, NoGearStartsWhenEveryGearIsAlike)
@@ -220,9 +223,8 @@ TEST_P(SpeedRange, OutsideTheGridIsRejectedBeforeAnyTableIsTouched)
 }
 
 INSTANTIATE_TEST_SUITE_P(Speeds, SpeedRange,
-                         ::testing::Values(RangeCase{"NegativeInitial", "-1", "10"},
-                                           RangeCase{"BothEmpty", "", ""}, RangeCase{"Equal", "5", "5"},
-                                           RangeCase{"LessThanOneStep", "5", "5.99"},
+                         ::testing::Values(RangeCase{"NegativeInitial", "-1", "10"}, RangeCase{"BothEmpty", "", ""},
+                                           RangeCase{"Equal", "5", "5"}, RangeCase{"LessThanOneStep", "5", "5.99"},
                                            RangeCase{"FinalBelowInitial", "20", "10"},
                                            RangeCase{"FourHundredSteps", "0", "400"},
                                            RangeCase{"FarTooLong", "3", "1e9"},

@@ -142,7 +142,7 @@ struct AreaText {
     const char* name;
     QString text;
     QLocale locale;
-    std::optional<double> value;  // none: a type mismatch
+    std::optional<double> value; // none: a type mismatch
 };
 
 class FrontalAreaText : public ::testing::TestWithParam<AreaText> {};
@@ -162,20 +162,20 @@ TEST_P(FrontalAreaText, ReadsWithTheUsersLocale)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Locales, FrontalAreaText,
-    ::testing::Values(AreaText{"CommaInSpanish", "2,5", test::DecimalComma(), 2.5},
-                      AreaText{"PointInEnglish", "2.5", test::DecimalPoint(), 2.5},
-                      AreaText{"BlanksAround", " 1,9 ", test::DecimalComma(), 1.9},
-                      AreaText{"PointInSpanish", "2.5", test::DecimalComma(), std::nullopt},
-                      AreaText{"ThousandsInGerman", "2.500", QLocale(QLocale::German), std::nullopt},
-                      AreaText{"ThousandsInEnglish", "2,500", test::DecimalPoint(), std::nullopt},
-                      AreaText{"Empty", "", test::DecimalPoint(), std::nullopt},
-                      AreaText{"Words", "dos", test::DecimalComma(), std::nullopt},
-                      AreaText{"NumberThenUnit", "2 m2", test::DecimalPoint(), std::nullopt},
-                      AreaText{"NotANumber", "nan", test::DecimalPoint(), std::nullopt},
-                      AreaText{"Infinity", "inf", test::DecimalPoint(), std::nullopt}),
-    [](const ::testing::TestParamInfo<AreaText>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Locales, FrontalAreaText,
+                         ::testing::Values(AreaText{"CommaInSpanish", "2,5", test::DecimalComma(), 2.5},
+                                           AreaText{"PointInEnglish", "2.5", test::DecimalPoint(), 2.5},
+                                           AreaText{"BlanksAround", " 1,9 ", test::DecimalComma(), 1.9},
+                                           AreaText{"PointInSpanish", "2.5", test::DecimalComma(), std::nullopt},
+                                           AreaText{"ThousandsInGerman", "2.500", QLocale(QLocale::German),
+                                                    std::nullopt},
+                                           AreaText{"ThousandsInEnglish", "2,500", test::DecimalPoint(), std::nullopt},
+                                           AreaText{"Empty", "", test::DecimalPoint(), std::nullopt},
+                                           AreaText{"Words", "dos", test::DecimalComma(), std::nullopt},
+                                           AreaText{"NumberThenUnit", "2 m2", test::DecimalPoint(), std::nullopt},
+                                           AreaText{"NotANumber", "nan", test::DecimalPoint(), std::nullopt},
+                                           AreaText{"Infinity", "inf", test::DecimalPoint(), std::nullopt}),
+                         [](const ::testing::TestParamInfo<AreaText>& info) { return std::string(info.param.name); });
 
 TEST(FrontalArea, UnsetCountsAsZeroAndNumbersAsThemselves)
 {
@@ -186,7 +186,7 @@ TEST(FrontalArea, UnsetCountsAsZeroAndNumbersAsThemselves)
 struct StartGearCase {
     const char* name;
     int gearCount;
-    std::vector<double> means;  // gears 1, 2, ...
+    std::vector<double> means; // gears 1, 2, ...
     std::optional<int> expected;
 };
 
@@ -244,13 +244,16 @@ INSTANTIATE_TEST_SUITE_P(
                      "   El resultado final es: Marcha inicial: 1; marcha final: 6; Tiempo empleado: 12345,678"},
         SentenceCase{"NoThousandsSeparatorInEnglish", 1, 6, 1234567.5, test::DecimalPoint(),
                      "   El resultado final es: Marcha inicial: 1; marcha final: 6; Tiempo empleado: 1234567.5"},
-        SentenceCase{"FifteenSignificantDigits", 1, 3, 1.0 / 3.0, test::DecimalComma(),
-                     "   El resultado final es: Marcha inicial: 1; marcha final: 3; Tiempo empleado: 0,333333333333333"},
+        SentenceCase{
+            "FifteenSignificantDigits", 1, 3, 1.0 / 3.0, test::DecimalComma(),
+            "   El resultado final es: Marcha inicial: 1; marcha final: 3; Tiempo empleado: 0,333333333333333"},
         SentenceCase{"RoundedAtTheFifteenthDigit", 1, 3, 13.98302190962759, test::DecimalPoint(),
                      "   El resultado final es: Marcha inicial: 1; marcha final: 3; Tiempo empleado: 13.9830219096276"},
         // Only the separator is the locale's: Latin digits, "-" and "E-NN" everywhere.
-        SentenceCase{"ArabicSeparatorLatinDigits", 1, 2, 7.6e-05, QLocale(QLocale::Arabic, QLocale::Egypt),
-                     QStringLiteral("   El resultado final es: Marcha inicial: 1; marcha final: 2; Tiempo empleado: 7\u066b6E-05")},
+        SentenceCase{
+            "ArabicSeparatorLatinDigits", 1, 2, 7.6e-05, QLocale(QLocale::Arabic, QLocale::Egypt),
+            QStringLiteral(
+                "   El resultado final es: Marcha inicial: 1; marcha final: 2; Tiempo empleado: 7\u066b6E-05")},
         SentenceCase{"SwedishExponent", 1, 2, 1.5e20, QLocale(QLocale::Swedish, QLocale::Sweden),
                      "   El resultado final es: Marcha inicial: 1; marcha final: 2; Tiempo empleado: 1,5E+20"},
         SentenceCase{"SpanishNegativeExponent", 1, 2, -7.6e-05, test::DecimalComma(),

@@ -55,7 +55,7 @@ inline void ExpectAllEntries(const CalcTables& tables, double value)
     CalcTables untouched;
     FillAll(untouched, value);
     const auto entries = [](const CalcTables& t) {
-        return std::array{t.RoadLoad.entries(), t.WheelSpeed.entries(), t.OverallRatio.entries(),
+        return std::array{t.RoadLoad.entries(),       t.WheelSpeed.entries(),    t.OverallRatio.entries(),
                           t.StartMeanAccel.entries(), t.StartAccelLow.entries(), t.StartAccelHigh.entries(),
                           t.StepTime.entries()};
     };
@@ -96,9 +96,9 @@ inline std::optional<Parsed> ParseSentence(const QString& sentence, const QLocal
 // The same physics written out plainly, integrated in fine speed steps in
 // whichever gear accelerates hardest: what the 1 m/s grid approximates.
 struct ReferenceCar {
-    std::vector<double> overallRatios;  // gear ratio x final drive, gear 1 first
+    std::vector<double> overallRatios; // gear ratio x final drive, gear 1 first
     double efficiency, wheelRadius, mass, massFactor, rolling, slopePercent, cx, area;
-    std::vector<double> torque;  // c0, c1, ...
+    std::vector<double> torque; // c0, c1, ...
 
     double Acceleration(double gearRatio, double v) const
     {
@@ -108,8 +108,7 @@ struct ReferenceCar {
             t += torque[i] * std::pow(n, static_cast<double>(i));
         }
         const double theta = std::atan(slopePercent / 100);
-        const double resistance =
-            rolling * 9.81 * mass + mass * 9.81 * std::sin(theta) + 0.61 * cx * area * v * v;
+        const double resistance = rolling * 9.81 * mass + mass * 9.81 * std::sin(theta) + 0.61 * cx * area * v * v;
         return (gearRatio * efficiency * t / wheelRadius - resistance) / (massFactor * mass);
     }
 

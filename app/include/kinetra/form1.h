@@ -64,15 +64,15 @@ private:
     WindowState state_;
     CalcTables tables_;
 
-    std::array<QLineEdit*, 28> textBoxes_{};  // Text1 .. Text28
+    std::array<QLineEdit*, 28> textBoxes_{}; // Text1 .. Text28
     QCheckBox* check1_ = nullptr;
     QCheckBox* check2_ = nullptr;
     OptionButton* option1_ = nullptr;
     OptionButton* option2_ = nullptr;
     QPushButton* command1_ = nullptr;
     QPushButton* command2_ = nullptr;
-    QLabel* result_ = nullptr;              // Label31
-    QMessageBox* faultReport_ = nullptr;    // made at the first fault, then reused
+    QLabel* result_ = nullptr;           // Label31
+    QMessageBox* faultReport_ = nullptr; // made at the first fault, then reused
 };
 
 } // namespace kinetra

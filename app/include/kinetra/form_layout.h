@@ -30,14 +30,14 @@ inline constexpr int kNoTabIndex = -1;
 struct ControlEntry {
     QStringView name;
     ControlKind kind = ControlKind::Label;
-    QStringView caption;  // a label's or button's caption, a box's default text
-    TwipRect place;       // from the client area, or from the container's corner
+    QStringView caption; // a label's or button's caption, a box's default text
+    TwipRect place;      // from the client area, or from the container's corner
     int tabIndex = kNoTabIndex;
-    QStringView container;       // the frame the control lies in
-    QStringView buddy;           // a label's: the box it names
-    QStringView accessibleName;  // what a screen reader calls it: the caption a person sees first
-    QStringView description;     // its tooltip, also read out: meaning and unit, numbers as typed
-                                 // ("%1" stands for the user's decimal separator)
+    QStringView container;      // the frame the control lies in
+    QStringView buddy;          // a label's: the box it names
+    QStringView accessibleName; // what a screen reader calls it: the caption a person sees first
+    QStringView description;    // its tooltip, also read out: meaning and unit, numbers as typed
+                                // ("%1" stands for the user's decimal separator)
     bool enabledAtStart = true;
 };
 

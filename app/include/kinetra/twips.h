@@ -14,7 +14,8 @@ namespace kinetra {
 inline constexpr int kTwipsPerPixel = 15;
 inline constexpr double kPixelsPerTwipAt96Dpi = 1.0 / kTwipsPerPixel;
 
-inline int PixelsFromTwips(int twips, double pixelsPerTwip) {
+inline int PixelsFromTwips(int twips, double pixelsPerTwip)
+{
     return static_cast<int>(std::lround(twips * pixelsPerTwip));
 }
 
@@ -29,15 +30,17 @@ struct TwipRect {
 
     constexpr int right() const { return left + width; }
     constexpr int bottom() const { return top + height; }
-    constexpr bool onPixelGrid() const {
-        return left % kTwipsPerPixel == 0 && top % kTwipsPerPixel == 0
-            && width % kTwipsPerPixel == 0 && height % kTwipsPerPixel == 0;
+    constexpr bool onPixelGrid() const
+    {
+        return left % kTwipsPerPixel == 0 && top % kTwipsPerPixel == 0 && width % kTwipsPerPixel == 0
+               && height % kTwipsPerPixel == 0;
     }
 };
 
 // Edges are rounded, not sizes, so that controls that touch on the form
 // still touch on the screen and none drifts by more than half a pixel.
-inline QRect PixelRect(TwipRect place, double pixelsPerTwip) {
+inline QRect PixelRect(TwipRect place, double pixelsPerTwip)
+{
     const int left = PixelsFromTwips(place.left, pixelsPerTwip);
     const int top = PixelsFromTwips(place.top, pixelsPerTwip);
     return {left, top, PixelsFromTwips(place.right(), pixelsPerTwip) - left,

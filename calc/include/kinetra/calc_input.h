@@ -14,25 +14,25 @@ using FrontalArea = std::variant<std::monostate, QString, double>;
 
 // What the window remembers between clicks for the calculation.
 struct WindowState {
-    int gearCount = 0;  // 4, 5 or 6 once the window has loaded
+    int gearCount = 0; // 4, 5 or 6 once the window has loaded
     FrontalArea frontalArea;
 };
 
 // The texts of the input boxes at the moment "Calcular" is pressed.
 struct CalcInput {
-    std::array<QString, 6> gearRatio;  // Text1 .. Text6: first .. sixth gear
-    QString finalDrive;                // Text7
-    QString initialSpeed;              // Text8, m/s
-    QString finalSpeed;                // Text9, m/s
-    QString massFactor;                // Text10
-    QString mass;                      // Text11, kg
-    QString tyreWidth;                 // Text12, mm
-    QString efficiency;                // Text13
-    QString dragCoefficient;           // Text14
-    QString rollingCoefficient;        // Text15
-    QString slopePercent;              // Text16
-    QString tyreAspect;                // Text17, percent
-    QString rimDiameter;               // Text18, inches
+    std::array<QString, 6> gearRatio; // Text1 .. Text6: first .. sixth gear
+    QString finalDrive;               // Text7
+    QString initialSpeed;             // Text8, m/s
+    QString finalSpeed;               // Text9, m/s
+    QString massFactor;               // Text10
+    QString mass;                     // Text11, kg
+    QString tyreWidth;                // Text12, mm
+    QString efficiency;               // Text13
+    QString dragCoefficient;          // Text14
+    QString rollingCoefficient;       // Text15
+    QString slopePercent;             // Text16
+    QString tyreAspect;               // Text17, percent
+    QString rimDiameter;              // Text18, inches
     // Torque polynomial in rising powers of engine speed: C0 (Text22),
     // N (Text21), N2 (Text20), N3 (Text19), N4 (Text24), N5 (Text23), N6 (Text28).
     std::array<QString, 7> torqueCoefficient;

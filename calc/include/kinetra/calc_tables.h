@@ -44,13 +44,13 @@ private:
 // The tables the window keeps from one calculation to the next; all 0 when
 // the window is created.
 struct CalcTables {
-    Table RoadLoad;        // by speed entry: resisting force, N
-    Table WheelSpeed;      // by speed entry: wheel revolutions per second
-    Table OverallRatio;    // by gear: gear ratio x final drive; entry 0 is 0
-    Table StartMeanAccel;  // by gear: mean acceleration over the first step
-    Table StartAccelLow;   // by gear: acceleration at the initial speed
-    Table StartAccelHigh;  // by gear: acceleration 1 m/s above it
-    Table StepTime;        // by step: seconds to gain 1 m/s
+    Table RoadLoad;       // by speed entry: resisting force, N
+    Table WheelSpeed;     // by speed entry: wheel revolutions per second
+    Table OverallRatio;   // by gear: gear ratio x final drive; entry 0 is 0
+    Table StartMeanAccel; // by gear: mean acceleration over the first step
+    Table StartAccelLow;  // by gear: acceleration at the initial speed
+    Table StartAccelHigh; // by gear: acceleration 1 m/s above it
+    Table StepTime;       // by step: seconds to gain 1 m/s
 };
 
 } // namespace kinetra

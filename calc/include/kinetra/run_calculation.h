@@ -18,8 +18,7 @@ using CalcOutcome = std::variant<QString, CalcFault>;
 // to 4, and it overwrites the table entries it computes; on a fault the
 // entries written before it stay. `locale` is the user's: it reads a frontal
 // area kept as text and writes the time of the sentence.
-CalcOutcome RunCalculation(const CalcInput& input, WindowState& state, CalcTables& tables,
-                           const QLocale& locale);
+CalcOutcome RunCalculation(const CalcInput& input, WindowState& state, CalcTables& tables, const QLocale& locale);
 
 // The frontal area of the "Alto X Ancho" mode: height x 0.8 x width, both
 // read with FieldValue. Fails with an overflow fault when either is too large.
