@@ -74,6 +74,18 @@ std::vector<InputBox> InputBoxes(const CalcInput& input)
     return boxes;
 }
 
+double ReadBox(const char* name, const QString& text, const char* advice)
+{
+    try {
+        return FieldValue(text);
+    } catch (const CalcFault& fault) {
+        const QString boxName = QString::fromUtf8(name);
+        throw CalcFault(fault.kind(),
+                        QStringLiteral("%1 dice «%2», un número demasiado grande para calcular con él. %3")
+                            .arg(boxName, text, QString::fromUtf8(advice).replace(QStringLiteral("%1"), boxName)));
+    }
+}
+
 QString WhatItSays(const char* name, const QString& text, double value)
 {
     const QString cleaned = Cleaned(text);

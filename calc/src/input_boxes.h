@@ -39,6 +39,11 @@ struct InputBox {
 // Every box of `input`, in the order of the form.
 std::vector<InputBox> InputBoxes(const CalcInput& input);
 
+// The box's text through FieldValue. A number too large to calculate with is
+// reported naming the box and what it says, then `advice` on what to type
+// ("%1" in it stands for the box's name).
+double ReadBox(const char* name, const QString& text, const char* advice);
+
 // What a box holds, for a report: "«Peso del vehículo» dice «-1»", with
 // ", que se lee como 12" when the field rule read less than the text shows,
 // or "«Segunda» está vacío".

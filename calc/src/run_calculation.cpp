@@ -4,7 +4,6 @@
 #include "fault_context.h"
 #include "input_boxes.h"
 #include "input_checks.h"
-#include "kinetra/field_value.h"
 #include "kinetra/gear_choice.h"
 #include "kinetra/speed_tables.h"
 #include "kinetra/torque.h"
@@ -64,18 +63,9 @@ std::variant<double, CalcFault> AreaFromHeightAndWidth(QStringView heightText, Q
     const std::vector<InputBox> boxes{{QString::fromUtf8(box::kHeight), heightText.toString()},
                                       {QString::fromUtf8(box::kWidth), widthText.toString()}};
     try {
-        const auto read = [](const InputBox& side) {
-            try {
-                return Real(FieldValue(side.text));
-            } catch (const CalcFault& fault) {
-                throw CalcFault(fault.kind(), QStringLiteral("%1 dice «%2», un número demasiado grande para "
-                                                             "calcular con él. Escriba la medida en m, por "
-                                                             "ejemplo 1.4.")
-                                                  .arg(side.name, side.text));
-            }
-        };
-        const Real height = read(boxes[0]);
-        const Real width = read(boxes[1]);
+        const char* sideAdvice = "Escriba la medida en m, por ejemplo 1.4.";
+        const Real height = ReadBox(box::kHeight, boxes[0].text, sideAdvice);
+        const Real width = ReadBox(box::kWidth, boxes[1].text, sideAdvice);
         return Computing(
             [&] {
                 return QStringLiteral(

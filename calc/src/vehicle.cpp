@@ -3,7 +3,6 @@
 #include "checked_real.h"
 #include "fault_context.h"
 #include "input_boxes.h"
-#include "kinetra/field_value.h"
 
 #include <cmath>
 
@@ -12,14 +11,7 @@ namespace {
 
 double Read(const QString& text, const char* boxName)
 {
-    try {
-        return FieldValue(text);
-    } catch (const CalcFault& fault) {
-        const QString name = QString::fromUtf8(boxName);
-        throw CalcFault(fault.kind(), QStringLiteral("%1 dice «%2», un número demasiado grande para calcular con "
-                                                     "él. Escriba en %1 un número menor que 1E+308.")
-                                          .arg(name, text));
-    }
+    return ReadBox(boxName, text, "Escriba en %1 un número menor que 1E+308.");
 }
 
 } // namespace
