@@ -7,29 +7,12 @@
 namespace kinetra {
 namespace {
 
-// The text without the blanks, tabs and line feeds the field rule ignores.
-QString Cleaned(const QString& text)
-{
-    QString cleaned = text;
-    cleaned.remove(QLatin1Char(' ')).remove(QLatin1Char('\t')).remove(QLatin1Char('\n'));
-    return cleaned;
-}
-
-// Only the digits the field rule reads.
-bool IsDigit(QChar c)
-{
-    return c >= u'0' && c <= u'9';
-}
-
 QString DecimalCommaHints(const std::vector<InputBox>& boxes)
 {
     QString hints;
     for (const InputBox& b : boxes) {
         const QString cleaned = Cleaned(b.text);
-        qsizetype comma = cleaned.indexOf(QLatin1Char(','), 1);
-        while (comma > 0 && !IsDigit(cleaned.at(comma - 1))) {
-            comma = cleaned.indexOf(QLatin1Char(','), comma + 1);
-        }
+        const qsizetype comma = CommaAfterDigit(cleaned);
         if (comma < 0) {
             continue;
         }
@@ -48,6 +31,27 @@ QString DecimalCommaHints(const std::vector<InputBox>& boxes)
 }
 
 } // namespace
+
+QString Cleaned(const QString& text)
+{
+    QString cleaned = text;
+    cleaned.remove(QLatin1Char(' ')).remove(QLatin1Char('\t')).remove(QLatin1Char('\n'));
+    return cleaned;
+}
+
+bool IsDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+qsizetype CommaAfterDigit(const QString& cleaned)
+{
+    qsizetype comma = cleaned.indexOf(QLatin1Char(','), 1);
+    while (comma > 0 && !IsDigit(cleaned.at(comma - 1))) {
+        comma = cleaned.indexOf(QLatin1Char(','), comma + 1);
+    }
+    return comma;
+}
 
 std::vector<InputBox> InputBoxes(const CalcInput& input)
 {

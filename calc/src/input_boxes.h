@@ -36,6 +36,16 @@ struct InputBox {
     QString text; // as typed
 };
 
+// The text without the blanks, tabs and line feeds the field rule ignores.
+QString Cleaned(const QString& text);
+
+// Only the digits the field rule reads.
+bool IsDigit(QChar c);
+
+// Where the first comma right after a digit stands in a cleaned text, or -1:
+// the field rule stops there, so "0,9" reads as 0.
+qsizetype CommaAfterDigit(const QString& cleaned);
+
 // Every box of `input`, in the order of the form.
 std::vector<InputBox> InputBoxes(const CalcInput& input);
 

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "kinetra/calc_input.h"
+
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+namespace kinetra {
+
+// The texts of the three frontal-area boxes as they stand when "Calcular" is
+// pressed: the typed area, and the height and width of "Alto X Ancho".
+struct AreaBoxes {
+    QString typed;
+    QString height;
+    QString width;
+};
+
+// What a calculation that succeeded read differently from what the person
+// most likely meant, one Spanish sentence a note, to stand beside the result:
+// a box whose number stops at a comma, a run that covers fewer speeds than
+// were typed (the grid goes in whole 1 m/s steps), and a frontal area of 0,
+// which leaves the air's resistance out. Empty when everything was read as
+// typed. `state` is the window's state as the calculation used it.
+QStringList ReadingNotes(const CalcInput& input, const WindowState& state, const AreaBoxes& area,
+                         const QLocale& locale);
+
+} // namespace kinetra
