@@ -300,15 +300,28 @@ void Form1::Form_Load()
 }
 
 // A gear takes part exactly while its check box is ticked; unticking it takes
-// the gear out again and locks its box, keeping what was typed there.
+// the gear out again and locks its box, keeping what was typed there. Sexta
+// needs Quinta: the two boxes are kept consistent so that a locked Quinta
+// never takes part below a ticked Sexta.
 void Form1::Check1_Click()
 {
-    SetOpen(*Text(5), check1_->isChecked(), true);
-    state_.gearCount = GearCountFromCheckBoxes();
+    if (!check1_->isChecked()) {
+        check2_->setChecked(false);
+    }
+    OpenGearBoxesOfCheckBoxes();
 }
 
 void Form1::Check2_Click()
 {
+    if (check2_->isChecked()) {
+        check1_->setChecked(true);
+    }
+    OpenGearBoxesOfCheckBoxes();
+}
+
+void Form1::OpenGearBoxesOfCheckBoxes()
+{
+    SetOpen(*Text(5), check1_->isChecked(), true);
     SetOpen(*Text(6), check2_->isChecked(), true);
     state_.gearCount = GearCountFromCheckBoxes();
 }

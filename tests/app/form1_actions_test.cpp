@@ -61,14 +61,24 @@ void Form1ActionsTest::checkBoxesFollowTheirState_data()
     QTest::addColumn<int>("gearCount");
     QTest::addColumn<bool>("fifthOpen");
     QTest::addColumn<bool>("sixthOpen");
+    QTest::addColumn<QStringList>("textsAfter"); // Quinta's and Sexta's boxes
 
-    QTest::addRow("fifth") << QStringList{"Check1"} << 5 << true << false;
-    QTest::addRow("fifth ticked and unticked") << QStringList{"Check1", "Check1"} << 4 << false << false;
-    QTest::addRow("sixth only") << QStringList{"Check2"} << 6 << false << true;
-    QTest::addRow("sixth then fifth") << QStringList{"Check2", "Check1"} << 6 << true << true;
-    QTest::addRow("both, sixth unticked") << QStringList{"Check1", "Check2", "Check2"} << 5 << true << false;
-    QTest::addRow("both, fifth unticked") << QStringList{"Check1", "Check2", "Check1"} << 6 << false << true;
-    QTest::addRow("sixth ticked and unticked") << QStringList{"Check2", "Check2"} << 4 << false << false;
+    // Sexta needs Quinta: ticking it ticks Quinta, unticking Quinta unticks it,
+    // so that no locked box ever takes part.
+    QTest::addRow("fifth") << QStringList{"Check1"} << 5 << true << false << QStringList{"9", ""};
+    QTest::addRow("fifth ticked and unticked")
+        << QStringList{"Check1", "Check1"} << 4 << false << false << QStringList{"0.8", ""};
+    QTest::addRow("sixth only") << QStringList{"Check2"} << 6 << true << true << QStringList{"9", "9"};
+    QTest::addRow("sixth then fifth") << QStringList{"Check2", "Check1"} << 4 << false << false
+                                      << QStringList{"", "0.8"};
+    QTest::addRow("both, sixth unticked")
+        << QStringList{"Check1", "Check2", "Check2"} << 5 << true << false << QStringList{"9", "0.8"};
+    QTest::addRow("both, fifth unticked")
+        << QStringList{"Check1", "Check2", "Check1"} << 4 << false << false << QStringList{"0.8", "0.8"};
+    QTest::addRow("sixth ticked and unticked")
+        << QStringList{"Check2", "Check2"} << 5 << true << false << QStringList{"9", "0.8"};
+    QTest::addRow("fifth unticked, then sixth")
+        << QStringList{"Check1", "Check1", "Check2"} << 6 << true << true << QStringList{"9", "9"};
 }
 
 void Form1ActionsTest::checkBoxesFollowTheirState()
@@ -77,6 +87,7 @@ void Form1ActionsTest::checkBoxesFollowTheirState()
     QFETCH(int, gearCount);
     QFETCH(bool, fifthOpen);
     QFETCH(bool, sixthOpen);
+    QFETCH(QStringList, textsAfter);
 
     Form1 form;
     form.show();
@@ -87,11 +98,12 @@ void Form1ActionsTest::checkBoxesFollowTheirState()
     QCOMPARE(form.windowState().gearCount, gearCount);
     QCOMPARE(Box(form, 5)->isEnabled(), fifthOpen);
     QCOMPARE(Box(form, 6)->isEnabled(), sixthOpen);
-    // An open box takes typing; one locked again keeps what it was given.
+    QCOMPARE(Find<QAbstractButton>(form, "Check1")->isChecked(), fifthOpen);
+    QCOMPARE(Find<QAbstractButton>(form, "Check2")->isChecked(), sixthOpen);
+    // An open box takes typing; a locked one keeps what it was given.
     Type(form, 5, "9");
     Type(form, 6, "9");
-    QCOMPARE(Box(form, 5)->text(), QString(fifthOpen ? "9" : clicks.contains("Check1") ? "0.8" : ""));
-    QCOMPARE(Box(form, 6)->text(), QString(sixthOpen ? "9" : clicks.contains("Check2") ? "0.8" : ""));
+    QCOMPARE((QStringList{Box(form, 5)->text(), Box(form, 6)->text()}), textsAfter);
 }
 
 void Form1ActionsTest::optionsClearTheOtherModeAndStoreTheArea_data()

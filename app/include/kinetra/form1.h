@@ -55,6 +55,7 @@ private:
 
     QLineEdit* Text(int number) const { return textBoxes_.at(static_cast<std::size_t>(number - 1)); }
     CalcInput InputFromBoxes() const;
+    void OpenGearBoxesOfCheckBoxes();
     int GearCountFromCheckBoxes() const;
     std::optional<CalcFault> TakeFrontalAreaOfSelectedMode();
     std::optional<CalcFault> StoreAreaFromHeightAndWidth();
