@@ -3,6 +3,7 @@
 #include "kinetra/form_fit.h"
 #include "kinetra/form_layout.h"
 #include "kinetra/option_button.h"
+#include "kinetra/reading_notes.h"
 #include "kinetra/run_calculation.h"
 #include "kinetra/square_check_box.h"
 
@@ -14,6 +15,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionFrame>
@@ -212,6 +214,46 @@ void Form1::BuildControls()
     // The sentence is longer than one line of the frame.
     result_->setWordWrap(true);
     result_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    BuildNotes();
+}
+
+// What the calculation read differently from what was typed stands under the
+// sentence, in the sentence's own box; a long list scrolls there.
+void Form1::BuildNotes()
+{
+    notes_ = new QScrollArea(result_->parentWidget());
+    notes_->setObjectName(u"ResultNotes"_s);
+    notes_->setFrameShape(QFrame::NoFrame);
+    notes_->setWidgetResizable(true);
+    notes_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    notes_->viewport()->setAutoFillBackground(false);
+    notes_->setFocusPolicy(Qt::NoFocus);
+    auto* text = new QLabel(notes_);
+    text->setObjectName(u"ResultNotesText"_s);
+    text->setTextFormat(Qt::PlainText);
+    text->setWordWrap(true);
+    text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    text->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    text->setAutoFillBackground(false);
+    notes_->setWidget(text);
+    notes_->setAccessibleName(u"Notas del resultado"_s);
+    notes_->hide();
+}
+
+void Form1::ShowNotes(const QStringList& notes)
+{
+    auto* text = static_cast<QLabel*>(notes_->widget());
+    text->setText(notes.isEmpty() ? QString() : u"• "_s + notes.join(u"\n• "_s));
+    // Screen readers hear a label by its name.
+    text->setAccessibleName(u"Notas del resultado: "_s + notes.join(u' '));
+    notes_->setVisible(!notes.isEmpty());
+    // Under the sentence, within the sentence's box, at least two lines high.
+    const QRect box = result_->geometry();
+    const int lineHeight = result_->fontMetrics().lineSpacing();
+    const int sentenceBottom = box.top() + result_->heightForWidth(box.width()) + lineHeight / 2;
+    const int top = std::min(sentenceBottom, box.bottom() + 1 - 2 * lineHeight);
+    notes_->setGeometry(box.left(), top, box.width(), box.bottom() + 1 - top);
+    notes_->raise();
 }
 
 // The focus moves by tab index, which is not the order on the screen: after
@@ -408,15 +450,23 @@ void Form1::Command1_Click()
         ReportFault(*fault);
         return;
     }
-    const CalcOutcome outcome = RunCalculation(InputFromBoxes(), state_, tables_, locale_);
+    const CalcInput input = InputFromBoxes();
+    const CalcOutcome outcome = RunCalculation(input, state_, tables_, locale_);
     if (const auto* sentence = std::get_if<QString>(&outcome)) {
-        result_->setText(*sentence);
-        // Screen readers hear the result by its name: the change of name is
-        // what they are told about.
-        result_->setAccessibleName(ResultName(*sentence));
+        ShowResult(*sentence,
+                   ReadingNotes(input, state_, {Text(25)->text(), Text(26)->text(), Text(27)->text()}, locale_));
     } else {
         ReportFault(std::get<CalcFault>(outcome));
     }
+}
+
+void Form1::ShowResult(const QString& sentence, const QStringList& notes)
+{
+    result_->setText(sentence);
+    ShowNotes(notes);
+    // Screen readers hear the result by its name: the change of name is
+    // what they are told about.
+    result_->setAccessibleName(ResultName(sentence));
 }
 
 // "Salir": the only window closes, and with it the program.

@@ -42,16 +42,14 @@ QString CommaNote(const InputBox& box)
     while (comma + 1 + digitsAfter < cleaned.size() && IsDigit(cleaned.at(comma + 1 + digitsAfter))) {
         ++digitsAfter;
     }
-    const QString head =
-        QStringLiteral("%1 dice «%2» y se leyó como %3, porque el separador decimal es el punto «.» y la coma corta "
-                       "el número.")
-            .arg(box.name, box.text, InputNumber(*read));
+    const QString head = QStringLiteral("%1 dice «%2» y se leyó %3: el decimal se escribe con punto.")
+                             .arg(box.name, box.text, InputNumber(*read));
     if (digitsAfter == 3) {
         QString asThousands = cleaned;
         asThousands.remove(QLatin1Char(','));
         if (const auto thousands = ValueOf(asThousands)) {
             return head
-                   + QStringLiteral(" Si quería decir %1, escriba %1; si quería decir %2, escriba %2.")
+                   + QStringLiteral(" Escriba %1, o %2 si eran miles.")
                          .arg(InputNumber(*decimal), InputNumber(*thousands));
         }
     }
@@ -73,12 +71,11 @@ QString RangeNote(const CalcInput& input)
         return {};
     }
     return QStringLiteral(
-               "Se calculó de %1 a %2 m/s, en pasos enteros de 1 m/s desde %3; %4 dice «%5», así que los "
-               "últimos %6 m/s no cuentan en el tiempo.")
-        .arg(InputNumber(*vi), InputNumber(reached), QString::fromUtf8(box::kInitialSpeed),
-             QString::fromUtf8(box::kFinalSpeed), input.finalSpeed,
+               "Calculado de %1 a %2 m/s, en pasos enteros de 1 m/s: los últimos %3 m/s hasta los %4 de %5 "
+               "no cuentan.")
+        .arg(InputNumber(*vi), InputNumber(reached),
              // The difference of two typed numbers: twelve digits drop its binary tail.
-             QString::number(*vf - reached, 'g', 12));
+             QString::number(*vf - reached, 'g', 12), input.finalSpeed.trimmed(), QString::fromUtf8(box::kFinalSpeed));
 }
 
 // Without a frontal area the drag term is 0 whatever Cx says.
@@ -86,18 +83,15 @@ QString AreaNote(const WindowState& state, const AreaBoxes& area, const QLocale&
 {
     const QString noAir = QStringLiteral("Sin resistencia del aire: ");
     const QString example = QLatin1Char('2') + locale.decimalPoint() + QLatin1Char('2');
+    const QString typed = QString::fromUtf8(box::kAreaTyped);
+    const QString fromSides = QString::fromUtf8(box::kAreaFromSides);
     if (std::holds_alternative<std::monostate>(state.frontalArea)) {
-        QString note = noAir
-                       + QStringLiteral("no está elegida ni %1 ni %2, así que el área frontal es 0 m².")
-                             .arg(QString::fromUtf8(box::kAreaTyped), QString::fromUtf8(box::kAreaFromSides));
+        QString note =
+            noAir + QStringLiteral("el área frontal es 0 m² porque no se eligió %1 ni %2.").arg(typed, fromSides);
         if (!area.typed.trimmed().isEmpty()) {
-            note += QStringLiteral(" El área «%1» escrita junto a %2 solo cuenta con esa opción elegida.")
-                        .arg(area.typed, QString::fromUtf8(box::kAreaTyped));
+            note += QStringLiteral(" El «%1» escrito solo cuenta con %2 elegida.").arg(area.typed, typed);
         }
-        return note
-               + QStringLiteral(" Elija %1 y escriba el área en m² (por ejemplo %2), o elija %3 y escriba el alto y el "
-                                "ancho en m.")
-                     .arg(QString::fromUtf8(box::kAreaTyped), example, QString::fromUtf8(box::kAreaFromSides));
+        return note + QStringLiteral(" Elija una y escriba el área (por ejemplo %1 m²).").arg(example);
     }
     double value = 0;
     try {
@@ -111,19 +105,18 @@ QString AreaNote(const WindowState& state, const AreaBoxes& area, const QLocale&
     if (std::holds_alternative<double>(state.frontalArea)) {
         return noAir
                + QStringLiteral(
-                     "%1 da un área frontal de 0 m² (alto «%2» × 0.8 × ancho «%3»). Escriba el alto y el ancho del "
-                     "vehículo en m, por ejemplo 1.4 y 1.7.")
-                     .arg(QString::fromUtf8(box::kAreaFromSides), area.height, area.width);
+                     "%1 da 0 m² (alto «%2» × 0.8 × ancho «%3»). Escriba el alto y el ancho en m, por "
+                     "ejemplo 1.4 y 1.7.")
+                     .arg(fromSides, area.height, area.width);
     }
     return noAir
-           + QStringLiteral("%1 dice «%2», un área de 0 m². Escriba el área frontal del vehículo en m², por ejemplo %3.")
-                 .arg(QString::fromUtf8(box::kAreaTyped), std::get<QString>(state.frontalArea), example);
+           + QStringLiteral("%1 dice «%2», 0 m². Escriba el área en m², por ejemplo %3.")
+                 .arg(typed, std::get<QString>(state.frontalArea), example);
 }
 
 } // namespace
 
-QStringList ReadingNotes(const CalcInput& input, const WindowState& state, const AreaBoxes& area,
-                         const QLocale& locale)
+QStringList ReadingNotes(const CalcInput& input, const WindowState& state, const AreaBoxes& area, const QLocale& locale)
 {
     std::vector<InputBox> boxes = InputBoxes(input);
     // Height and width are read with the field rule only in their own mode.

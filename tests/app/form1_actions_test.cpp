@@ -159,17 +159,19 @@ void Form1ActionsTest::calcularShowsTheSentence_data()
     QTest::addColumn<int>("gearCount");
     QTest::addColumn<FrontalArea>("area");
     QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("notes"); // the start of the notes under the sentence
 
     QTest::addRow("no mode chosen: no drag") << Saloon() << QStringList{} << QString() << QStringList{"2", "1.4", "1.7"}
-                                             << 4 << FrontalArea{} << DecimalComma();
+                                             << 4 << FrontalArea{} << DecimalComma() << "• Sin resistencia del aire";
     QTest::addRow("area typed after choosing it, comma")
-        << Saloon() << QStringList{} << "Option1" << QStringList{"2", "", ""} << 4 << FrontalArea{"2"}
-        << DecimalComma();
+        << Saloon() << QStringList{} << "Option1" << QStringList{"2", "", ""} << 4 << FrontalArea{"2"} << DecimalComma()
+        << QString();
     QTest::addRow("area typed after choosing it, point")
-        << Saloon() << QStringList{} << "Option1" << QStringList{"2", "", ""} << 4 << FrontalArea{"2"} << QLocale::c();
-    QTest::addRow("six gears, height and width typed after choosing them")
-        << SixGears() << QStringList{"Check1", "Check2"} << "Option2" << QStringList{"", "1.45", "1.75"} << 6
-        << FrontalArea{AreaOf(u"1.45", u"1.75")} << DecimalComma();
+        << Saloon() << QStringList{} << "Option1" << QStringList{"2", "", ""} << 4 << FrontalArea{"2"} << QLocale::c()
+        << QString();
+    QTest::addRow("six gears, height and width typed after choosing them, a comma in the width")
+        << SixGears() << QStringList{"Check1", "Check2"} << "Option2" << QStringList{"", "1.45", "1,75"} << 6
+        << FrontalArea{AreaOf(u"1.45", u"1,75")} << DecimalComma() << "• «Alto X Ancho» (ancho) dice «1,75»";
 }
 
 void Form1ActionsTest::calcularShowsTheSentence()
@@ -181,6 +183,7 @@ void Form1ActionsTest::calcularShowsTheSentence()
     QFETCH(int, gearCount);
     QFETCH(FrontalArea, area);
     QFETCH(QLocale, locale);
+    QFETCH(QString, notes);
 
     Form1 form(locale);
     form.show();
@@ -192,6 +195,8 @@ void Form1ActionsTest::calcularShowsTheSentence()
 
     QVERIFY(!FaultReportShown(form));
     QCOMPARE(HeardResult(form), "Resultados: " + Result(form).trimmed());
+    QCOMPARE(Notes(form).left(notes.size()), notes);
+    QCOMPARE(Notes(form).isEmpty(), notes.isEmpty());
     QCOMPARE(Describe(form.windowState().frontalArea), Describe(area));
     static const QRegularExpression shape(QStringLiteral(
         "^   El resultado final es: Marcha inicial: [1-6]; marcha final: \\d+; Tiempo empleado: (\\S+)$"));
@@ -232,6 +237,8 @@ void Form1ActionsTest::faultIsReportedAndResultKept()
     Click(form, "Command1");
     const QString firstResult = Result(form);
     QVERIFY(firstResult.startsWith("   El resultado final es: "));
+    const QString firstNotes = Notes(form);
+    QVERIFY(firstNotes.startsWith("• Sin resistencia del aire")); // no area mode chosen yet
 
     TypeAll(form, fault);
     if (!option.isEmpty()) Click(form, option);
@@ -244,6 +251,7 @@ void Form1ActionsTest::faultIsReportedAndResultKept()
     QCOMPARE(report->windowModality(), Qt::WindowModal);
     QCOMPARE(report->button(QMessageBox::Ok)->text(), QStringLiteral("Aceptar"));
     QCOMPARE(Result(form), firstResult);
+    QCOMPARE(Notes(form), firstNotes);
     QCOMPARE(HeardResult(form), "Resultados: " + firstResult.trimmed());
 
     WindowState state{4, {}};

@@ -164,13 +164,13 @@ void Form1WindowTest::tabFollowsTabIndex_data()
     fifthOpen.insert(4, "Text5");
     QStringList bothOpen = fifthOpen;
     bothOpen.insert(5, "Text6");
-    QStringList sixthOpen = bothOpen;
-    sixthOpen.removeAt(4);
 
     QTest::addRow("fifth and sixth locked") << QStringList{} << kFocusWithGearsLocked;
     QTest::addRow("fifth open") << QStringList{"Check1"} << fifthOpen;
     QTest::addRow("fifth and sixth open") << QStringList{"Check1", "Check2"} << bothOpen;
-    QTest::addRow("both opened, fifth locked again") << QStringList{"Check1", "Check2", "Check1"} << sixthOpen;
+    QTest::addRow("sixth ticked, fifth with it") << QStringList{"Check2"} << bothOpen;
+    QTest::addRow("both opened, fifth unticked, sixth with it")
+        << QStringList{"Check1", "Check2", "Check1"} << kFocusWithGearsLocked;
     QTest::addRow("an option selected, the other still a stop") << QStringList{"Option1"} << kFocusWithGearsLocked;
     QTest::addRow("the other option selected") << QStringList{"Option1", "Option2"} << kFocusWithGearsLocked;
 }

@@ -40,6 +40,13 @@ inline QString Result(const Form1& form)
     return Find<QLabel>(form, "Label31")->text();
 }
 
+// The notes under the sentence, as shown: empty when they are hidden.
+inline QString Notes(const Form1& form)
+{
+    const auto* notes = Find<QLabel>(form, "ResultNotesText");
+    return notes->isVisibleTo(&form) ? notes->text() : QString();
+}
+
 // The result as a screen reader hears it: the frame's caption, then the sentence.
 inline QString HeardResult(const Form1& form)
 {

@@ -277,51 +277,61 @@ TEST_P(ReadingNotesOf, ASuccessfulCalculation)
               c.notes.join(u'|').toStdString());
 }
 
-const QString kCommaCuts = QStringLiteral(", porque el separador decimal es el punto «.» y la coma corta el número.");
+const QString kPoint = QStringLiteral(": el decimal se escribe con punto.");
 
 INSTANTIATE_TEST_SUITE_P(
     Notes, ReadingNotesOf,
     ::testing::Values(
         NotesCase{"NoneWhenReadAsTyped", nullptr, "", 2.0, {}, {}},
-        NotesCase{"ThreeDigitsAfterTheCommaReadTwoWays", &CalcInput::mass, "1,200", 2.0, {},
-                  {"«Peso del vehículo» dice «1,200» y se leyó como 1" + kCommaCuts
-                   + " Si quería decir 1.2, escriba 1.2; si quería decir 1200, escriba 1200."}},
-        NotesCase{"DecimalCommaInCx", &CalcInput::dragCoefficient, " 0,39 ", 2.0, {},
-                  {"«Cx» dice « 0,39 » y se leyó como 0" + kCommaCuts + " Escriba 0.39."}},
-        NotesCase{"FinalSpeedBetweenWholeSteps", &CalcInput::finalSpeed, "27.78", 2.0, {},
-                  {"Se calculó de 0 a 27 m/s, en pasos enteros de 1 m/s desde «Velocidad Inicial»; «Velocidad Final» "
-                   "dice «27.78», así que los últimos 0.78 m/s no cuentan en el tiempo."}},
+        NotesCase{"ThreeDigitsAfterTheCommaReadTwoWays",
+                  &CalcInput::mass,
+                  "1,200",
+                  2.0,
+                  {},
+                  {"«Peso del vehículo» dice «1,200» y se leyó 1" + kPoint + " Escriba 1.2, o 1200 si eran miles."}},
+        NotesCase{"DecimalCommaInCx",
+                  &CalcInput::dragCoefficient,
+                  " 0,39 ",
+                  2.0,
+                  {},
+                  {"«Cx» dice « 0,39 » y se leyó 0" + kPoint + " Escriba 0.39."}},
+        NotesCase{"FinalSpeedBetweenWholeSteps",
+                  &CalcInput::finalSpeed,
+                  "27.78",
+                  2.0,
+                  {},
+                  {"Calculado de 0 a 27 m/s, en pasos enteros de 1 m/s: los últimos 0.78 m/s hasta los 27.78 de "
+                   "«Velocidad Final» no cuentan."}},
         NotesCase{"WholeStepsWrittenWithDecimals", &CalcInput::finalSpeed, "28.000", 2.0, {}, {}},
         NotesCase{"AreaTypedButNoModeChosen",
                   nullptr,
                   "",
                   FrontalArea{},
                   {"2,2", "", ""},
-                  {"Sin resistencia del aire: no está elegida ni «Area Frontal» ni «Alto X Ancho», así que el área "
-                   "frontal es 0 m². El área «2,2» escrita junto a «Area Frontal» solo cuenta con esa opción elegida. "
-                   "Elija «Area Frontal» y escriba el área en m² (por ejemplo 2,2), o elija «Alto X Ancho» y escriba el "
-                   "alto y el ancho en m."}},
+                  {"Sin resistencia del aire: el área frontal es 0 m² porque no se eligió «Area Frontal» ni «Alto X "
+                   "Ancho». El «2,2» escrito solo cuenta con «Area Frontal» elegida. Elija una y escriba el área (por "
+                   "ejemplo 2,2 m²)."}},
         NotesCase{"HeightAndWidthWithCommas",
                   nullptr,
                   "",
                   0.8,
                   {"", "1,4", "1,7"},
-                  {"«Alto X Ancho» (alto) dice «1,4» y se leyó como 1" + kCommaCuts + " Escriba 1.4.",
-                   "«Alto X Ancho» (ancho) dice «1,7» y se leyó como 1" + kCommaCuts + " Escriba 1.7."}},
+                  {"«Alto X Ancho» (alto) dice «1,4» y se leyó 1" + kPoint + " Escriba 1.4.",
+                   "«Alto X Ancho» (ancho) dice «1,7» y se leyó 1" + kPoint + " Escriba 1.7."}},
         NotesCase{"HeightAndWidthEmpty",
                   nullptr,
                   "",
                   0.0,
                   {},
-                  {"Sin resistencia del aire: «Alto X Ancho» da un área frontal de 0 m² (alto «» × 0.8 × ancho «»). "
-                   "Escriba el alto y el ancho del vehículo en m, por ejemplo 1.4 y 1.7."}},
-        NotesCase{"AreaTypedAsZero",
-                  nullptr,
-                  "",
-                  QStringLiteral("0,0"),
-                  {"0,0", "", ""},
-                  {"Sin resistencia del aire: «Area Frontal» dice «0,0», un área de 0 m². Escriba el área frontal del "
-                   "vehículo en m², por ejemplo 2,2."}}),
+                  {"Sin resistencia del aire: «Alto X Ancho» da 0 m² (alto «» × 0.8 × ancho «»). Escriba el alto y el "
+                   "ancho en m, por ejemplo 1.4 y 1.7."}},
+        NotesCase{
+            "AreaTypedAsZero",
+            nullptr,
+            "",
+            QStringLiteral("0,0"),
+            {"0,0", "", ""},
+            {"Sin resistencia del aire: «Area Frontal» dice «0,0», 0 m². Escriba el área en m², por ejemplo 2,2."}}),
     [](const ::testing::TestParamInfo<NotesCase>& info) { return std::string(info.param.name); });
 
 } // namespace

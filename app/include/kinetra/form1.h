@@ -15,6 +15,7 @@ class QLabel;
 class QLineEdit;
 class QMessageBox;
 class QPushButton;
+class QScrollArea;
 
 namespace kinetra {
 
@@ -60,6 +61,9 @@ private:
     std::optional<CalcFault> TakeFrontalAreaOfSelectedMode();
     std::optional<CalcFault> StoreAreaFromHeightAndWidth();
     void ReportFault(const CalcFault& fault);
+    void BuildNotes();
+    void ShowResult(const QString& sentence, const QStringList& notes);
+    void ShowNotes(const QStringList& notes);
 
     QLocale locale_;
     WindowState state_;
@@ -73,6 +77,7 @@ private:
     QPushButton* command1_ = nullptr;
     QPushButton* command2_ = nullptr;
     QLabel* result_ = nullptr;           // Label31
+    QScrollArea* notes_ = nullptr;       // under the sentence: what was read differently
     QMessageBox* faultReport_ = nullptr; // made at the first fault, then reused
 };
 
