@@ -215,6 +215,35 @@ install_groups() {
 
 # --- Building -----------------------------------------------------------------
 
+# writable_build_dirs DIR...: a build folder left by another user (root, most
+# often, after 'sudo scripts/kinetra.sh test') would stop CMake with a bare
+# "Permission denied"; say whose it is and what to do before building.
+writable_build_dirs() {
+    local dir blocked owner me
+    me=$(id -un)
+    for dir in "$@"; do
+        if [ -e "$dir" ]; then
+            blocked=$(find "$dir" ! -writable -print -quit 2>/dev/null) || true
+        elif [ ! -w . ]; then
+            blocked=.
+        else
+            continue
+        fi
+        [ -n "$blocked" ] || continue
+        owner=$(stat -c %U "$blocked")
+        if [ "$blocked" = . ]; then
+            fail "this clone ($top) belongs to $owner, and $me cannot create the build folder $dir/ in it." \
+                "Clone the repository again as $me, or, as root:  chown -R $me: $top"
+        fi
+        local as_owner="as $owner or root"
+        [ "$owner" = root ] && as_owner="as root"
+        fail "$me cannot write in the build folder $dir/: $owner built in it before ($blocked belongs to $owner)." \
+            "Remove it, $as_owner:  rm -rf $top/$dir" \
+            "or make it $me's, as root:  chown -R $me: $top/$dir" \
+            "then run 'scripts/kinetra.sh $command' again as $me."
+    done
+}
+
 # configure_and_build DIR [cmake options...]
 configure_and_build() {
     local dir="$1"
@@ -250,11 +279,14 @@ check_display() {
             "$how"
     fi
     fail "the window needs a graphical session, and this shell has none (neither DISPLAY nor WAYLAND_DISPLAY is set)." \
-        "$how"
+        "$how" \
+        "To try it here anyway, on a virtual screen that shows nothing:  xvfb-run scripts/kinetra.sh run" \
+        "(xvfb-run comes in the Debian package xvfb; as root:  apt-get install -y xvfb)."
 }
 
 run_app() {
     check_display
+    writable_build_dirs build
     install_groups build window -- qt_spanish
     say "== Building the program"
     configure_and_build build -DCMAKE_BUILD_TYPE=Release -DKINETRA_BUILD_TESTS=OFF -DKINETRA_BUILD_BENCH=OFF
@@ -287,13 +319,44 @@ bench_smoke() {
         END { print out }')"
 }
 
-# run_ctest DIR: every test of a build, one line each as it ends (the
-# "Start" lines that -j adds say nothing more).
+# Reads ctest's output on standard input: a test that passes only moves the
+# count on (one line rewritten in place on a terminal, a line at each quarter
+# otherwise); a failure, its output and ctest's closing summary are shown whole.
+show_test_progress() {
+    local line run total shown=0 quarter open_line=""
+    local start='^ *Start +[0-9]+: ' passed='^ *([0-9]+)/([0-9]+) Test +#[0-9]+: .* Passed +[0-9.]+ sec$'
+    while IFS= read -r line; do
+        [[ $line =~ $start || $line == "Internal ctest"* ]] && continue
+        if [[ $line =~ $passed ]]; then
+            run=${BASH_REMATCH[1]}
+            total=${BASH_REMATCH[2]}
+            if [ -t 1 ]; then
+                printf '\r  %d of %d tests run' "$run" "$total"
+                open_line=yes
+            else
+                quarter=$((run * 4 / total))
+                if [ "$quarter" -gt "$shown" ]; then
+                    shown=$quarter
+                    printf '  %d of %d tests run\n' "$run" "$total"
+                fi
+            fi
+            continue
+        fi
+        # The count stays on screen, as it stood, above what follows.
+        [ -z "$open_line" ] || printf '\n'
+        open_line=""
+        printf '%s\n' "$line"
+    done
+    [ -z "$open_line" ] || printf '\n'
+}
+
+# run_ctest DIR: every test of a build, its progress and every failure in full.
 run_ctest() {
-    ctest --test-dir "$1" --output-on-failure -j "$jobs" | grep -v -e '^ *Start  *[0-9]*: ' -e '^Internal ctest'
+    ctest --test-dir "$1" --output-on-failure -j "$jobs" | show_test_progress
 }
 
 run_tests() {
+    writable_build_dirs build-test build-sanitize build-fuzz
     if [ -n "${CI:-}" ]; then
         install_groups build tests fuzz --
     else
@@ -340,6 +403,7 @@ run_tests() {
 # --- Debian package -------------------------------------------------------------
 
 build_package() {
+    writable_build_dirs build-package
     install_groups build package --
     say "== Building the Debian package"
     configure_and_build build-package -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
@@ -370,7 +434,7 @@ build_package() {
     }
     rm -rf "$tree"
     say "Built $deb ($(($(stat -c %s "$deb") / 1024)) KiB); depends on: $(dpkg-deb -f "$deb" Depends)"
-    say "Install it with:  sudo apt install ./$deb"
+    say "As root, install it with:  apt install ./$deb"
 }
 
 # --- Code format ------------------------------------------------------------------

@@ -190,6 +190,9 @@ void Form1::BuildControls()
             control->setToolTip(description);
             control->setAccessibleDescription(description);
         }
+        if (auto* box = qobject_cast<QLineEdit*>(control)) {
+            box->setPlaceholderText(entry.example.toString().replace(u"%1"_s, locale_.decimalPoint()));
+        }
     }
 
     for (std::size_t index = 0; index < textBoxes_.size(); ++index) {

@@ -34,9 +34,12 @@ constexpr ControlEntry Label(QStringView name, QStringView caption, TwipRect pla
     return entry;
 }
 
+// The examples together make one car that calculates: a saloon of 1200 kg on
+// 195/65 R15 tyres, six gears, its torque peaking at 151 N·m near 71 rev/s.
 struct BoxText {
     QStringView accessibleName;
     QStringView description;
+    QStringView example;
     QStringView defaultText = {};
 };
 
@@ -45,6 +48,7 @@ constexpr ControlEntry Box(QStringView name, TwipRect place, int tabIndex, BoxTe
     ControlEntry entry = Control(name, ControlKind::TextBox, text.defaultText, place, tabIndex);
     entry.accessibleName = text.accessibleName;
     entry.description = text.description;
+    entry.example = text.example;
     entry.enabledAtStart = enabledAtStart;
     return entry;
 }
@@ -118,48 +122,61 @@ constexpr std::array kControls{
     Label(u"Label4", u"Relaciones de transmisión", {480, 1680, 1935, 255}, 4),
     HorizontalLine(u"Line1", 360, 2400, 1920),
     Label(u"Label3", u"Primera", ColumnLabel(kGearLabelLeft, 2160), 2, u"Text1"),
-    Box(u"Text1", ColumnBox(kGearBoxLeft, 2160), 3, {u"Primera", u"Relación de transmisión de la primera marcha"}),
+    Box(u"Text1", ColumnBox(kGearBoxLeft, 2160), 3,
+        {u"Primera", u"Relación de transmisión de la primera marcha", u"3.5"}),
     Label(u"Label5", u"Segunda", ColumnLabel(kGearLabelLeft, 2520), 5, u"Text2"),
-    Box(u"Text2", ColumnBox(kGearBoxLeft, 2520), 6, {u"Segunda", u"Relación de transmisión de la segunda marcha"}),
+    Box(u"Text2", ColumnBox(kGearBoxLeft, 2520), 6,
+        {u"Segunda", u"Relación de transmisión de la segunda marcha", u"2.1"}),
     Label(u"Label6", u"Tercera", ColumnLabel(kGearLabelLeft, 2880), 7, u"Text3"),
-    Box(u"Text3", ColumnBox(kGearBoxLeft, 2880), 8, {u"Tercera", u"Relación de transmisión de la tercera marcha"}),
+    Box(u"Text3", ColumnBox(kGearBoxLeft, 2880), 8,
+        {u"Tercera", u"Relación de transmisión de la tercera marcha", u"1.4"}),
     Label(u"Label7", u"Cuarta", ColumnLabel(kGearLabelLeft, 3240), 9, u"Text4"),
-    Box(u"Text4", ColumnBox(kGearBoxLeft, 3240), 10, {u"Cuarta", u"Relación de transmisión de la cuarta marcha"}),
+    Box(u"Text4", ColumnBox(kGearBoxLeft, 3240), 10,
+        {u"Cuarta", u"Relación de transmisión de la cuarta marcha", u"1.0"}),
     // At 255 twips only the check square shows; its caption is never seen,
     // so the accessible name starts with the gear row's caption beside it.
     Button(u"Check1", ControlKind::CheckBox, u"Check1", CheckBoxAt(3600), 13, u"Quinta: usar la marcha",
            u"Marque la casilla para escribir y usar la relación de la quinta marcha"),
     Label(u"Label9", u"Quinta", ColumnLabel(kGearLabelLeft, 3600), 15, u"Text5"),
     Box(u"Text5", ColumnBox(kGearBoxLeft, 3600), 11,
-        {u"Quinta", u"Relación de transmisión de la quinta marcha (marque la casilla de la izquierda para usarla)"},
+        {u"Quinta", u"Relación de transmisión de la quinta marcha (marque la casilla de la izquierda para usarla)",
+         u"0.8"},
         false),
     Button(u"Check2", ControlKind::CheckBox, u"Check1", CheckBoxAt(3960), 16, u"Sexta: usar la marcha",
            u"Marque la casilla para escribir y usar la relación de la sexta marcha"),
     Label(u"Label8", u"Sexta", ColumnLabel(kGearLabelLeft, 3960), 14, u"Text6"),
     Box(u"Text6", ColumnBox(kGearBoxLeft, 3960), 12,
-        {u"Sexta", u"Relación de transmisión de la sexta marcha (marque la casilla de la izquierda para usarla)"},
+        {u"Sexta", u"Relación de transmisión de la sexta marcha (marque la casilla de la izquierda para usarla)",
+         u"0.7"},
         false),
     Label(u"Label15", u"Diferencial", ColumnLabel(kGearLabelLeft, 4320, 855), 23, u"Text7"),
-    Box(u"Text7", ColumnBox(kGearBoxLeft, 4320), 22, {u"Diferencial", u"Relación de transmisión del diferencial"}),
+    Box(u"Text7", ColumnBox(kGearBoxLeft, 4320), 22,
+        {u"Diferencial", u"Relación de transmisión del diferencial", u"4.1"}),
 
     // Torque polynomial in rising powers of engine speed, top row down.
     Label(u"Label26", u"Coef. Polinomio Par", {3480, 1680, 1935, 255}, 49),
     HorizontalLine(u"Line3", 3360, 5400, 1920),
     Label(u"Label27", u"C0", ColumnLabel(kTorqueLabelLeft, 2160), 50, u"Text22"),
-    Box(u"Text22", ColumnBox(kTorqueBoxLeft, 2160), 45, {u"C0", u"Par motor: término constante del polinomio, en N·m"}),
+    Box(u"Text22", ColumnBox(kTorqueBoxLeft, 2160), 45,
+        {u"C0", u"Par motor: término constante del polinomio, en N·m", u"80"}),
     Label(u"Label25", u"N", ColumnLabel(kTorqueLabelLeft, 2520), 48, u"Text21"),
     Box(u"Text21", ColumnBox(kTorqueBoxLeft, 2520), 44,
-        {u"N", u"Par motor: coeficiente de n, el régimen del motor en rev/s; en N·m/(rev/s)"}),
+        {u"N", u"Par motor: coeficiente de n, el régimen del motor en rev/s; en N·m/(rev/s)", u"2"}),
     Label(u"Label24", u"N2", ColumnLabel(kTorqueLabelLeft, 2880), 47, u"Text20"),
-    Box(u"Text20", ColumnBox(kTorqueBoxLeft, 2880), 43, {u"N2", u"Par motor: coeficiente de n², en N·m/(rev/s)²"}),
+    Box(u"Text20", ColumnBox(kTorqueBoxLeft, 2880), 43,
+        {u"N2", u"Par motor: coeficiente de n², en N·m/(rev/s)²", u"-0.014"}),
     Label(u"Label23", u"N3", ColumnLabel(kTorqueLabelLeft, 3240), 46, u"Text19"),
-    Box(u"Text19", ColumnBox(kTorqueBoxLeft, 3240), 42, {u"N3", u"Par motor: coeficiente de n³, en N·m/(rev/s)³"}),
+    Box(u"Text19", ColumnBox(kTorqueBoxLeft, 3240), 42,
+        {u"N3", u"Par motor: coeficiente de n³, en N·m/(rev/s)³", u"0"}),
     Label(u"Label29", u"N4", ColumnLabel(kTorqueLabelLeft, 3600), 54, u"Text24"),
-    Box(u"Text24", ColumnBox(kTorqueBoxLeft, 3600), 52, {u"N4", u"Par motor: coeficiente de n⁴, en N·m/(rev/s)⁴"}),
+    Box(u"Text24", ColumnBox(kTorqueBoxLeft, 3600), 52,
+        {u"N4", u"Par motor: coeficiente de n⁴, en N·m/(rev/s)⁴", u"0"}),
     Label(u"Label28", u"N5", ColumnLabel(kTorqueLabelLeft, 3960), 53, u"Text23"),
-    Box(u"Text23", ColumnBox(kTorqueBoxLeft, 3960), 51, {u"N5", u"Par motor: coeficiente de n⁵, en N·m/(rev/s)⁵"}),
+    Box(u"Text23", ColumnBox(kTorqueBoxLeft, 3960), 51,
+        {u"N5", u"Par motor: coeficiente de n⁵, en N·m/(rev/s)⁵", u"0"}),
     Label(u"Label32", u"N6", ColumnLabel(kTorqueLabelLeft, 4320), 66, u"Text28"),
-    Box(u"Text28", ColumnBox(kTorqueBoxLeft, 4320), 65, {u"N6", u"Par motor: coeficiente de n⁶, en N·m/(rev/s)⁶"}),
+    Box(u"Text28", ColumnBox(kTorqueBoxLeft, 4320), 65,
+        {u"N6", u"Par motor: coeficiente de n⁶, en N·m/(rev/s)⁶", u"0"}),
 
     // Results.
     Frame(u"Frame1", u"Resultados", {6480, 2040, 4575, 2415}, 61),
@@ -170,37 +187,39 @@ constexpr std::array kControls{
     Label(u"Label19", u"Datos de Entrada", {480, 4920, 1935, 255}, 37),
     HorizontalLine(u"Line2", 360, 2400, 5160),
     Label(u"Label10", u"Velocidad Inicial", ColumnLabel(kDataLeftLabel, 5400, kDataLabelWidth), 17, u"Text8"),
-    Box(u"Text8", ColumnBox(kDataLeftBox, 5400), 28, {u"Velocidad Inicial", u"Velocidad al empezar, en m/s"}),
+    Box(u"Text8", ColumnBox(kDataLeftBox, 5400), 28, {u"Velocidad Inicial", u"Velocidad al empezar, en m/s", u"0"}),
     Label(u"Label11", u"Velocidad Final", ColumnLabel(kDataLeftLabel, 5760, kDataLabelWidth), 18, u"Text9"),
-    Box(u"Text9", ColumnBox(kDataLeftBox, 5760), 29, {u"Velocidad Final", u"Velocidad al terminar, en m/s"}),
+    Box(u"Text9", ColumnBox(kDataLeftBox, 5760), 29, {u"Velocidad Final", u"Velocidad al terminar, en m/s", u"28"}),
     Label(u"Label12", u"Factor de masas", ColumnLabel(kDataLeftLabel, 6120, kDataLabelWidth), 19, u"Text10"),
     Box(u"Text10", ColumnBox(kDataLeftBox, 6120), 30,
-        {u"Factor de masas", u"Factor de masas: inercia de las piezas que giran, sin unidades (1.06 típico)", u"1.06"}),
+        {u"Factor de masas", u"Factor de masas: inercia de las piezas que giran, sin unidades (1.06 típico)", u"1.06",
+         u"1.06"}),
     Label(u"Label13", u"Peso del vehículo", ColumnLabel(kDataLeftLabel, 6480, kDataLabelWidth), 20, u"Text11"),
-    Box(u"Text11", ColumnBox(kDataLeftBox, 6480), 31, {u"Peso del vehículo", u"Masa del vehículo, en kg"}),
+    Box(u"Text11", ColumnBox(kDataLeftBox, 6480), 31, {u"Peso del vehículo", u"Masa del vehículo, en kg", u"1200"}),
     Label(u"Label16", u"Rendimiento Transmisión", ColumnLabel(kDataRightLabel, 5400, 1935), 24, u"Text13"),
     Box(u"Text13", ColumnBox(kDataRightBox, 5400), 33,
-        {u"Rendimiento Transmisión", u"Rendimiento de la transmisión, de 0 a 1 (0.9 típico)", u"0.9"}),
+        {u"Rendimiento Transmisión", u"Rendimiento de la transmisión, de 0 a 1 (0.9 típico)", u"0.9", u"0.9"}),
     Label(u"Label14", u"Cx", ColumnLabel(kDataRightLabel, 5760, kDataLabelWidth), 21, u"Text14"),
     Box(u"Text14", ColumnBox(kDataRightBox, 5760), 34,
-        {u"Cx", u"Coeficiente aerodinámico, sin unidades (0.33 típico)", u"0.33"}),
+        {u"Cx", u"Coeficiente aerodinámico, sin unidades (0.33 típico)", u"0.33", u"0.33"}),
     Label(u"Label18", u"Coef. Rodadura", ColumnLabel(kDataRightLabel, 6120, kDataLabelWidth), 26, u"Text15"),
     Box(u"Text15", ColumnBox(kDataRightBox, 6120), 35,
-        {u"Coef. Rodadura", u"Coeficiente de resistencia a la rodadura, sin unidades (0.015 típico)", u"0.015"}),
+        {u"Coef. Rodadura", u"Coeficiente de resistencia a la rodadura, sin unidades (0.015 típico)", u"0.015",
+         u"0.015"}),
     Label(u"Label20", u"Pendiente (%)", ColumnLabel(kDataRightLabel, 6480, kDataLabelWidth), 27, u"Text16"),
     Box(u"Text16", ColumnBox(kDataRightBox, 6480), 36,
-        {u"Pendiente (%)", u"Pendiente de la carretera, en % (0 en llano)", u"0"}),
+        {u"Pendiente (%)", u"Pendiente de la carretera, en % (0 en llano)", u"0", u"0"}),
 
     // Tyre size, written width / aspect R rim.
     Label(u"Label17", u"Ruedas", {1320, kTyreTop, 855, 255}, 25, u"Text12"),
     Box(u"Text12", {2160, kTyreTop, 855, 285}, 32,
-        {u"Ruedas: ancho", u"Ancho del neumático, en mm (195 en 195/65 R15)"}),
+        {u"Ruedas: ancho", u"Ancho del neumático, en mm (195 en 195/65 R15)", u"195"}),
     Label(u"Label21", u"/", {3120, kTyreTop, 375, 255}, 38, u"Text17"),
     Box(u"Text17", {3360, kTyreTop, 855, 285}, 39,
-        {u"Ruedas: perfil", u"Perfil del neumático: altura del flanco, en % del ancho (65 en 195/65 R15)"}),
+        {u"Ruedas: perfil", u"Perfil del neumático: altura del flanco, en % del ancho (65 en 195/65 R15)", u"65"}),
     Label(u"Label22", u"R", {4320, kTyreTop, 735, 255}, 40, u"Text18"),
     Box(u"Text18", {4560, kTyreTop, 855, 285}, 41,
-        {u"Ruedas: llanta", u"Diámetro de la llanta, en pulgadas (15 en 195/65 R15)"}),
+        {u"Ruedas: llanta", u"Diámetro de la llanta, en pulgadas (15 en 195/65 R15)", u"15"}),
 
     // Frontal area, typed or from height and width.
     Button(u"Option1", ControlKind::OptionButton, u"Area Frontal", {720, kAreaTop, 1455, 255}, 55, u"Area Frontal",
@@ -208,14 +227,15 @@ constexpr std::array kControls{
     Box(u"Text25", {1920, kAreaTop, 975, 285}, 57,
         {u"Area Frontal: valor",
          u"Área frontal del vehículo, en m², escrita con «%1» como separador decimal "
-         u"(por ejemplo 2%125)"}),
+         u"(por ejemplo 2%125)",
+         u"2%125"}),
     Button(u"Option2", ControlKind::OptionButton, u"Alto X Ancho", {3000, kAreaTop, 1335, 255}, 56, u"Alto X Ancho",
            u"El área frontal sale del alto y el ancho del vehículo: alto × 0.8 × ancho"),
     Box(u"Text26", {4320, kAreaTop, 735, 285}, 58,
-        {u"Alto X Ancho: alto", u"Alto del vehículo, en m (por ejemplo 1.45)"}),
+        {u"Alto X Ancho: alto", u"Alto del vehículo, en m (por ejemplo 1.45)", u"1.45"}),
     Label(u"Label30", u"X", {5160, kAreaTop, 255, 255}, 59, u"Text27"),
     Box(u"Text27", {5400, kAreaTop, 735, 285}, 60,
-        {u"Alto X Ancho: ancho", u"Ancho del vehículo, en m (por ejemplo 1.75)"}),
+        {u"Alto X Ancho: ancho", u"Ancho del vehículo, en m (por ejemplo 1.75)", u"1.75"}),
 
     // Commands.
     Button(u"Command1", ControlKind::CommandButton, u"Calcular", CommandAt(7440), 63, u"Calcular",

@@ -221,6 +221,12 @@ void Form1ActionsTest::faultIsReportedAndResultKept_data()
         << Typing{{12, ""}, {17, ""}, {18, ""}} << QString() << Typing{{12, "195"}, {17, "65"}, {18, "15"}, {9, "20"}};
     QTest::addRow("frontal area too large")
         << Typing{{26, "1e300"}, {27, "1e300"}} << "Option2" << Typing{{26, "1.4"}, {27, "1.7"}, {9, "20"}};
+    // The examples shown in empty boxes make a whole car, but they are not text:
+    // the calculation still meets empty boxes.
+    Typing emptied;
+    for (int number : {1, 2, 3, 4, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 28})
+        emptied.emplace_back(number, QString());
+    QTest::addRow("every box emptied, its example showing") << emptied << QString() << Then(Saloon(), {{9, "20"}});
 }
 
 // The window's tables last from one calculation to the next, so the same

@@ -120,12 +120,17 @@ void Form1WindowTest::startState()
     for (int number = 1; number <= 28; ++number) {
         const QLineEdit* box = Box(form, number);
         QCOMPARE(box->text(), defaults.contains(number) ? defaults.at(number) : QString());
+        // Every box shows an example while empty, greyed; a default is its own example.
+        QVERIFY(!box->placeholderText().isEmpty());
+        if (defaults.contains(number)) QCOMPARE(box->placeholderText(), defaults.at(number));
         QCOMPARE(box->isEnabled(), number != 5 && number != 6);
         QVERIFY(!box->toolTip().isEmpty() && !box->accessibleName().isEmpty());
     }
     // The frontal area is read in the user's number format; its help says so.
     QVERIFY(Box(Form1(DecimalComma()), 25)->toolTip().contains(u"«,» como separador decimal (por ejemplo 2,25)"));
     QVERIFY(Box(Form1(QLocale::c()), 25)->toolTip().contains(u"«.» como separador decimal (por ejemplo 2.25)"));
+    QCOMPARE(Box(Form1(DecimalComma()), 25)->placeholderText(), "2,25");
+    QCOMPARE(Box(Form1(QLocale::c()), 25)->placeholderText(), "2.25");
     for (const char* name : {"Check1", "Check2", "Option1", "Option2"}) {
         QVERIFY(!Find<QAbstractButton>(form, name)->isChecked());
     }
@@ -246,8 +251,11 @@ void Form1WindowTest::boxesShowTheirTextAndLieOnTop()
         QStyleOptionFrame option;
         option.initFrom(box);
         option.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box);
-        QVERIFY(box->fontMetrics().height()
-                <= box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box).height());
+        const QRect contents = box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box);
+        QVERIFY(box->fontMetrics().height() <= contents.height());
+        // The example is seen whole, within the margins the box keeps beside its text.
+        QVERIFY2(box->fontMetrics().horizontalAdvance(box->placeholderText()) <= contents.width() - 4,
+                 qPrintable(box->objectName()));
         for (const QWidget* cover : StackedAbove(box)) {
             QVERIFY2(cover->isWindow() || !cover->geometry().intersects(box->geometry()),
                      qPrintable(cover->objectName() + " over " + box->objectName()));

@@ -38,6 +38,8 @@ struct ControlEntry {
     QStringView accessibleName; // what a screen reader calls it: the caption a person sees first
     QStringView description;    // its tooltip, also read out: meaning and unit, numbers as typed
                                 // ("%1" stands for the user's decimal separator)
+    QStringView example;        // a box's: a value of the example car, shown greyed while the box is empty;
+                                // never its text ("%1" as above)
     bool enabledAtStart = true;
 };
 
