@@ -3,6 +3,7 @@
 #include "kinetra/calc_fault.h"
 #include "kinetra/calc_input.h"
 #include "kinetra/calc_tables.h"
+#include "kinetra/run_summary.h"
 
 #include <QLocale>
 #include <QWidget>
@@ -18,6 +19,7 @@ class QPushButton;
 
 namespace kinetra {
 
+class DetailsWindow;
 class OptionButton;
 
 // The program's only window: the vehicle's data, the two input modes, the
@@ -47,6 +49,10 @@ public:
     void Command1_Click();
     void Command2_Click();
 
+    // "Detalles…": the details of the last successful run, in a window of
+    // their own that follows every later calculation.
+    void ShowDetails();
+
 private:
     void BuildControls();
     void ChainFocusByTabIndex();
@@ -73,6 +79,9 @@ private:
     QPushButton* command2_ = nullptr;
     QLabel* result_ = nullptr;           // Label31
     QMessageBox* faultReport_ = nullptr; // made at the first fault, then reused
+    QPushButton* details_ = nullptr;
+    RunHistory runs_;                        // the last two successful runs
+    DetailsWindow* detailsWindow_ = nullptr; // made when first asked for
 };
 
 } // namespace kinetra
