@@ -107,7 +107,7 @@ QChart* SpeedChart(const RunTrace& run, const RunTrace* previous, const QLocale&
         if (line == nullptr || step.gear != lineGear) {
             line = new QLineSeries;
             lineGear = step.gear;
-            line->setName(u"%1 marcha"_s.arg(GearName(step.gear)));
+            line->setName(GearName(step.gear));
             line->setPen(QPen(GearColour(step.gear), 3));
             line->append(seconds, step.fromSpeed);
             chart->addSeries(line);
@@ -130,9 +130,9 @@ QChart* TractionChart(const RunTrace& run, const QLocale& userLocale)
     QChart* chart = NewChart(u"Diagrama de tracción"_s, locale);
     for (const GearCurve& curve : run.traction) {
         auto* line = new QLineSeries;
-        line->setName(u"%1 marcha"_s.arg(GearName(curve.gear)));
-        QColor colour = GearColour(curve.gear);
-        line->setPen(QPen(colour, 2));
+        // Short names: the legend holds up to six gears and the path.
+        line->setName(GearName(curve.gear));
+        line->setPen(QPen(GearColour(curve.gear), 2));
         for (std::size_t i = 0; i < curve.acceleration.size() && i < run.gridSpeeds.size(); ++i) {
             if (std::isfinite(curve.acceleration[i])) {
                 line->append(run.gridSpeeds[i], curve.acceleration[i]);
@@ -142,7 +142,7 @@ QChart* TractionChart(const RunTrace& run, const QLocale& userLocale)
     }
     if (!run.steps.empty()) {
         auto* path = new QLineSeries;
-        path->setName(u"Recorrido del cálculo"_s);
+        path->setName(u"Recorrido"_s);
         path->setPen(QPen(Qt::black, 2, Qt::DotLine));
         for (const TraceStep& step : run.steps) {
             path->append(step.fromSpeed, step.accelerationFrom);

@@ -8,10 +8,10 @@
 #include <QClipboard>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
-#include <QShortcut>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -105,8 +105,6 @@ DetailsWindow::DetailsWindow(QLocale locale, QWidget* parent) : QWidget(parent, 
     }
     connect(copy_, &QPushButton::clicked, this, &DetailsWindow::CopyTable);
     connect(close_, &QPushButton::clicked, this, &QWidget::close);
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, &QWidget::close);
 
     auto* charts = new QHBoxLayout;
     charts->addWidget(speedView_);
@@ -166,6 +164,17 @@ void DetailsWindow::FillTable(const RunTrace& run)
             table_->setItem(row, column, item);
         }
     }
+}
+
+// Esc closes the window from wherever the focus is in it: no part of it
+// takes the key for itself.
+void DetailsWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void DetailsWindow::CopyTable() const

@@ -28,6 +28,9 @@ public:
     // Puts the table on the clipboard as tab-separated text.
     void CopyTable() const;
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void FillTable(const RunTrace& run);
 
