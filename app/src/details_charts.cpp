@@ -68,6 +68,24 @@ void MarkChange(QChart& chart, QPointF at, const QString& label, const QColor& c
     HideFromLegend(chart, dot);
 }
 
+// The chart's theme has fonts of its own, which do not follow the desktop's.
+void UseFont(QChart& chart, const QFont& font)
+{
+    QFont title = font;
+    title.setBold(true);
+    chart.setTitleFont(title);
+    chart.legend()->setFont(font);
+    for (QAbstractAxis* axis : chart.axes()) {
+        axis->setLabelsFont(font);
+        axis->setTitleFont(font);
+    }
+    for (QAbstractSeries* series : chart.series()) {
+        if (auto* xy = qobject_cast<QXYSeries*>(series)) {
+            xy->setPointLabelsFont(font);
+        }
+    }
+}
+
 QLocale Plain(QLocale locale)
 {
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
@@ -83,7 +101,7 @@ QColor GearColour(int gear)
     return QColor(kColours[static_cast<std::size_t>((gear - 1 + 6) % 6)]);
 }
 
-QChart* SpeedChart(const RunTrace& run, const RunTrace* previous, const QLocale& userLocale)
+QChart* SpeedChart(const RunTrace& run, const RunTrace* previous, const QLocale& userLocale, const QFont& font)
 {
     const QLocale locale = Plain(userLocale);
     QChart* chart = NewChart(u"Velocidad frente al tiempo"_s, locale);
@@ -121,10 +139,11 @@ QChart* SpeedChart(const RunTrace& run, const RunTrace* previous, const QLocale&
                    GearColour(change.toGear));
     }
     AddAxes(*chart, u"Tiempo (s)"_s, u"Velocidad (m/s)"_s);
+    UseFont(*chart, font);
     return chart;
 }
 
-QChart* TractionChart(const RunTrace& run, const QLocale& userLocale)
+QChart* TractionChart(const RunTrace& run, const QLocale& userLocale, const QFont& font)
 {
     const QLocale locale = Plain(userLocale);
     QChart* chart = NewChart(u"Diagrama de tracción"_s, locale);
@@ -156,6 +175,7 @@ QChart* TractionChart(const RunTrace& run, const QLocale& userLocale)
                    GearColour(change.toGear));
     }
     AddAxes(*chart, u"Velocidad (m/s)"_s, u"Aceleración (m/s²)"_s);
+    UseFont(*chart, font);
     return chart;
 }
 

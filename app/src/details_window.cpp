@@ -2,6 +2,7 @@
 
 #include "kinetra/details_charts.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QChart>
 #include <QChartView>
@@ -12,6 +13,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -56,10 +58,28 @@ void SetChart(QChartView& view, QChart* chart, const QString& description)
     view.setToolTip(description);
 }
 
+// To screen readers the details are a window and each chart a chart, not
+// anonymous groupings.
+QAccessibleInterface* DetailsAccessible(const QString& className, QObject* object)
+{
+    if (!object->isWidgetType()) {
+        return nullptr;
+    }
+    auto* widget = static_cast<QWidget*>(object);
+    if (className == QLatin1StringView(DetailsWindow::staticMetaObject.className())) {
+        return new QAccessibleWidget(widget, QAccessible::Window);
+    }
+    if (className == QLatin1StringView(QChartView::staticMetaObject.className())) {
+        return new QAccessibleWidget(widget, QAccessible::Chart);
+    }
+    return nullptr;
+}
+
 } // namespace
 
 DetailsWindow::DetailsWindow(QLocale locale, QWidget* parent) : QWidget(parent, Qt::Window), locale_(std::move(locale))
 {
+    QAccessible::installFactory(DetailsAccessible);
     setObjectName(u"DetallesDelCalculo"_s);
     setWindowTitle(u"Detalles del cálculo"_s);
 
@@ -79,7 +99,8 @@ DetailsWindow::DetailsWindow(QLocale locale, QWidget* parent) : QWidget(parent, 
         u"Una fila por marcha usada y una de total: velocidades al entrar y al salir, tiempo, distancia y "
         u"régimen del motor"_s);
     for (int column = 0; column < header.size(); ++column) {
-        auto* item = new QTableWidgetItem(header[column]);
+        // The unit on a line of its own keeps the columns narrow.
+        auto* item = new QTableWidgetItem(QString(header[column]).replace(u" ("_s, u"\n("_s));
         item->setData(Qt::AccessibleTextRole, ColumnMeanings()[column]);
         table_->setHorizontalHeaderItem(column, item);
     }
@@ -142,8 +163,8 @@ void DetailsWindow::ShowRuns(const RunHistory& runs)
     summary_->setAccessibleName(u"Resumen: "_s + words);
     FillTable(run);
     tableText_ = TableAsTsv(run, locale_);
-    SetChart(*speedView_, SpeedChart(run, previous, locale_), SpeedChartInWords(run, previous, locale_));
-    SetChart(*tractionView_, TractionChart(run, locale_), TractionChartInWords(run, locale_));
+    SetChart(*speedView_, SpeedChart(run, previous, locale_, font()), SpeedChartInWords(run, previous, locale_));
+    SetChart(*tractionView_, TractionChart(run, locale_, font()), TractionChartInWords(run, locale_));
 }
 
 void DetailsWindow::FillTable(const RunTrace& run)
@@ -153,6 +174,7 @@ void DetailsWindow::FillTable(const RunTrace& run)
     for (int row = 0; row < table_->rowCount(); ++row) {
         const QStringList& cells = rows[static_cast<std::size_t>(row)];
         const QString rowName = cells[0] == u"Total"_s ? u"Total"_s : u"%1 marcha"_s.arg(GearName(cells[0].toInt()));
+        table_->setVerticalHeaderItem(row, new QTableWidgetItem(rowName));
         for (int column = 0; column < cells.size(); ++column) {
             auto* item = new QTableWidgetItem(cells[column]);
             item->setTextAlignment(column == 0 ? Qt::AlignCenter : Qt::AlignRight | Qt::AlignVCenter);
@@ -164,6 +186,14 @@ void DetailsWindow::FillTable(const RunTrace& run)
             table_->setItem(row, column, item);
         }
     }
+    // No taller than its rows, and room for a scroll bar on a narrow screen:
+    // the charts take what is left.
+    int height = table_->horizontalHeader()->sizeHint().height() + 2 * table_->frameWidth()
+                 + table_->horizontalScrollBar()->sizeHint().height();
+    for (int row = 0; row < table_->rowCount(); ++row) {
+        height += table_->rowHeight(row);
+    }
+    table_->setMaximumHeight(height);
 }
 
 // Esc closes the window from wherever the focus is in it: no part of it
