@@ -8,6 +8,7 @@
 #include <QScatterSeries>
 #include <QValueAxis>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -27,7 +28,8 @@ QChart* NewChart(const QString& title, const QLocale& locale)
     return chart;
 }
 
-void AddAxes(QChart& chart, const QString& xTitle, const QString& yTitle)
+// Returns the vertical axis, whose range a chart may still narrow.
+QValueAxis* AddAxes(QChart& chart, const QString& xTitle, const QString& yTitle)
 {
     auto* x = new QValueAxis;
     x->setTitleText(xTitle);
@@ -43,6 +45,7 @@ void AddAxes(QChart& chart, const QString& xTitle, const QString& yTitle)
     }
     x->applyNiceNumbers();
     y->applyNiceNumbers();
+    return y;
 }
 
 void HideFromLegend(QChart& chart, QAbstractSeries* series)
@@ -174,7 +177,24 @@ QChart* TractionChart(const RunTrace& run, const QLocale& userLocale, const QFon
                    u"%1: %2 m/s"_s.arg(GearName(change.toGear), locale.toString(change.speed, 'f', 1)),
                    GearColour(change.toGear));
     }
-    AddAxes(*chart, u"Velocidad (m/s)"_s, u"Aceleración (m/s²)"_s);
+    QValueAxis* acceleration = AddAxes(*chart, u"Velocidad (m/s)"_s, u"Aceleración (m/s²)"_s);
+    // From the lowest of 0 and the run's path up to the best any gear does:
+    // a low gear far past its range falls off the bottom instead of
+    // squeezing the curves that matter into a thin band.
+    double top = 0;
+    double bottom = 0;
+    for (const GearCurve& curve : run.traction) {
+        for (const double a : curve.acceleration) {
+            top = std::isfinite(a) ? std::max(top, a) : top;
+        }
+    }
+    for (const TraceStep& step : run.steps) {
+        bottom = std::min({bottom, step.accelerationFrom, step.accelerationTo});
+    }
+    if (top > bottom) {
+        acceleration->setRange(bottom, top);
+        acceleration->applyNiceNumbers();
+    }
     UseFont(*chart, font);
     return chart;
 }

@@ -105,6 +105,10 @@ DetailsWindow::DetailsWindow(QLocale locale, QWidget* parent) : QWidget(parent, 
         table_->setHorizontalHeaderItem(column, item);
     }
     table_->verticalHeader()->hide();
+    // Rows as tall as a line of text and a little air: on a small screen the
+    // charts need the height.
+    table_->verticalHeader()->setMinimumSectionSize(1);
+    table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() * 3 / 2);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setTabKeyNavigation(false); // Tab leaves the table; the arrows move in it
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
