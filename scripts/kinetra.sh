@@ -51,8 +51,8 @@ duration() {
 # line. A command names the groups it needs; an optional group never stops it.
 group() {
     case $1 in
-        build) printf '%s\n' "the compiler, CMake, Ninja and Qt 6, to build the program" \
-            g++ cmake ninja-build qt6-base-dev ;;
+        build) printf '%s\n' "the compiler, CMake, Ninja, Qt 6 and its charts, to build the program" \
+            g++ cmake ninja-build qt6-base-dev qt6-charts-dev ;;
         window) printf '%s\n' "Qt's platform plugins, to open the window" qt6-qpa-plugins ;;
         qt_spanish) printf '%s\n' "Qt's own Spanish texts, for the text boxes' context menus" qt6-translations-l10n ;;
         tests) printf '%s\n' "GoogleTest and Google Benchmark, for the tests" libgtest-dev libbenchmark-dev ;;

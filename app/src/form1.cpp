@@ -1,5 +1,6 @@
 #include "kinetra/form1.h"
 
+#include "kinetra/details_window.h"
 #include "kinetra/form_fit.h"
 #include "kinetra/form_layout.h"
 #include "kinetra/option_button.h"
@@ -170,9 +171,21 @@ Form1::Form1(QLocale locale, QWidget* parent) : QWidget(parent), locale_(std::mo
     Form_Load();
 }
 
+namespace {
+
+// The form's own controls and those the program adds, in one sequence.
+template <class Visit>
+void ForEachControl(Visit visit)
+{
+    std::ranges::for_each(FormControls(), visit);
+    std::ranges::for_each(AddedControls(), visit);
+}
+
+} // namespace
+
 void Form1::BuildControls()
 {
-    for (const ControlEntry& entry : FormControls()) {
+    ForEachControl([&](const ControlEntry& entry) {
         QWidget* parent = this;
         if (!entry.container.isEmpty()) {
             parent = findChild<QWidget*>(entry.container.toString());
@@ -193,7 +206,7 @@ void Form1::BuildControls()
         if (auto* box = qobject_cast<QLineEdit*>(control)) {
             box->setPlaceholderText(entry.example.toString().replace(u"%1"_s, locale_.decimalPoint()));
         }
-    }
+    });
 
     for (std::size_t index = 0; index < textBoxes_.size(); ++index) {
         textBoxes_[index] = findChild<QLineEdit*>(u"Text%1"_s.arg(index + 1));
@@ -212,6 +225,7 @@ void Form1::BuildControls()
     option2_ = findChild<OptionButton*>(u"Option2"_s);
     command1_ = findChild<QPushButton*>(u"Command1"_s);
     command2_ = findChild<QPushButton*>(u"Command2"_s);
+    details_ = findChild<QPushButton*>(u"Detalles"_s);
     result_ = findChild<QLabel*>(u"Label31"_s);
     result_->setAccessibleName(ResultName(QString()));
     // The sentence is longer than one line of the frame.
@@ -279,10 +293,14 @@ void Form1::ChainFocusByTabIndex()
         }
         previous = control;
     }
+    // "Detalles…" comes right after "Calcular", which it answers.
+    setTabOrder(command1_, details_);
+    setTabOrder(details_, command2_);
     // Only now: Qt leaves a control that takes no focus out of the chain.
     for (const ControlEntry* entry : focusOrder) {
         SetOpen(*findChild<QWidget*>(entry->name.toString()), entry->enabledAtStart, true);
     }
+    SetOpen(*details_, false, true);
 }
 
 // The form keeps the desktop's font; the whole form grows with it, by one
@@ -293,7 +311,7 @@ void Form1::FitToDesktop()
     const int textBoxFrame = TextBoxFrameHeight(*Text(1));
     const auto captionsFit = [&](const QFont& font, double pixelsPerTwip) {
         const QFontMetrics metrics(font);
-        return std::ranges::all_of(FormControls(), [&](const ControlEntry& entry) {
+        const auto fits = [&](const ControlEntry& entry) {
             const int height = PixelsFromTwips(entry.place.height, pixelsPerTwip);
             if (entry.kind == ControlKind::TextBox) {
                 return metrics.height() + textBoxFrame <= height;
@@ -305,16 +323,17 @@ void Form1::FitToDesktop()
             return CaptionExtent(entry, control, metrics, pixelsPerTwip)
                        <= PixelsFromTwips(UncoveredWidth(entry), pixelsPerTwip)
                    && metrics.height() <= height;
-        });
+        };
+        return std::ranges::all_of(FormControls(), fits) && std::ranges::all_of(AddedControls(), fits);
     };
     const QSize room = screen()->availableGeometry().size().shrunkBy(FrameAllowance(*this));
     const FormFit fit = FitForm(font(), room, captionsFit);
 
     setFont(fit.font);
     setFixedSize(PixelRect(kClientArea, fit.pixelsPerTwip).size());
-    for (const ControlEntry& entry : FormControls()) {
+    ForEachControl([&](const ControlEntry& entry) {
         findChild<QWidget*>(entry.name.toString())->setGeometry(Geometry(entry, fit.pixelsPerTwip));
-    }
+    });
 }
 
 void Form1::ConnectHandlers()
@@ -325,6 +344,7 @@ void Form1::ConnectHandlers()
     connect(option2_, &OptionButton::clicked, this, &Form1::Option2_Click);
     connect(command1_, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(command2_, &QPushButton::clicked, this, &Form1::Command2_Click);
+    connect(details_, &QPushButton::clicked, this, &Form1::ShowDetails);
 }
 
 void Form1::ShowAtStart()
@@ -454,10 +474,17 @@ void Form1::Command1_Click()
         return;
     }
     const CalcInput input = InputFromBoxes();
-    const CalcOutcome outcome = RunCalculation(input, state_, tables_, locale_);
+    RunTrace run;
+    const CalcOutcome outcome = RunCalculation(input, state_, tables_, locale_, &run);
     if (const auto* sentence = std::get_if<QString>(&outcome)) {
         ShowResult(*sentence,
                    ReadingNotes(input, state_, {Text(25)->text(), Text(26)->text(), Text(27)->text()}, locale_));
+        // A fault leaves the last good run's details, as it leaves the sentence.
+        runs_.Add(std::move(run));
+        SetOpen(*details_, true, true);
+        if (detailsWindow_ != nullptr) {
+            detailsWindow_->ShowRuns(runs_);
+        }
     } else {
         ReportFault(std::get<CalcFault>(outcome));
     }
@@ -476,6 +503,17 @@ void Form1::ShowResult(const QString& sentence, const QStringList& notes)
 void Form1::Command2_Click()
 {
     close();
+}
+
+void Form1::ShowDetails()
+{
+    if (detailsWindow_ == nullptr) {
+        detailsWindow_ = new DetailsWindow(locale_, this);
+        detailsWindow_->ShowRuns(runs_);
+    }
+    detailsWindow_->show();
+    detailsWindow_->raise();
+    detailsWindow_->activateWindow();
 }
 
 // A run-time error report: the window stays usable once it is dismissed, and

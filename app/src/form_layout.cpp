@@ -247,6 +247,23 @@ static_assert(kControls.size() == 71, "the form has 71 controls");
 static_assert(std::ranges::all_of(kControls, [](const ControlEntry& c) { return c.place.onPixelGrid(); }),
               "every place converts to whole pixels");
 
+// Controls the program adds to the form, kept apart from the form's own: they
+// take no place in its tab numbering and none of its controls moves for them.
+constexpr std::array kAdded{
+    [] {
+        // Below the sentence, inside the results; locked until a result.
+        ControlEntry entry =
+            Button(u"Detalles", ControlKind::CommandButton, u"Detalles…", {2520, 1980, 1575, 360}, kNoTabIndex,
+                   u"Detalles del cálculo", u"Abre la tabla por marchas y las gráficas del último cálculo");
+        entry.container = u"Frame1";
+        entry.enabledAtStart = false;
+        return entry;
+    }(),
+};
+
+static_assert(std::ranges::all_of(kAdded, [](const ControlEntry& c) { return c.place.onPixelGrid(); }),
+              "every place converts to whole pixels");
+
 bool SameRow(const ControlEntry& a, const ControlEntry& b)
 {
     return a.container == b.container && a.place.top < b.place.bottom() && b.place.top < a.place.bottom();
@@ -257,6 +274,11 @@ bool SameRow(const ControlEntry& a, const ControlEntry& b)
 std::span<const ControlEntry> FormControls()
 {
     return kControls;
+}
+
+std::span<const ControlEntry> AddedControls()
+{
+    return kAdded;
 }
 
 int UncoveredWidth(const ControlEntry& control)

@@ -4,9 +4,12 @@
 #include "gear_acceleration.h"
 #include "input_boxes.h"
 #include "kinetra/calc_fault.h"
+#include "kinetra/run_trace.h"
 #include "kinetra/torque.h"
 
+#include <algorithm>
 #include <cassert>
+#include <limits>
 
 namespace kinetra {
 namespace {
@@ -43,6 +46,48 @@ double StepSeconds(const Vehicle& vehicle, double step, int gear, double low, do
     });
 }
 
+// The step as it was timed, with the engine speed at both ends: wheel
+// revolutions per second x overall ratio, in rev/min.
+// Takes the initial speed by value, so that the step loop's copy of the car
+// never escapes and stays in registers.
+void RecordStep(RunTrace& trace, const CalcTables& tables, double initialSpeed, int step, int gear, double low,
+                double high, double seconds)
+{
+    const double ratio = tables.OverallRatio[gear];
+    trace.steps.push_back(TraceStep{(step + initialSpeed) - 1, (step + initialSpeed), gear, seconds, low, high,
+                                    (tables.WheelSpeed[step] * ratio) * 60,
+                                    (tables.WheelSpeed[step + 1] * ratio) * 60});
+}
+
+// Every gear with a ratio at every speed of the run, in the form the run
+// compares the current gear in. A gear that cannot be worked out at some
+// speed (far outside its range) leaves a gap there: the run did not use it,
+// so it must not stop the calculation.
+void FillTraction(RunTrace& trace, const CalcTables& tables, const Vehicle& vehicle, int gearCount)
+{
+    const int entries = static_cast<int>(trace.steps.size()) + 1;
+    trace.gridSpeeds.clear();
+    for (int entry = 1; entry <= entries; ++entry) {
+        trace.gridSpeeds.push_back((entry + vehicle.initialSpeed) - 1);
+    }
+    trace.traction.clear();
+    for (int gear = 1; gear <= gearCount; ++gear) {
+        if (tables.OverallRatio[gear] == 0) {
+            continue;
+        }
+        GearCurve curve{gear, {}};
+        curve.acceleration.reserve(static_cast<std::size_t>(entries));
+        for (int entry = 1; entry <= entries; ++entry) {
+            try {
+                curve.acceleration.push_back(GearAcceleration(tables, vehicle, gear, entry, TorqueForm::Plain));
+            } catch (const CalcFault&) {
+                curve.acceleration.push_back(std::numeric_limits<double>::quiet_NaN());
+            }
+        }
+        trace.traction.push_back(std::move(curve));
+    }
+}
+
 } // namespace
 
 std::optional<int> ChooseStartGear(const CalcTables& tables, int gearCount)
@@ -57,7 +102,12 @@ std::optional<int> ChooseStartGear(const CalcTables& tables, int gearCount)
     return start;
 }
 
-RunTime IntegrateTime(CalcTables& tables, const Vehicle& car, int startGear, int gearCount)
+namespace {
+
+// The run itself. Recording is chosen when this is compiled, so that a run
+// nobody traces executes the very loop it always did.
+template <bool kTracing>
+RunTime Integrate(CalcTables& tables, const Vehicle& car, int startGear, int gearCount, RunTrace* trace)
 {
     // The loop's own copy of the car's numbers: no table write can alias it,
     // so they stay in registers from one step to the next.
@@ -70,6 +120,12 @@ RunTime IntegrateTime(CalcTables& tables, const Vehicle& car, int startGear, int
     // Added up as the steps are timed, in their order.
     double total = 0;
     total += tables.StepTime[1];
+    if constexpr (kTracing) {
+        *trace = RunTrace{startGear, {}, {}, {}};
+        trace->steps.reserve(static_cast<std::size_t>(std::max(steps, 1)));
+        RecordStep(*trace, tables, vehicle.initialSpeed, 1, startGear, tables.StartAccelLow[startGear],
+                   tables.StartAccelHigh[startGear], tables.StepTime[1]);
+    }
 
     int gear = startGear;
     // While the gear stays, a step starts where the one before ended, in the
@@ -113,8 +169,22 @@ RunTime IntegrateTime(CalcTables& tables, const Vehicle& car, int startGear, int
         carried = !changedUp;
         tables.StepTime[s] = StepSeconds(vehicle, s, gear, stepLow, stepHigh);
         total += tables.StepTime[s];
+        if constexpr (kTracing) {
+            RecordStep(*trace, tables, vehicle.initialSpeed, s, gear, stepLow, stepHigh, tables.StepTime[s]);
+        }
+    }
+    if constexpr (kTracing) {
+        FillTraction(*trace, tables, car, gearCount);
     }
     return RunTime{gear, Finite(total, [] { return QStringLiteral("Pasó al sumar el tiempo total."); })};
+}
+
+} // namespace
+
+RunTime IntegrateTime(CalcTables& tables, const Vehicle& vehicle, int startGear, int gearCount, RunTrace* trace)
+{
+    return trace == nullptr ? Integrate<false>(tables, vehicle, startGear, gearCount, nullptr)
+                            : Integrate<true>(tables, vehicle, startGear, gearCount, trace);
 }
 
 QString ResultSentence(int startGear, int finalGear, double totalSeconds, const QLocale& locale)

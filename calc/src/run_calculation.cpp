@@ -12,7 +12,8 @@
 namespace kinetra {
 namespace {
 
-QString RunStages(const CalcInput& input, WindowState& state, CalcTables& tables, const QLocale& locale)
+QString RunStages(const CalcInput& input, WindowState& state, CalcTables& tables, const QLocale& locale,
+                  RunTrace* trace)
 {
     if (state.gearCount != 5 && state.gearCount != 6) {
         state.gearCount = 4;
@@ -43,16 +44,17 @@ QString RunStages(const CalcInput& input, WindowState& state, CalcTables& tables
                                  QString::fromUtf8(box::kTorque[6]), QString::fromUtf8(box::kSlope),
                                  InputNumber(vehicle.slopePercent)));
     }
-    const RunTime run = IntegrateTime(tables, vehicle, *startGear, gearCount);
+    const RunTime run = IntegrateTime(tables, vehicle, *startGear, gearCount, trace);
     return ResultSentence(*startGear, run.finalGear, run.totalSeconds, locale);
 }
 
 } // namespace
 
-CalcOutcome RunCalculation(const CalcInput& input, WindowState& state, CalcTables& tables, const QLocale& locale)
+CalcOutcome RunCalculation(const CalcInput& input, WindowState& state, CalcTables& tables, const QLocale& locale,
+                           RunTrace* trace)
 {
     try {
-        return RunStages(input, state, tables, locale);
+        return RunStages(input, state, tables, locale, trace);
     } catch (const CalcFault& fault) {
         return CalcFault(fault.kind(), WithDecimalCommaHints(fault.message(), InputBoxes(input)));
     }

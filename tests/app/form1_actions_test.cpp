@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QRegularExpression>
+#include <QTableWidget>
 #include <QTimer>
 
 using namespace kinetra;
@@ -209,6 +210,35 @@ void Form1ActionsTest::calcularShowsTheSentence()
     WindowState state{gearCount, area};
     CalcTables tables;
     QCOMPARE(Result(form), std::get<QString>(RunCalculation(InputFrom(typing), state, tables, locale)));
+
+    // The details: reached by Tab right after "Calcular", a row per gear the
+    // sentence names and the total, copied as the table shows them.
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    Find(form, "Command1")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), "Detalles");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), "Command2");
+    Click(form, "Detalles");
+    const QStringList gears = Result(form).split(QRegularExpression("[:;] "));
+    const int first = gears.at(2).toInt();
+    const int last = gears.at(4).toInt();
+    const QStringList lines = CopiedTable(form).split(u'\n');
+    QCOMPARE(lines.size(), last - first + 4); // header, a row a gear, total, and the end of the last line
+    QCOMPARE(lines.front(),
+             "Marcha\tDesde (m/s)\tDesde (km/h)\tHasta (m/s)\tHasta (km/h)\tTiempo (s)\t"
+             "Distancia (m)\tMotor al entrar (rev/min)\tMotor al salir (rev/min)");
+    const QTableWidget* table = Details(form)->findChild<QTableWidget*>();
+    QCOMPARE(table->rowCount(), last - first + 2);
+    for (int row = 0; row < table->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < table->columnCount(); ++column) cells << table->item(row, column)->text();
+        QCOMPARE(lines.at(row + 1), cells.join(u'\t'));
+        QCOMPARE(cells.front(), row + 1 < table->rowCount() ? QString::number(first + row) : "Total");
+    }
+    const QStringList total = lines.at(lines.size() - 2).split(u'\t');
+    QCOMPARE(total.at(5), locale.toString(locale.toDouble(sentence.captured(1)), 'f', 2));
+    QCOMPARE(total.at(6).contains(locale.decimalPoint()), true);
 }
 
 void Form1ActionsTest::faultIsReportedAndResultKept_data()
@@ -245,6 +275,8 @@ void Form1ActionsTest::faultIsReportedAndResultKept()
     QVERIFY(firstResult.startsWith("   El resultado final es: "));
     const QString firstNotes = Notes(form);
     QVERIFY(firstNotes.startsWith("• Sin resistencia del aire")); // no area mode chosen yet
+    Click(form, "Detalles");
+    const QString firstTable = CopiedTable(form);
 
     TypeAll(form, fault);
     if (!option.isEmpty()) Click(form, option);
@@ -259,6 +291,9 @@ void Form1ActionsTest::faultIsReportedAndResultKept()
     QCOMPARE(Result(form), firstResult);
     QCOMPARE(Notes(form), firstNotes);
     QCOMPARE(HeardResult(form), "Resultados: " + firstResult.trimmed());
+    QVERIFY(Details(form)->isVisible() && Find(form, "Detalles")->isEnabled());
+    QCOMPARE(CopiedTable(form), firstTable);
+    QVERIFY(!HeardInDetails(form, "GraficaVelocidad", QAccessible::Description).contains("Cálculo anterior"));
 
     WindowState state{4, {}};
     CalcTables tables;
@@ -281,21 +316,42 @@ void Form1ActionsTest::faultIsReportedAndResultKept()
     const CalcInput repaired = InputFrom(Then(Then(Saloon(), fault), repair));
     QCOMPARE(Result(form), std::get<QString>(RunCalculation(repaired, state, tables, DecimalComma())));
     QVERIFY(Result(form) != firstResult);
+
+    // The details follow the repaired run and draw the first one faintly;
+    // "Detalles…" again brings the same window, and Esc closes it.
+    QVERIFY(CopiedTable(form) != firstTable);
+    const QString firstTime = firstTable.section(u'\n', -2).section(u'\t', 5, 5);
+    QVERIFY2(HeardInDetails(form, "GraficaVelocidad", QAccessible::Description)
+                 .contains("Cálculo anterior, en trazo claro: de 0,0 a 28,0 m/s en " + firstTime + " s."),
+             qPrintable(HeardInDetails(form, "GraficaVelocidad", QAccessible::Description)));
+    Click(form, "Detalles");
+    QCOMPARE(form.findChildren<DetailsWindow*>().size(), 1);
+    QTest::keyClick(Details(form)->findChild<QWidget*>("TablaPorMarchas"), Qt::Key_Escape);
+    QVERIFY(!Details(form)->isVisible());
 }
 
 void Form1ActionsTest::salirAndCloseEndTheProgram_data()
 {
     QTest::addColumn<bool>("bySalir");
-    QTest::addRow("Salir") << true;
-    QTest::addRow("the window's close control") << false;
+    QTest::addColumn<bool>("detailsOpen");
+    QTest::addRow("Salir") << true << false;
+    QTest::addRow("the window's close control") << false << false;
+    QTest::addRow("Salir with the details open") << true << true;
 }
 
 // The program runs until its only window closes: the event loop must end.
 void Form1ActionsTest::salirAndCloseEndTheProgram()
 {
     QFETCH(bool, bySalir);
+    QFETCH(bool, detailsOpen);
     Form1 form;
     form.show();
+    if (detailsOpen) {
+        TypeAll(form, Saloon());
+        Click(form, "Command1");
+        Click(form, "Detalles");
+        QVERIFY(Details(form)->isVisible());
+    }
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QTimer::singleShot(0, &form, [&form, bySalir] { bySalir ? Click(form, "Command2") : void(form.close()); });
     constexpr int kStillRunning = 1;

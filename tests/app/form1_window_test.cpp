@@ -21,8 +21,9 @@ namespace {
 
 QStringList ControlNames()
 {
+    // The form's 71 controls and the "Detalles…" button added to its frame.
     QStringList names{"Check1", "Check2", "Option1", "Option2", "Command1", "Command2",
-                      "Frame1", "Line1",  "Line2",   "Line3",   "Image1"};
+                      "Frame1", "Line1",  "Line2",   "Line3",   "Image1",   "Detalles"};
     for (int n = 1; n <= 28; ++n) names << QStringLiteral("Text%1").arg(n);
     for (int n = 1; n <= 32; ++n) names << QStringLiteral("Label%1").arg(n);
     return names;
@@ -134,9 +135,10 @@ void Form1WindowTest::startState()
     for (const char* name : {"Check1", "Check2", "Option1", "Option2"}) {
         QVERIFY(!Find<QAbstractButton>(form, name)->isChecked());
     }
-    for (const char* name : {"Command1", "Command2"}) {
+    for (const char* name : {"Command1", "Command2", "Detalles"}) {
         QVERIFY(!Find<QPushButton>(form, name)->isDefault() && !Find<QPushButton>(form, name)->autoDefault());
     }
+    QVERIFY(!Find(form, "Detalles")->isEnabled()); // nothing to detail before a result
     QVERIFY(Result(form).isEmpty());
 
     QCOMPARE(form.windowState().gearCount, 4);
@@ -364,6 +366,7 @@ void Form1WindowTest::heardByScreenReaders_data()
     QTest::addRow("aspect ratio, behind the slash") << "Text17" << int(QAccessible::EditableText) << "Ruedas: perfil";
     QTest::addRow("result before any calculation") << "Label31" << int(QAccessible::StaticText) << "Resultados";
     QTest::addRow("Calcular") << "Command1" << int(QAccessible::Button) << "Calcular";
+    QTest::addRow("Detalles") << "Detalles" << int(QAccessible::Button) << "Detalles del cálculo";
     QTest::addRow("a line") << "Line1" << int(QAccessible::Separator) << "";
 }
 

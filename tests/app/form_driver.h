@@ -4,10 +4,13 @@
 // controls, found by their names.
 
 #include "kinetra/calc_input.h"
+#include "kinetra/details_window.h"
 #include "kinetra/form1.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -75,6 +78,25 @@ inline QMessageBox* FaultReport(const Form1& form)
 inline bool FaultReportShown(const Form1& form)
 {
     return FaultReport(form) != nullptr && FaultReport(form)->isVisible();
+}
+
+inline DetailsWindow* Details(const Form1& form)
+{
+    return form.findChild<DetailsWindow*>();
+}
+
+// The details' table as "Copiar tabla" puts it on the clipboard.
+inline QString CopiedTable(const Form1& form)
+{
+    QApplication::clipboard()->clear();
+    QTest::mouseClick(Details(form)->findChild<QAbstractButton*>("CopiarTabla"), Qt::LeftButton);
+    return QApplication::clipboard()->text();
+}
+
+// What a screen reader hears of one of the details' parts.
+inline QString HeardInDetails(const Form1& form, const char* name, QAccessible::Text text)
+{
+    return QAccessible::queryAccessibleInterface(Details(form)->findChild<QWidget*>(name))->text(text);
 }
 
 // What the user types, box by box.

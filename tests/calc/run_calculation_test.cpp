@@ -1,3 +1,4 @@
+#include "kinetra/gear_choice.h"
 #include "kinetra/run_calculation.h"
 #include "test_car.h"
 
@@ -185,6 +186,30 @@ TEST(ReferenceCars, GiveTheirExactSentencesAndTables)
                                {t.StepTime, 1, car.steps}}),
                   car.tables)
             << car.name;
+
+        // Traced, the same run: its steps add up, in order, to the very
+        // total the tables hold, and it ends in the sentence's final gear.
+        RunTrace trace;
+        CalcTables traced;
+        EXPECT_EQ(SentenceOf(RunCalculation(car.in, state, traced, car.locale, &trace)).toStdString(), car.sentence);
+        ASSERT_EQ(trace.steps.size(), static_cast<std::size_t>(car.steps)) << car.name;
+        double fromSteps = 0;
+        double fromTable = 0;
+        for (int s = 1; s <= car.steps; ++s) {
+            fromSteps += trace.steps[static_cast<std::size_t>(s) - 1].seconds;
+            fromTable += t.StepTime.at(s);
+        }
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(fromSteps), std::bit_cast<std::uint64_t>(fromTable)) << car.name;
+        EXPECT_EQ(ResultSentence(trace.startGear, trace.steps.back().gear, fromSteps, car.locale).toStdString(),
+                  car.sentence);
+        EXPECT_EQ(trace.steps.front().engineFrom, (t.WheelSpeed.at(1) * t.OverallRatio.at(trace.startGear)) * 60);
+        // A step that keeps its gear reads that gear's traction curve.
+        for (std::size_t i = 1; i < trace.steps.size(); ++i) {
+            const TraceStep& step = trace.steps[i];
+            if (step.gear == trace.steps[i - 1].gear) {
+                EXPECT_EQ(step.accelerationTo, trace.traction.at(step.gear - 1).acceleration.at(i + 1)) << car.name;
+            }
+        }
     }
 }
 

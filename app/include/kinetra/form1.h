@@ -3,6 +3,7 @@
 #include "kinetra/calc_fault.h"
 #include "kinetra/calc_input.h"
 #include "kinetra/calc_tables.h"
+#include "kinetra/run_summary.h"
 
 #include <QLocale>
 #include <QWidget>
@@ -19,6 +20,7 @@ class QScrollArea;
 
 namespace kinetra {
 
+class DetailsWindow;
 class OptionButton;
 
 // The program's only window: the vehicle's data, the two input modes, the
@@ -47,6 +49,10 @@ public:
     void Option2_Click();
     void Command1_Click();
     void Command2_Click();
+
+    // "Detalles…": the details of the last successful run, in a window of
+    // their own that follows every later calculation.
+    void ShowDetails();
 
 private:
     void BuildControls();
@@ -79,6 +85,9 @@ private:
     QLabel* result_ = nullptr;           // Label31
     QScrollArea* notes_ = nullptr;       // under the sentence: what was read differently
     QMessageBox* faultReport_ = nullptr; // made at the first fault, then reused
+    QPushButton* details_ = nullptr;
+    RunHistory runs_;                        // the last two successful runs
+    DetailsWindow* detailsWindow_ = nullptr; // made when first asked for
 };
 
 } // namespace kinetra

@@ -46,6 +46,10 @@ struct ControlEntry {
 // Every control of the main window, each container before what it holds.
 std::span<const ControlEntry> FormControls();
 
+// The controls the program adds to the form ("Detalles…"), placed and scaled
+// as the form's own, each inside a container of the form.
+std::span<const ControlEntry> AddedControls();
+
 // How much of a captioned control stays in sight, in twips: its width, cut
 // at the left edge of a text box that starts inside it on the same row (the
 // boxes lie on top, as they do on the form: "Area Frontal" runs under the

@@ -10,6 +10,8 @@
 
 namespace kinetra {
 
+struct RunTrace;
+
 // The highest gear whose mean first-step acceleration beats both neighbours
 // (gear 0 and the gear above the top one count as 0); none when no gear does.
 std::optional<int> ChooseStartGear(const CalcTables& tables, int gearCount);
@@ -25,8 +27,10 @@ struct RunTime {
 // past gearCount. A step that cannot be completed with positive acceleration
 // is a CannotAccelerate fault naming the speed. The run must fit the tables
 // (at most Table::kSize - 2 steps, as the speed-range check allows) and start
-// in a gear of the gearbox.
-RunTime IntegrateTime(CalcTables& tables, const Vehicle& vehicle, int startGear, int gearCount);
+// in a gear of the gearbox. With a `trace`, every step is also recorded there
+// as it is timed, and the traction diagram of the gearbox is added.
+RunTime IntegrateTime(CalcTables& tables, const Vehicle& vehicle, int startGear, int gearCount,
+                      RunTrace* trace = nullptr);
 
 // "   El resultado final es: Marcha inicial: 1; marcha final: 4; Tiempo empleado: 12,5"
 // with the time in general format, up to 15 significant digits ("7,6E-05"),

@@ -3,6 +3,7 @@
 #include "kinetra/calc_fault.h"
 #include "kinetra/calc_input.h"
 #include "kinetra/calc_tables.h"
+#include "kinetra/run_trace.h"
 
 #include <QLocale>
 #include <QString>
@@ -17,8 +18,11 @@ using CalcOutcome = std::variant<QString, CalcFault>;
 // The whole calculation behind "Calcular". It may set the window's gear count
 // to 4, and it overwrites the table entries it computes; on a fault the
 // entries written before it stay. `locale` is the user's: it reads a frontal
-// area kept as text and writes the time of the sentence.
-CalcOutcome RunCalculation(const CalcInput& input, WindowState& state, CalcTables& tables, const QLocale& locale);
+// area kept as text and writes the time of the sentence. With a `trace`, the
+// run is also recorded there step by step as it is timed; it is complete
+// only when the outcome is a sentence.
+CalcOutcome RunCalculation(const CalcInput& input, WindowState& state, CalcTables& tables, const QLocale& locale,
+                           RunTrace* trace = nullptr);
 
 // The frontal area of the "Alto X Ancho" mode: height x 0.8 x width, both
 // read with FieldValue. Fails with an overflow fault when either is too large.

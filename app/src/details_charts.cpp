@@ -1,0 +1,202 @@
+#include "kinetra/details_charts.h"
+
+#include "kinetra/run_summary.h"
+
+#include <QChart>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QScatterSeries>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace kinetra {
+namespace {
+
+QChart* NewChart(const QString& title, const QLocale& locale)
+{
+    auto* chart = new QChart;
+    chart->setTitle(title);
+    chart->setLocale(locale);
+    chart->setLocalizeNumbers(true);
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    chart->setMargins(QMargins(4, 4, 4, 4));
+    return chart;
+}
+
+// Returns the vertical axis, whose range a chart may still narrow.
+QValueAxis* AddAxes(QChart& chart, const QString& xTitle, const QString& yTitle)
+{
+    auto* x = new QValueAxis;
+    x->setTitleText(xTitle);
+    x->setLabelFormat(u"%.0f"_s);
+    auto* y = new QValueAxis;
+    y->setTitleText(yTitle);
+    y->setLabelFormat(u"%.1f"_s);
+    chart.addAxis(x, Qt::AlignBottom);
+    chart.addAxis(y, Qt::AlignLeft);
+    for (QAbstractSeries* series : chart.series()) {
+        series->attachAxis(x);
+        series->attachAxis(y);
+    }
+    x->applyNiceNumbers();
+    y->applyNiceNumbers();
+    return y;
+}
+
+void HideFromLegend(QChart& chart, QAbstractSeries* series)
+{
+    for (QLegendMarker* marker : chart.legend()->markers(series)) {
+        marker->setVisible(false);
+    }
+}
+
+// A change up: a dot, labelled with its own text in the user's locale (the
+// charts' own point labels write numbers with ".").
+void MarkChange(QChart& chart, QPointF at, const QString& label, const QColor& colour)
+{
+    auto* dot = new QScatterSeries;
+    dot->append(at);
+    dot->setMarkerSize(9);
+    dot->setColor(colour);
+    dot->setBorderColor(Qt::black);
+    dot->setPointLabelsFormat(label);
+    dot->setPointLabelsVisible(true);
+    dot->setPointLabelsClipping(false);
+    chart.addSeries(dot);
+    HideFromLegend(chart, dot);
+}
+
+// The chart's theme has fonts of its own, which do not follow the desktop's.
+void UseFont(QChart& chart, const QFont& font)
+{
+    QFont title = font;
+    title.setBold(true);
+    chart.setTitleFont(title);
+    chart.legend()->setFont(font);
+    for (QAbstractAxis* axis : chart.axes()) {
+        axis->setLabelsFont(font);
+        axis->setTitleFont(font);
+    }
+    for (QAbstractSeries* series : chart.series()) {
+        if (auto* xy = qobject_cast<QXYSeries*>(series)) {
+            xy->setPointLabelsFont(font);
+        }
+    }
+}
+
+QLocale Plain(QLocale locale)
+{
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale;
+}
+
+} // namespace
+
+QColor GearColour(int gear)
+{
+    // Told apart also by those who see red and green alike (Okabe and Ito).
+    static constexpr std::array<QRgb, 6> kColours{0x0072B2, 0xD55E00, 0x009E73, 0xCC79A7, 0xE69F00, 0x56B4E9};
+    return QColor(kColours[static_cast<std::size_t>((gear - 1 + 6) % 6)]);
+}
+
+QChart* SpeedChart(const RunTrace& run, const RunTrace* previous, const QLocale& userLocale, const QFont& font)
+{
+    const QLocale locale = Plain(userLocale);
+    QChart* chart = NewChart(u"Velocidad frente al tiempo"_s, locale);
+    if (previous != nullptr && !previous->steps.empty()) {
+        auto* before = new QLineSeries;
+        double seconds = 0;
+        before->append(0, previous->steps.front().fromSpeed);
+        for (const TraceStep& step : previous->steps) {
+            seconds += step.seconds;
+            before->append(seconds, step.toSpeed);
+        }
+        before->setName(u"Cálculo anterior (%1 s)"_s.arg(locale.toString(seconds, 'f', 2)));
+        before->setPen(QPen(QColor(150, 150, 150, 140), 2, Qt::DashLine));
+        chart->addSeries(before);
+    }
+    // A line per stretch in one gear, each starting where the last ended.
+    double seconds = 0;
+    QLineSeries* line = nullptr;
+    int lineGear = 0;
+    for (const TraceStep& step : run.steps) {
+        if (line == nullptr || step.gear != lineGear) {
+            line = new QLineSeries;
+            lineGear = step.gear;
+            line->setName(GearName(step.gear));
+            line->setPen(QPen(GearColour(step.gear), 3));
+            line->append(seconds, step.fromSpeed);
+            chart->addSeries(line);
+        }
+        seconds += step.seconds;
+        line->append(seconds, step.toSpeed);
+    }
+    for (const ChangeUp& change : ChangesUp(run)) {
+        MarkChange(*chart, {change.seconds, change.speed},
+                   u"%1: %2 m/s"_s.arg(GearName(change.toGear), locale.toString(change.speed, 'f', 1)),
+                   GearColour(change.toGear));
+    }
+    AddAxes(*chart, u"Tiempo (s)"_s, u"Velocidad (m/s)"_s);
+    UseFont(*chart, font);
+    return chart;
+}
+
+QChart* TractionChart(const RunTrace& run, const QLocale& userLocale, const QFont& font)
+{
+    const QLocale locale = Plain(userLocale);
+    QChart* chart = NewChart(u"Diagrama de tracción"_s, locale);
+    for (const GearCurve& curve : run.traction) {
+        auto* line = new QLineSeries;
+        // Short names: the legend holds up to six gears and the path.
+        line->setName(GearName(curve.gear));
+        line->setPen(QPen(GearColour(curve.gear), 2));
+        for (std::size_t i = 0; i < curve.acceleration.size() && i < run.gridSpeeds.size(); ++i) {
+            if (std::isfinite(curve.acceleration[i])) {
+                line->append(run.gridSpeeds[i], curve.acceleration[i]);
+            }
+        }
+        chart->addSeries(line);
+    }
+    if (!run.steps.empty()) {
+        auto* path = new QLineSeries;
+        path->setName(u"Recorrido"_s);
+        path->setPen(QPen(Qt::black, 2, Qt::DotLine));
+        for (const TraceStep& step : run.steps) {
+            path->append(step.fromSpeed, step.accelerationFrom);
+            path->append(step.toSpeed, step.accelerationTo);
+        }
+        chart->addSeries(path);
+    }
+    for (const ChangeUp& change : ChangesUp(run)) {
+        MarkChange(*chart, {change.speed, change.acceleration},
+                   u"%1: %2 m/s"_s.arg(GearName(change.toGear), locale.toString(change.speed, 'f', 1)),
+                   GearColour(change.toGear));
+    }
+    QValueAxis* acceleration = AddAxes(*chart, u"Velocidad (m/s)"_s, u"Aceleración (m/s²)"_s);
+    // From the lowest of 0 and the run's path up to the best any gear does:
+    // a low gear far past its range falls off the bottom instead of
+    // squeezing the curves that matter into a thin band.
+    double top = 0;
+    double bottom = 0;
+    for (const GearCurve& curve : run.traction) {
+        for (const double a : curve.acceleration) {
+            top = std::isfinite(a) ? std::max(top, a) : top;
+        }
+    }
+    for (const TraceStep& step : run.steps) {
+        bottom = std::min({bottom, step.accelerationFrom, step.accelerationTo});
+    }
+    if (top > bottom) {
+        acceleration->setRange(bottom, top);
+        acceleration->applyNiceNumbers();
+    }
+    UseFont(*chart, font);
+    return chart;
+}
+
+} // namespace kinetra

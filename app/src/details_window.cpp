@@ -1,0 +1,219 @@
+#include "kinetra/details_window.h"
+
+#include "kinetra/details_charts.h"
+
+#include <QAccessibleWidget>
+#include <QApplication>
+#include <QChart>
+#include <QChartView>
+#include <QClipboard>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace kinetra {
+namespace {
+
+// What each column holds, said in full for screen readers.
+const QStringList& ColumnMeanings()
+{
+    static const QStringList meanings{u"Marcha"_s,
+                                      u"Velocidad al entrar en la marcha, en m/s"_s,
+                                      u"Velocidad al entrar en la marcha, en km/h"_s,
+                                      u"Velocidad al salir de la marcha, en m/s"_s,
+                                      u"Velocidad al salir de la marcha, en km/h"_s,
+                                      u"Tiempo en la marcha, en segundos"_s,
+                                      u"Distancia recorrida en la marcha, en metros"_s,
+                                      u"Régimen del motor al entrar en la marcha, en revoluciones por minuto"_s,
+                                      u"Régimen del motor al salir de la marcha, en revoluciones por minuto"_s};
+    return meanings;
+}
+
+QChartView* NewChartView(const QString& name, QWidget* parent)
+{
+    auto* view = new QChartView(parent);
+    view->setRenderHint(QPainter::Antialiasing);
+    view->setAccessibleName(name);
+    // Reached with Tab like every other part, so that a screen reader reads
+    // out what the chart shows.
+    view->setFocusPolicy(Qt::StrongFocus);
+    view->setMinimumSize(280, 220);
+    return view;
+}
+
+void SetChart(QChartView& view, QChart* chart, const QString& description)
+{
+    QChart* old = view.chart();
+    view.setChart(chart);
+    delete old;
+    view.setAccessibleDescription(description);
+    view.setToolTip(description);
+}
+
+// To screen readers the details are a window and each chart a chart, not
+// anonymous groupings.
+QAccessibleInterface* DetailsAccessible(const QString& className, QObject* object)
+{
+    if (!object->isWidgetType()) {
+        return nullptr;
+    }
+    auto* widget = static_cast<QWidget*>(object);
+    if (className == QLatin1StringView(DetailsWindow::staticMetaObject.className())) {
+        return new QAccessibleWidget(widget, QAccessible::Window);
+    }
+    if (className == QLatin1StringView(QChartView::staticMetaObject.className())) {
+        return new QAccessibleWidget(widget, QAccessible::Chart);
+    }
+    return nullptr;
+}
+
+} // namespace
+
+DetailsWindow::DetailsWindow(QLocale locale, QWidget* parent) : QWidget(parent, Qt::Window), locale_(std::move(locale))
+{
+    QAccessible::installFactory(DetailsAccessible);
+    setObjectName(u"DetallesDelCalculo"_s);
+    setWindowTitle(u"Detalles del cálculo"_s);
+
+    summary_ = new QLabel(this);
+    summary_->setObjectName(u"Resumen"_s);
+    summary_->setWordWrap(true);
+    summary_->setTextFormat(Qt::PlainText);
+    // Selectable by keyboard, so that Tab reaches it and it can be read out.
+    summary_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    summary_->setFocusPolicy(Qt::StrongFocus);
+
+    const QStringList header = TableHeader();
+    table_ = new QTableWidget(0, static_cast<int>(header.size()), this);
+    table_->setObjectName(u"TablaPorMarchas"_s);
+    table_->setAccessibleName(u"Tabla por marchas"_s);
+    table_->setAccessibleDescription(
+        u"Una fila por marcha usada y una de total: velocidades al entrar y al salir, tiempo, distancia y "
+        u"régimen del motor"_s);
+    for (int column = 0; column < header.size(); ++column) {
+        // The unit on a line of its own keeps the columns narrow.
+        auto* item = new QTableWidgetItem(QString(header[column]).replace(u" ("_s, u"\n("_s));
+        item->setData(Qt::AccessibleTextRole, ColumnMeanings()[column]);
+        table_->setHorizontalHeaderItem(column, item);
+    }
+    table_->verticalHeader()->hide();
+    // Rows as tall as a line of text and a little air: on a small screen the
+    // charts need the height.
+    table_->verticalHeader()->setMinimumSectionSize(1);
+    table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() * 3 / 2);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setTabKeyNavigation(false); // Tab leaves the table; the arrows move in it
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+
+    speedView_ = NewChartView(u"Gráfica de velocidad frente al tiempo"_s, this);
+    speedView_->setObjectName(u"GraficaVelocidad"_s);
+    tractionView_ = NewChartView(u"Diagrama de tracción"_s, this);
+    tractionView_->setObjectName(u"DiagramaTraccion"_s);
+
+    copy_ = new QPushButton(u"Copiar tabla"_s, this);
+    copy_->setObjectName(u"CopiarTabla"_s);
+    copy_->setAccessibleDescription(
+        u"Copia la tabla por marchas, separada por tabuladores, para una hoja de cálculo"_s);
+    close_ = new QPushButton(u"Cerrar"_s, this);
+    close_->setObjectName(u"Cerrar"_s);
+    for (QPushButton* button : {copy_, close_}) {
+        button->setAutoDefault(false);
+    }
+    connect(copy_, &QPushButton::clicked, this, &DetailsWindow::CopyTable);
+    connect(close_, &QPushButton::clicked, this, &QWidget::close);
+
+    auto* charts = new QHBoxLayout;
+    charts->addWidget(speedView_);
+    charts->addWidget(tractionView_);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(copy_);
+    buttons->addWidget(close_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(summary_);
+    layout->addWidget(table_);
+    layout->addLayout(charts, 1);
+    layout->addLayout(buttons);
+
+    setTabOrder(summary_, table_);
+    setTabOrder(table_, speedView_);
+    setTabOrder(speedView_, tractionView_);
+    setTabOrder(tractionView_, copy_);
+    setTabOrder(copy_, close_);
+
+    // Large enough for both charts, never beyond the screen.
+    const QSize room = screen()->availableGeometry().size() * 9 / 10;
+    resize(QSize(960, 700).boundedTo(room));
+}
+
+void DetailsWindow::ShowRuns(const RunHistory& runs)
+{
+    if (!runs.latest) {
+        return;
+    }
+    const RunTrace& run = *runs.latest;
+    const RunTrace* previous = runs.previous ? &*runs.previous : nullptr;
+    const QString words = RunInWords(run, locale_);
+    summary_->setText(words);
+    summary_->setAccessibleName(u"Resumen: "_s + words);
+    FillTable(run);
+    tableText_ = TableAsTsv(run, locale_);
+    SetChart(*speedView_, SpeedChart(run, previous, locale_, font()), SpeedChartInWords(run, previous, locale_));
+    SetChart(*tractionView_, TractionChart(run, locale_, font()), TractionChartInWords(run, locale_));
+}
+
+void DetailsWindow::FillTable(const RunTrace& run)
+{
+    const std::vector<QStringList> rows = TableRows(run, locale_);
+    table_->setRowCount(static_cast<int>(rows.size()));
+    for (int row = 0; row < table_->rowCount(); ++row) {
+        const QStringList& cells = rows[static_cast<std::size_t>(row)];
+        const QString rowName = cells[0] == u"Total"_s ? u"Total"_s : u"%1 marcha"_s.arg(GearName(cells[0].toInt()));
+        table_->setVerticalHeaderItem(row, new QTableWidgetItem(rowName));
+        for (int column = 0; column < cells.size(); ++column) {
+            auto* item = new QTableWidgetItem(cells[column]);
+            item->setTextAlignment(column == 0 ? Qt::AlignCenter : Qt::AlignRight | Qt::AlignVCenter);
+            // Heard as "2.ª marcha, Tiempo en la marcha, en segundos: 3,21".
+            item->setData(Qt::AccessibleTextRole,
+                          column == 0 ? rowName
+                                      : u"%1, %2: %3"_s.arg(rowName, ColumnMeanings()[column],
+                                                            cells[column].isEmpty() ? u"sin dato"_s : cells[column]));
+            table_->setItem(row, column, item);
+        }
+    }
+    // No taller than its rows, and room for a scroll bar on a narrow screen:
+    // the charts take what is left.
+    int height = table_->horizontalHeader()->sizeHint().height() + 2 * table_->frameWidth()
+                 + table_->horizontalScrollBar()->sizeHint().height();
+    for (int row = 0; row < table_->rowCount(); ++row) {
+        height += table_->rowHeight(row);
+    }
+    table_->setMaximumHeight(height);
+}
+
+// Esc closes the window from wherever the focus is in it: no part of it
+// takes the key for itself.
+void DetailsWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void DetailsWindow::CopyTable() const
+{
+    QApplication::clipboard()->setText(tableText_);
+}
+
+} // namespace kinetra

@@ -1,0 +1,195 @@
+#include "kinetra/run_summary.h"
+
+#include <cmath>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace kinetra {
+namespace {
+
+double StepMetres(const TraceStep& step)
+{
+    return ((step.fromSpeed + step.toSpeed) / 2) * step.seconds;
+}
+
+QLocale Plain(QLocale locale)
+{
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale;
+}
+
+} // namespace
+
+std::vector<GearStretch> GearStretches(const RunTrace& run)
+{
+    std::vector<GearStretch> stretches;
+    for (const TraceStep& step : run.steps) {
+        if (stretches.empty() || stretches.back().gear != step.gear) {
+            stretches.push_back({step.gear, step.fromSpeed, step.fromSpeed, 0, 0, step.engineFrom, 0});
+        }
+        GearStretch& stretch = stretches.back();
+        stretch.toSpeed = step.toSpeed;
+        stretch.seconds += step.seconds;
+        stretch.metres += StepMetres(step);
+        stretch.engineOut = step.engineTo;
+    }
+    return stretches;
+}
+
+GearStretch WholeRun(const RunTrace& run)
+{
+    GearStretch whole;
+    if (run.steps.empty()) {
+        return whole;
+    }
+    whole.fromSpeed = run.steps.front().fromSpeed;
+    whole.toSpeed = run.steps.back().toSpeed;
+    for (const TraceStep& step : run.steps) {
+        whole.seconds += step.seconds;
+        whole.metres += StepMetres(step);
+    }
+    return whole;
+}
+
+void RunHistory::Add(RunTrace run)
+{
+    previous = std::move(latest);
+    latest = std::move(run);
+}
+
+double KilometresPerHour(double metresPerSecond)
+{
+    return metresPerSecond * 3.6;
+}
+
+QString GearName(int gear)
+{
+    return u"%1.ª"_s.arg(gear);
+}
+
+QStringList TableHeader()
+{
+    return {u"Marcha"_s,
+            u"Desde (m/s)"_s,
+            u"Desde (km/h)"_s,
+            u"Hasta (m/s)"_s,
+            u"Hasta (km/h)"_s,
+            u"Tiempo (s)"_s,
+            u"Distancia (m)"_s,
+            u"Motor al entrar (rev/min)"_s,
+            u"Motor al salir (rev/min)"_s};
+}
+
+std::vector<QStringList> TableRows(const RunTrace& run, const QLocale& userLocale)
+{
+    const QLocale locale = Plain(userLocale);
+    const auto number = [&](double value, int decimals) { return locale.toString(value, 'f', decimals); };
+    const auto row = [&](const QString& gear, const GearStretch& s) {
+        return QStringList{gear,
+                           number(s.fromSpeed, 1),
+                           number(KilometresPerHour(s.fromSpeed), 1),
+                           number(s.toSpeed, 1),
+                           number(KilometresPerHour(s.toSpeed), 1),
+                           number(s.seconds, 2),
+                           number(s.metres, 1),
+                           s.gear == 0 ? QString() : number(s.engineIn, 0),
+                           s.gear == 0 ? QString() : number(s.engineOut, 0)};
+    };
+    std::vector<QStringList> rows;
+    for (const GearStretch& stretch : GearStretches(run)) {
+        rows.push_back(row(QString::number(stretch.gear), stretch));
+    }
+    rows.push_back(row(u"Total"_s, WholeRun(run)));
+    return rows;
+}
+
+QString TableAsTsv(const RunTrace& run, const QLocale& locale)
+{
+    QString text = TableHeader().join(u'\t') + u'\n';
+    for (const QStringList& row : TableRows(run, locale)) {
+        text += row.join(u'\t') + u'\n';
+    }
+    return text;
+}
+
+QString RunInWords(const RunTrace& run, const QLocale& userLocale)
+{
+    if (run.steps.empty()) {
+        return {};
+    }
+    const QLocale locale = Plain(userLocale);
+    const GearStretch whole = WholeRun(run);
+    const auto speed = [&](double v) {
+        return u"%1 m/s (%2 km/h)"_s.arg(locale.toString(v, 'f', 1), locale.toString(KilometresPerHour(v), 'f', 1));
+    };
+    return u"Arranca en %1 marcha y acaba en %2. Pasa de %3 a %4 en %5 s y recorre %6 m."_s.arg(
+        GearName(run.startGear), GearName(run.steps.back().gear), speed(whole.fromSpeed), speed(whole.toSpeed),
+        locale.toString(whole.seconds, 'f', 2), locale.toString(whole.metres, 'f', 1));
+}
+
+std::vector<ChangeUp> ChangesUp(const RunTrace& run)
+{
+    std::vector<ChangeUp> changes;
+    double seconds = 0;
+    for (std::size_t i = 0; i < run.steps.size(); ++i) {
+        const TraceStep& step = run.steps[i];
+        if (i > 0 && step.gear != run.steps[i - 1].gear) {
+            changes.push_back({step.gear, seconds, step.fromSpeed, step.accelerationFrom});
+        }
+        seconds += step.seconds;
+    }
+    return changes;
+}
+
+QString SpeedChartInWords(const RunTrace& run, const RunTrace* previous, const QLocale& userLocale)
+{
+    if (run.steps.empty()) {
+        return {};
+    }
+    const QLocale locale = Plain(userLocale);
+    const auto n = [&](double value, int decimals) { return locale.toString(value, 'f', decimals); };
+    const GearStretch whole = WholeRun(run);
+    QString text = u"Velocidad en m/s frente al tiempo en s. Sale a %1 m/s en %2 marcha"_s.arg(n(whole.fromSpeed, 1),
+                                                                                               GearName(run.startGear));
+    for (const ChangeUp& change : ChangesUp(run)) {
+        text += u"; cambia a %1 a %2 m/s (%3 km/h) a los %4 s"_s.arg(
+            GearName(change.toGear), n(change.speed, 1), n(KilometresPerHour(change.speed), 1), n(change.seconds, 2));
+    }
+    text += u"; llega a %1 m/s a los %2 s."_s.arg(n(whole.toSpeed, 1), n(whole.seconds, 2));
+    if (previous != nullptr && !previous->steps.empty()) {
+        const GearStretch before = WholeRun(*previous);
+        text += u" Cálculo anterior, en trazo claro: de %1 a %2 m/s en %3 s."_s.arg(
+            n(before.fromSpeed, 1), n(before.toSpeed, 1), n(before.seconds, 2));
+    }
+    return text;
+}
+
+QString TractionChartInWords(const RunTrace& run, const QLocale& userLocale)
+{
+    if (run.traction.empty() || run.gridSpeeds.empty()) {
+        return {};
+    }
+    const QLocale locale = Plain(userLocale);
+    const auto n = [&](double value, int decimals) { return locale.toString(value, 'f', decimals); };
+    QString text =
+        u"Aceleración en m/s² frente a la velocidad en m/s de cada marcha a plena carga, de %1 a %2 "
+        u"m/s, con el recorrido del cálculo encima."_s.arg(n(run.gridSpeeds.front(), 1), n(run.gridSpeeds.back(), 1));
+    for (const GearCurve& curve : run.traction) {
+        std::size_t best = 0;
+        for (std::size_t i = 0; i < curve.acceleration.size(); ++i) {
+            if (!std::isnan(curve.acceleration[i])
+                && (std::isnan(curve.acceleration[best]) || curve.acceleration[i] > curve.acceleration[best])) {
+                best = i;
+            }
+        }
+        text += u" %1 marcha: como máximo %2 m/s² a %3 m/s."_s.arg(GearName(curve.gear), n(curve.acceleration[best], 2),
+                                                                   n(run.gridSpeeds[best], 1));
+    }
+    for (const ChangeUp& change : ChangesUp(run)) {
+        text += u" Cambia a %1 a %2 m/s, con %3 m/s²."_s.arg(GearName(change.toGear), n(change.speed, 1),
+                                                             n(change.acceleration, 2));
+    }
+    return text;
+}
+
+} // namespace kinetra

@@ -1,0 +1,82 @@
+// The yardstick for window_start: a bare Qt window with the form's 71
+// controls, of the same kinds, texts and places, and nothing else of the
+// program (no calculation, no details window, no libraries beyond Qt
+// Widgets). Prints the wall clock (ns since the epoch) once its first paint
+// has been handled, as window_start does.
+#include "kinetra/form_layout.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+#include <chrono>
+#include <cstdio>
+
+using namespace kinetra;
+
+namespace {
+
+QWidget* Make(const ControlEntry& entry, QWidget* parent)
+{
+    const QString caption = entry.caption.toString();
+    switch (entry.kind) {
+    case ControlKind::Picture: return new QLabel(parent);
+    case ControlKind::Label: return new QLabel(caption, parent);
+    case ControlKind::TextBox: return new QLineEdit(caption, parent);
+    case ControlKind::CheckBox: return new QCheckBox(caption, parent);
+    case ControlKind::OptionButton: return new QRadioButton(caption, parent);
+    case ControlKind::Frame: return new QGroupBox(caption, parent);
+    case ControlKind::CommandButton: return new QPushButton(caption, parent);
+    case ControlKind::Line: {
+        auto* line = new QFrame(parent);
+        line->setFrameShape(QFrame::HLine);
+        return line;
+    }
+    }
+    return nullptr;
+}
+
+class FirstPaint : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && !seen_) {
+            seen_ = true;
+            QTimer::singleShot(0, [] {
+                const auto now = std::chrono::system_clock::now().time_since_epoch();
+                std::printf("%lld\n", static_cast<long long>(std::chrono::nanoseconds(now).count()));
+                QApplication::quit();
+            });
+        }
+        return false;
+    }
+
+private:
+    bool seen_ = false;
+};
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    QWidget window;
+    window.setWindowTitle(kWindowCaption.toString());
+    for (const ControlEntry& entry : FormControls()) {
+        QWidget* parent = entry.container.isEmpty() ? &window : window.findChild<QWidget*>(entry.container.toString());
+        QWidget* control = Make(entry, parent);
+        control->setObjectName(entry.name.toString());
+        control->setGeometry(PixelRect(entry.place, kPixelsPerTwipAt96Dpi));
+    }
+    window.setFixedSize(PixelRect(kClientArea, kPixelsPerTwipAt96Dpi).size());
+    FirstPaint probe;
+    window.installEventFilter(&probe);
+    window.show();
+    return QApplication::exec();
+}

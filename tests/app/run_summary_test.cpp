@@ -1,0 +1,88 @@
+// The details' numbers from a run made by hand: stretches per gear, the
+// trapezoid distances, the changes up, the copied table and the words.
+
+#include "kinetra/run_summary.h"
+
+#include <QTest>
+
+using namespace kinetra;
+
+namespace {
+
+// From 10 m/s: two steps in 2nd, one in 3rd, times 0.5, 0.75 and 1.25 s.
+RunTrace HandMadeRun()
+{
+    RunTrace run;
+    run.startGear = 2;
+    run.steps = {{10, 11, 2, 0.5, 2.1, 1.9, 3000, 3300},
+                 {11, 12, 2, 0.75, 1.9, 1.7, 3300, 3600},
+                 {12, 13, 3, 1.25, 0.9, 0.7, 2700, 2925}};
+    return run;
+}
+
+} // namespace
+
+class RunSummaryTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void stretchesAndChanges()
+    {
+        const RunTrace run = HandMadeRun();
+        const std::vector<GearStretch> stretches = GearStretches(run);
+        QCOMPARE(stretches.size(), std::size_t{2});
+        QCOMPARE(stretches[0].gear, 2);
+        QCOMPARE(stretches[0].toSpeed, 12.0);
+        QCOMPARE(stretches[0].seconds, 1.25);
+        QCOMPARE(stretches[0].metres, 10.5 * 0.5 + 11.5 * 0.75);
+        QCOMPARE(stretches[0].engineIn, 3000.0);
+        QCOMPARE(stretches[0].engineOut, 3600.0);
+        QCOMPARE(stretches[1].engineIn, 2700.0);
+        QCOMPARE(WholeRun(run).seconds, 2.5);
+        QCOMPARE(WholeRun(run).metres, 10.5 * 0.5 + 11.5 * 0.75 + 12.5 * 1.25);
+
+        const std::vector<ChangeUp> changes = ChangesUp(run);
+        QCOMPARE(changes.size(), std::size_t{1});
+        QCOMPARE(changes[0].toGear, 3);
+        QCOMPARE(changes[0].seconds, 1.25);
+        QCOMPARE(changes[0].speed, 12.0);
+        QCOMPARE(changes[0].acceleration, 0.9);
+    }
+
+    void copiedTableAndWords_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<QString>("words");
+        QTest::addRow("decimal comma")
+            << QLocale(QLocale::Spanish, QLocale::Spain)
+            << "Marcha\tDesde (m/s)\tDesde (km/h)\tHasta (m/s)\tHasta (km/h)\tTiempo (s)\tDistancia (m)\t"
+               "Motor al entrar (rev/min)\tMotor al salir (rev/min)\n"
+               "2\t10,0\t36,0\t12,0\t43,2\t1,25\t13,9\t3000\t3600\n"
+               "3\t12,0\t43,2\t13,0\t46,8\t1,25\t15,6\t2700\t2925\n"
+               "Total\t10,0\t36,0\t13,0\t46,8\t2,50\t29,5\t\t\n"
+            << "Arranca en 2.ª marcha y acaba en 3.ª. Pasa de 10,0 m/s (36,0 km/h) a 13,0 m/s (46,8 km/h) en "
+               "2,50 s y recorre 29,5 m.";
+        QTest::addRow("decimal point, no group separator")
+            << QLocale(QLocale::English, QLocale::UnitedStates)
+            << "Marcha\tDesde (m/s)\tDesde (km/h)\tHasta (m/s)\tHasta (km/h)\tTiempo (s)\tDistancia (m)\t"
+               "Motor al entrar (rev/min)\tMotor al salir (rev/min)\n"
+               "2\t10.0\t36.0\t12.0\t43.2\t1.25\t13.9\t3000\t3600\n"
+               "3\t12.0\t43.2\t13.0\t46.8\t1.25\t15.6\t2700\t2925\n"
+               "Total\t10.0\t36.0\t13.0\t46.8\t2.50\t29.5\t\t\n"
+            << "Arranca en 2.ª marcha y acaba en 3.ª. Pasa de 10.0 m/s (36.0 km/h) a 13.0 m/s (46.8 km/h) en "
+               "2.50 s y recorre 29.5 m.";
+    }
+
+    void copiedTableAndWords()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, table);
+        QFETCH(QString, words);
+        QCOMPARE(TableAsTsv(HandMadeRun(), locale), table);
+        QCOMPARE(RunInWords(HandMadeRun(), locale), words);
+    }
+};
+
+QTEST_GUILESS_MAIN(RunSummaryTest)
+#include "run_summary_test.moc"
