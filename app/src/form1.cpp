@@ -168,6 +168,7 @@ Form1::Form1(QLocale locale, QWidget* parent) : QWidget(parent), locale_(std::mo
     ChainFocusByTabIndex();
     FitToDesktop();
     ConnectHandlers();
+    OpenGearBoxesOfCheckBoxes();
     Form_Load();
 }
 
@@ -384,10 +385,15 @@ void Form1::Check2_Click()
     OpenGearBoxesOfCheckBoxes();
 }
 
+// A locked box shows no example: greyed, it would look like a ratio that
+// takes part.
 void Form1::OpenGearBoxesOfCheckBoxes()
 {
-    SetOpen(*Text(5), check1_->isChecked(), true);
-    SetOpen(*Text(6), check2_->isChecked(), true);
+    for (const auto& [box, open] : {std::pair{5, check1_->isChecked()}, std::pair{6, check2_->isChecked()}}) {
+        SetOpen(*Text(box), open, true);
+        const auto entry = std::ranges::find(FormControls(), u"Text%1"_s.arg(box), &ControlEntry::name);
+        Text(box)->setPlaceholderText(open ? entry->example.toString() : QString());
+    }
     state_.gearCount = GearCountFromCheckBoxes();
 }
 

@@ -99,6 +99,7 @@ void Form1ActionsTest::checkBoxesFollowTheirState()
     QCOMPARE(form.windowState().gearCount, gearCount);
     QCOMPARE(Box(form, 5)->isEnabled(), fifthOpen);
     QCOMPARE(Box(form, 6)->isEnabled(), sixthOpen);
+    QCOMPARE(Box(form, 5)->placeholderText().isEmpty(), !fifthOpen);
     QCOMPARE(Find<QAbstractButton>(form, "Check1")->isChecked(), fifthOpen);
     QCOMPARE(Find<QAbstractButton>(form, "Check2")->isChecked(), sixthOpen);
     // An open box takes typing; a locked one keeps what it was given.
