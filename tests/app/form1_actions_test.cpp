@@ -4,9 +4,11 @@
 
 #include "form_driver.h"
 #include "kinetra/calc_fault.h"
+#include "kinetra/report_focus.h"
 #include "kinetra/run_calculation.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QRegularExpression>
 #include <QTimer>
 
@@ -37,6 +39,25 @@ Typing SixGears()
             {19, "2e-6"}, {24, "-3e-9"}, {23, "4e-12"}, {28, "-5e-15"}};
 }
 
+// How "Calcular" is pressed: a click, Enter in a box or on the button, Alt+C.
+// False when nothing came of it.
+bool PressCalcular(const Form1& form, const QString& how)
+{
+    if (how == "click") {
+        Click(form, "Command1");
+    } else if (how == "Alt+C") {
+        // A mnemonic presses its button the way a click does, a moment later.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::AltModifier);
+        return QTest::qWaitFor([&] { return !Result(form).isEmpty(); });
+    } else {
+        QWidget* target = Find(form, how.section(' ', -1));
+        target->setFocus();
+        const bool keypad = how.startsWith("keypad");
+        QTest::keyClick(target, keypad ? Qt::Key_Enter : Qt::Key_Return, keypad ? Qt::KeypadModifier : Qt::NoModifier);
+    }
+    return !Result(form).isEmpty();
+}
+
 } // namespace
 
 class Form1ActionsTest : public QObject {
@@ -51,6 +72,8 @@ private slots:
     void calcularShowsTheSentence();
     void faultIsReportedAndResultKept_data();
     void faultIsReportedAndResultKept();
+    void reportPointsAtItsBox_data();
+    void reportPointsAtItsBox();
     void salirAndCloseEndTheProgram_data();
     void salirAndCloseEndTheProgram();
 };
@@ -147,17 +170,30 @@ void Form1ActionsTest::calcularShowsTheSentence_data()
     QTest::addColumn<int>("gearCount");
     QTest::addColumn<FrontalArea>("area");
     QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("press");
 
     QTest::addRow("no mode chosen: no drag") << Saloon() << QStringList{} << QString() << QStringList{"2", "1.4", "1.7"}
-                                             << 4 << FrontalArea{} << DecimalComma();
+                                             << 4 << FrontalArea{} << DecimalComma() << "click";
+    QTest::addRow("Enter in a box") << Saloon() << QStringList{} << QString() << QStringList{"", "", ""} << 4
+                                    << FrontalArea{} << DecimalComma() << "Enter in Text11";
+    QTest::addRow("keypad Enter in the area box")
+        << Saloon() << QStringList{} << "Option1" << QStringList{"2", "", ""} << 4 << FrontalArea{"2"} << DecimalComma()
+        << "keypad Enter in Text25";
+    QTest::addRow("Enter on an option button") << Saloon() << QStringList{} << QString() << QStringList{"", "", ""} << 4
+                                               << FrontalArea{} << DecimalComma() << "Enter on Option2";
+    QTest::addRow("Enter on Calcular") << Saloon() << QStringList{} << QString() << QStringList{"", "", ""} << 4
+                                       << FrontalArea{} << DecimalComma() << "Enter on Command1";
+    QTest::addRow("Alt+C") << Saloon() << QStringList{} << QString() << QStringList{"", "", ""} << 4 << FrontalArea{}
+                           << DecimalComma() << "Alt+C";
     QTest::addRow("area typed after choosing it, comma")
-        << Saloon() << QStringList{} << "Option1" << QStringList{"2", "", ""} << 4 << FrontalArea{"2"}
-        << DecimalComma();
+        << Saloon() << QStringList{} << "Option1" << QStringList{"2", "", ""} << 4 << FrontalArea{"2"} << DecimalComma()
+        << "click";
     QTest::addRow("area typed after choosing it, point")
-        << Saloon() << QStringList{} << "Option1" << QStringList{"2", "", ""} << 4 << FrontalArea{"2"} << QLocale::c();
+        << Saloon() << QStringList{} << "Option1" << QStringList{"2", "", ""} << 4 << FrontalArea{"2"} << QLocale::c()
+        << "click";
     QTest::addRow("six gears, height and width typed after choosing them")
         << SixGears() << QStringList{"Check1", "Check2"} << "Option2" << QStringList{"", "1.45", "1.75"} << 6
-        << FrontalArea{AreaOf(u"1.45", u"1.75")} << DecimalComma();
+        << FrontalArea{AreaOf(u"1.45", u"1.75")} << DecimalComma() << "click";
 }
 
 void Form1ActionsTest::calcularShowsTheSentence()
@@ -169,17 +205,29 @@ void Form1ActionsTest::calcularShowsTheSentence()
     QFETCH(int, gearCount);
     QFETCH(FrontalArea, area);
     QFETCH(QLocale, locale);
+    QFETCH(QString, press);
 
     Form1 form(locale);
     form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
     for (const QString& name : clicksBeforeTyping) Click(form, name);
     TypeAll(form, typing);
     if (!option.isEmpty()) Click(form, option);
     for (int box = 25; box <= 27; ++box) Type(form, box, typedAfterOption.at(box - 25));
-    Click(form, "Command1");
+    QVERIFY(PressCalcular(form, press));
 
     QVERIFY(!FaultReportShown(form));
     QCOMPARE(HeardResult(form), "Resultados: " + Result(form).trimmed());
+    // Told once to screen readers, as a notification, wherever the focus is.
+    const QAccessibleInterface* told = QAccessible::queryAccessibleInterface(Find(form, "ResultAnnouncement"));
+    QCOMPARE(told->role(), QAccessible::Notification);
+    QCOMPARE(told->text(QAccessible::Name), Result(form).trimmed());
+    // Alt+R selects the whole result; Ctrl+C copies it.
+    QApplication::clipboard()->clear();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_R, Qt::AltModifier);
+    QCOMPARE(QApplication::focusWidget(), Find(form, "Label31"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(), Result(form));
     QCOMPARE(Describe(form.windowState().frontalArea), Describe(area));
     static const QRegularExpression shape(QStringLiteral(
         "^   El resultado final es: Marcha inicial: [1-6]; marcha final: \\d+; Tiempo empleado: (\\S+)$"));
@@ -199,11 +247,16 @@ void Form1ActionsTest::faultIsReportedAndResultKept_data()
     QTest::addColumn<Typing>("fault");
     QTest::addColumn<QString>("option");
     QTest::addColumn<Typing>("repair");
+    QTest::addColumn<QString>("focusAfter"); // the box the report points at
 
-    QTest::addRow("no tyre: wheel speed 0 / 0")
-        << Typing{{12, ""}, {17, ""}, {18, ""}} << QString() << Typing{{12, "195"}, {17, "65"}, {18, "15"}, {9, "20"}};
+    QTest::addRow("no tyre: wheel speed 0 / 0") << Typing{{12, ""}, {17, ""}, {18, ""}} << QString()
+                                                << Typing{{12, "195"}, {17, "65"}, {18, "15"}, {9, "20"}} << "Text12";
+    QTest::addRow("a box's value: negative mass")
+        << Typing{{11, "-1200"}} << QString() << Typing{{11, "1200"}, {9, "20"}} << "Text11";
+    QTest::addRow("speed range: final below initial")
+        << Typing{{8, "30"}} << QString() << Typing{{8, "0"}, {9, "20"}} << "Text9";
     QTest::addRow("frontal area too large")
-        << Typing{{26, "1e300"}, {27, "1e300"}} << "Option2" << Typing{{26, "1.4"}, {27, "1.7"}, {9, "20"}};
+        << Typing{{26, "1e300"}, {27, "1e300"}} << "Option2" << Typing{{26, "1.4"}, {27, "1.7"}, {9, "20"}} << "Text26";
 }
 
 // The window's tables last from one calculation to the next, so the same
@@ -213,9 +266,11 @@ void Form1ActionsTest::faultIsReportedAndResultKept()
     QFETCH(Typing, fault);
     QFETCH(QString, option);
     QFETCH(Typing, repair);
+    QFETCH(QString, focusAfter);
 
     Form1 form(DecimalComma());
     form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
     TypeAll(form, Saloon());
     Click(form, "Command1");
     const QString firstResult = Result(form);
@@ -248,6 +303,10 @@ void Form1ActionsTest::faultIsReportedAndResultKept()
 
     report->button(QMessageBox::Ok)->click();
     QVERIFY(!FaultReportShown(form));
+    // Typing goes to the box the report points at, and replaces its text.
+    const auto* pointed = Find<QLineEdit>(form, focusAfter);
+    QTRY_COMPARE(QApplication::focusWidget(), pointed);
+    QCOMPARE(pointed->selectedText(), pointed->text());
     TypeAll(form, repair);
     Click(form, "Command1");
     QVERIFY(!FaultReportShown(form));
@@ -257,21 +316,56 @@ void Form1ActionsTest::faultIsReportedAndResultKept()
     QVERIFY(Result(form) != firstResult);
 }
 
+void Form1ActionsTest::reportPointsAtItsBox_data()
+{
+    QTest::addColumn<QString>("report");
+    QTest::addColumn<QString>("box");
+    QTest::addRow("a single box") << "«Peso del vehículo» dice «-1»: escriba la masa en kg."
+                                  << "Text11";
+    QTest::addRow("a part of the tyre row") << "«Ruedas» (perfil) está vacío."
+                                            << "Text17";
+    QTest::addRow("the first of two boxes")
+        << "«Velocidad Final» dice «5» y «Velocidad Inicial» dice «9»: escriba en «Velocidad Final»."
+        << "Text9";
+    QTest::addRow("a value quoted before the box") << "«abc» no es un número en «N4»."
+                                                   << "Text24";
+    QTest::addRow("the typed frontal area") << "«Area Frontal» dice «x»."
+                                            << "Text25";
+    QTest::addRow("height and width, without a part") << "Pasó con «Alto X Ancho» 1e300."
+                                                      << "Text26";
+    QTest::addRow("a remark, not a part") << "«Cx» (aerodinámico) dice «-1»."
+                                          << "Text14";
+    QTest::addRow("no box named") << "División por cero."
+                                  << "";
+}
+
+void Form1ActionsTest::reportPointsAtItsBox()
+{
+    QFETCH(QString, report);
+    QFETCH(QString, box);
+    QCOMPARE(BoxNamedByReport(report), box);
+}
+
 void Form1ActionsTest::salirAndCloseEndTheProgram_data()
 {
-    QTest::addColumn<bool>("bySalir");
-    QTest::addRow("Salir") << true;
-    QTest::addRow("the window's close control") << false;
+    QTest::addColumn<QString>("how");
+    QTest::addRow("Salir") << "Salir";
+    QTest::addRow("Alt+S") << "Alt+S";
+    QTest::addRow("the window's close control") << "close";
 }
 
 // The program runs until its only window closes: the event loop must end.
 void Form1ActionsTest::salirAndCloseEndTheProgram()
 {
-    QFETCH(bool, bySalir);
+    QFETCH(QString, how);
     Form1 form;
     form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    QTimer::singleShot(0, &form, [&form, bySalir] { bySalir ? Click(form, "Command2") : void(form.close()); });
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QTimer::singleShot(0, &form, [&form, how] {
+        if (how == "Salir") Click(form, "Command2");
+        if (how == "Alt+S") QTest::keyClick(Box(form, 1), Qt::Key_S, Qt::AltModifier);
+        if (how == "close") form.close();
+    });
     constexpr int kStillRunning = 1;
     QTimer::singleShot(5000, qApp, [] { QApplication::exit(kStillRunning); });
     QCOMPARE(QApplication::exec(), 0);

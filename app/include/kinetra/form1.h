@@ -15,6 +15,7 @@ class QLabel;
 class QLineEdit;
 class QMessageBox;
 class QPushButton;
+class QScrollArea;
 
 namespace kinetra {
 
@@ -47,6 +48,12 @@ public:
     void Command1_Click();
     void Command2_Click();
 
+protected:
+    // Enter or Return anywhere in the form but on "Salir" calculates, as a
+    // dialog's default button would.
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void BuildControls();
     void ChainFocusByTabIndex();
@@ -59,11 +66,17 @@ private:
     std::optional<CalcFault> TakeFrontalAreaOfSelectedMode();
     std::optional<CalcFault> StoreAreaFromHeightAndWidth();
     void ReportFault(const CalcFault& fault);
+    void FocusReportedBox();
+    // The result of "Calcular": `sentence` into Label31, and the sentence
+    // followed by `notes` told to screen readers once, wherever the focus is.
+    void ShowResult(const QString& sentence, const QString& notes);
 
     QLocale locale_;
     WindowState state_;
     CalcTables tables_;
 
+    QScrollArea* scroll_ = nullptr;          // shows the form when it outgrows the screen
+    QWidget* canvas_ = nullptr;              // the form's client area, which holds the controls
     std::array<QLineEdit*, 28> textBoxes_{}; // Text1 .. Text28
     QCheckBox* check1_ = nullptr;
     QCheckBox* check2_ = nullptr;
@@ -71,8 +84,10 @@ private:
     OptionButton* option2_ = nullptr;
     QPushButton* command1_ = nullptr;
     QPushButton* command2_ = nullptr;
-    QLabel* result_ = nullptr;           // Label31
-    QMessageBox* faultReport_ = nullptr; // made at the first fault, then reused
+    QLabel* result_ = nullptr;              // Label31
+    QWidget* resultAnnouncement_ = nullptr; // no pixels: what screen readers are told of a new result
+    QMessageBox* faultReport_ = nullptr;    // made at the first fault, then reused
+    QString reportedBox_;                   // the box the open report points at
 };
 
 } // namespace kinetra
