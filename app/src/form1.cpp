@@ -497,9 +497,17 @@ void Form1::ShowResult(const QString& sentence, const QString& notes)
 {
     result_->setText(sentence);
     result_->setAccessibleName(ResultName(sentence));
+    // A result label that has the focus is read out again when its name
+    // changes; the notification then adds only what the name lacks, so that
+    // nothing is heard twice.
+    const QString whole = notes.isEmpty() ? sentence.trimmed() : sentence.trimmed() + u' ' + notes;
+    const QString told = result_->hasFocus() ? notes : whole;
+    if (told.isEmpty()) {
+        return;
+    }
     // Shown again, the notification is spoken again, once per result.
     resultAnnouncement_->hide();
-    resultAnnouncement_->setAccessibleName(notes.isEmpty() ? sentence.trimmed() : sentence.trimmed() + u' ' + notes);
+    resultAnnouncement_->setAccessibleName(told);
     resultAnnouncement_->show();
 }
 
