@@ -9,11 +9,13 @@
 
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QClipboard>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -247,6 +249,8 @@ void Form1::BuildControls()
     // click or by Alt+R, not by Tab, which keeps to the form's own stops.
     result_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     result_->setFocusPolicy(Qt::ClickFocus);
+    // A label offers a menu only for links: the result brings its own.
+    result_->setContextMenuPolicy(Qt::CustomContextMenu);
 
     for (const QStringView name : kMnemonicControls) {
         QWidget* control = findChild<QWidget*>(name.toString());
@@ -334,6 +338,7 @@ void Form1::ConnectHandlers()
     connect(option2_, &OptionButton::clicked, this, &Form1::Option2_Click);
     connect(command1_, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(command2_, &QPushButton::clicked, this, &Form1::Command2_Click);
+    connect(result_, &QWidget::customContextMenuRequested, this, &Form1::ShowResultMenu);
     // Tab, a shortcut or a report may move the focus out of sight of a form
     // that scrolls: the form follows it.
     // The whole control is brought into sight, not only a box's text cursor,
@@ -358,6 +363,26 @@ void Form1::keyPressEvent(QKeyEvent* event)
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+// The result's context menu, as a text box's read-only one: copy what is
+// selected, select the whole sentence.
+void Form1::ShowResultMenu(QPoint at)
+{
+    auto* menu = new QMenu(result_);
+    menu->setObjectName(u"ResultMenu"_s);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    QAction* copy =
+        menu->addAction(u"&Copiar"_s, this, [this] { QGuiApplication::clipboard()->setText(result_->selectedText()); });
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setEnabled(result_->hasSelectedText());
+    QAction* all = menu->addAction(u"Seleccionar &todo"_s, this, [this] {
+        result_->setFocus(Qt::PopupFocusReason);
+        result_->setSelection(0, static_cast<int>(result_->text().size()));
+    });
+    all->setShortcut(QKeySequence::SelectAll);
+    all->setEnabled(!result_->text().isEmpty());
+    menu->popup(result_->mapToGlobal(at));
 }
 
 // Alt+R, the mnemonic of "Resultados", takes the focus to the result with the
@@ -495,13 +520,14 @@ void Form1::Command1_Click()
 
 void Form1::ShowResult(const QString& sentence, const QString& notes)
 {
+    const bool renamed = result_->accessibleName() != ResultName(sentence);
     result_->setText(sentence);
     result_->setAccessibleName(ResultName(sentence));
     // A result label that has the focus is read out again when its name
     // changes; the notification then adds only what the name lacks, so that
-    // nothing is heard twice.
+    // nothing is heard twice. The same sentence again is no change of name.
     const QString whole = notes.isEmpty() ? sentence.trimmed() : sentence.trimmed() + u' ' + notes;
-    const QString told = result_->hasFocus() ? notes : whole;
+    const QString told = result_->hasFocus() && renamed ? notes : whole;
     if (told.isEmpty()) {
         return;
     }

@@ -9,6 +9,8 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QRegularExpression>
 #include <QTimer>
 
@@ -227,6 +229,15 @@ void Form1ActionsTest::calcularShowsTheSentence()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_R, Qt::AltModifier);
     QCOMPARE(QApplication::focusWidget(), Find(form, "Label31"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(), Result(form));
+    // So does "Copiar" in its context menu.
+    QApplication::clipboard()->clear();
+    auto* result = Find<QLabel>(form, "Label31");
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(1, 1), result->mapToGlobal(QPoint(1, 1)));
+    QApplication::sendEvent(result, &rightClick);
+    const auto* menu = result->findChild<QMenu*>("ResultMenu");
+    QVERIFY(menu != nullptr && menu->isVisible());
+    menu->actions().constFirst()->trigger();
     QCOMPARE(QApplication::clipboard()->text(), Result(form));
     QCOMPARE(Describe(form.windowState().frontalArea), Describe(area));
     static const QRegularExpression shape(QStringLiteral(

@@ -384,7 +384,9 @@ void Form1WindowTest::heardByScreenReaders_data()
     QTest::addRow("mass") << "Text11" << int(QAccessible::EditableText) << "Peso del vehículo";
     QTest::addRow("aspect ratio, behind the slash") << "Text17" << int(QAccessible::EditableText) << "Ruedas: perfil";
     QTest::addRow("result before any calculation") << "Label31" << int(QAccessible::StaticText) << "Resultados";
-    QTest::addRow("Calcular") << "Command1" << int(QAccessible::Button) << "Calcular";
+    QTest::addRow("Calcular, its C underlined") << "Command1" << int(QAccessible::Button) << "Calcular";
+    QTest::addRow("Salir, its S underlined") << "Command2" << int(QAccessible::Button) << "Salir";
+    QTest::addRow("Resultados, its R underlined") << "Frame1" << int(QAccessible::Grouping) << "Resultados";
     QTest::addRow("a line") << "Line1" << int(QAccessible::Separator) << "";
 }
 

@@ -67,6 +67,7 @@ private:
     std::optional<CalcFault> StoreAreaFromHeightAndWidth();
     void ReportFault(const CalcFault& fault);
     void FocusReportedBox();
+    void ShowResultMenu(QPoint at);
     // The result of "Calcular": `sentence` into Label31, and the sentence
     // followed by `notes` told to screen readers once, wherever the focus is.
     void ShowResult(const QString& sentence, const QString& notes);
