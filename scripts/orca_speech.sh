@@ -55,16 +55,26 @@ sleep 6
 app=$!
 trap 'kill $app $orca 2>/dev/null || true' EXIT
 
-offset=0
-# Waits for Orca to settle, then files what it said since the last step.
+# Orca writes its log through a buffer, so the utterances are sorted into
+# steps by their time stamps once Orca has ended: a step is what was said
+# from the end of the step before to the end of its own wait.
+marks=$out/steps.tsv
+: >"$marks"
+now() { date +%H:%M:%S.%6N; }
+since=$(now)
 step() {
     sleep "${2:-5}"
-    {
-        echo "### $1"
-        tail -c +"$((offset + 1))" "$log" | grep -o "SPEECH OUTPUT: '.*'" || true
-        echo
-    } >>"$out/speech.txt"
-    offset=$(stat -c %s "$log")
+    printf '%s\t%s\n' "$since" "$1" >>"$marks"
+    since=$(now)
+}
+speech_by_step() {
+    awk -F'\t' 'NR == FNR { start[NR] = $1; name[NR] = $2; n = NR; next }
+        /SPEECH OUTPUT: / {
+            stamp = substr($0, 1, 15)
+            for (i = n; i >= 1 && start[i] > stamp; --i) {}
+            if (i >= 1) said[i] = said[i] substr($0, index($0, "SPEECH OUTPUT: ")) "\n"
+        }
+        END { for (i = 1; i <= n; ++i) printf "### %s\n%s\n", name[i], said[i] }' "$marks" "$log" >"$out/speech.txt"
 }
 key() { xdotool key --delay 80 "$@"; }
 # No window manager runs on the virtual display: the script gives the input
@@ -137,3 +147,8 @@ step "Alt+R: the result"
 key Return
 step "Enter on the focused result" 6
 step "(Orca catching up)" 8
+
+kill "$app" 2>/dev/null || true
+kill "$orca" 2>/dev/null || true
+wait "$orca" 2>/dev/null || true
+speech_by_step

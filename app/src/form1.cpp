@@ -340,9 +340,8 @@ void Form1::ConnectHandlers()
     connect(command2_, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(result_, &QWidget::customContextMenuRequested, this, &Form1::ShowResultMenu);
     // Tab, a shortcut or a report may move the focus out of sight of a form
-    // that scrolls: the form follows it.
-    // The whole control is brought into sight, not only a box's text cursor,
-    // with a margin that shows a bit of what lies around it.
+    // that scrolls: the form follows it, bringing the whole control into
+    // sight (not only a box's text cursor) with a little of what is around.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         if (now == nullptr || !canvas_->isAncestorOf(now)) {
             return;
