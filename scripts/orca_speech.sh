@@ -37,7 +37,7 @@ fi
 
 # Inside the session bus.
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 NO_AT_BRIDGE=0
-export XDG_RUNTIME_DIR=$out/runtime && mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+export XDG_RUNTIME_DIR=$out/runtime && mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 export HOME=$out/home && mkdir -p "$HOME"
 log=$out/orca-debug.log
 : >"$log"
@@ -47,7 +47,8 @@ log=$out/orca-debug.log
 # its audio and Orca then stalls on its second utterance. The debug log
 # still records every utterance ("SPEECH OUTPUT: '...'"), which is what is
 # wanted here. KINETRA_ORCA_FLAGS="" keeps speech on where there is sound.
-orca --replace ${KINETRA_ORCA_FLAGS--d speech} --user-prefs "$out/orca-prefs" --debug-file "$log" >"$out/orca.out" 2>&1 &
+read -r -a orca_flags <<<"${KINETRA_ORCA_FLAGS--d speech}"
+orca --replace "${orca_flags[@]}" --user-prefs "$out/orca-prefs" --debug-file "$log" >"$out/orca.out" 2>&1 &
 orca=$!
 sleep 6
 
