@@ -13,6 +13,8 @@ Commands:
   package         build the Debian package build-package/kinetra_<version>_<arch>.deb and check it
   format          format every C++ file with clang-format, as CI expects
   format --check  only report the files that are not formatted
+  screen-reader   run the window under the Orca screen reader on a virtual display and write
+                  what Orca says at each step to build/orca/speech.txt (not part of 'test')
   --help          show this help
 
 Missing Debian packages are installed first, as root or through sudo.
@@ -60,6 +62,8 @@ group() {
         package) printf '%s\n' "Debian's packaging and checking tools, for the package" \
             dpkg-dev file desktop-file-utils appstream ;;
         format) printf '%s\n' "clang-format, to format the C++ files" clang-format ;;
+        screen_reader) printf '%s\n' "Orca, a virtual display and key presses, to hear the window" \
+            orca speech-dispatcher espeak-ng xvfb xdotool dbus-daemon ;;
     esac
 }
 
@@ -294,6 +298,15 @@ run_app() {
     exec ./build/app/kinetra
 }
 
+screen_reader() {
+    install_groups build window screen_reader -- qt_spanish
+    say "== Building the program"
+    configure_and_build build -DCMAKE_BUILD_TYPE=Release -DKINETRA_BUILD_TESTS=OFF -DKINETRA_BUILD_BENCH=OFF
+    say "== Orca on a virtual display (about two minutes)"
+    rm -rf build/orca
+    scripts/orca_speech.sh build/app/kinetra build/orca
+}
+
 # Whether clang can build a libFuzzer target here.
 can_fuzz() {
     command -v clang++ >/dev/null || return 1
@@ -461,6 +474,7 @@ case "$command" in
     test) run_tests ;;
     package) build_package ;;
     format) format_sources "${2:-}" ;;
+    screen-reader) screen_reader ;;
     -h | --help | help) usage ;;
     *)
         usage >&2

@@ -5,14 +5,19 @@
 #include "kinetra/form_layout.h"
 #include "kinetra/option_button.h"
 #include "kinetra/reading_notes.h"
+#include "kinetra/report_focus.h"
 #include "kinetra/run_calculation.h"
 #include "kinetra/square_check_box.h"
 
 #include <QAccessibleWidget>
+#include <QApplication>
+#include <QClipboard>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -55,7 +60,8 @@ QWidget* MakeControl(const ControlEntry& entry, QWidget* parent)
     case ControlKind::OptionButton: return new OptionButton(caption, parent);
     case ControlKind::Frame: return new QGroupBox(caption, parent);
     case ControlKind::CommandButton: {
-        // Neither button answers Enter: the user presses them on purpose.
+        // Neither button becomes a default button: the form answers Enter
+        // itself (see Form1::keyPressEvent), and "Salir" never does.
         auto* button = new QPushButton(caption, parent);
         button->setAutoDefault(false);
         button->setDefault(false);
@@ -141,6 +147,17 @@ QMargins FrameAllowance(const QWidget& window)
     return {border, titleBar + border, border, border};
 }
 
+// Controls whose caption's first letter, underlined, is reached with Alt:
+// Alt+C calculates, Alt+S ends the program, Alt+R takes the focus to the
+// result so that it can be selected and copied.
+constexpr std::array<QStringView, 3> kMnemonicControls{u"Command1", u"Command2", u"Frame1"};
+
+// The object that tells screen readers of a new result. Without pixels or
+// focus, it is a notification: screen readers speak one as it appears,
+// wherever the focus is, whereas the result label's change of name is heard
+// only while the label has the focus.
+constexpr QStringView kResultAnnouncement = u"ResultAnnouncement";
+
 // To screen readers the form is a window, not an anonymous grouping, and its
 // lines are separators, not empty frames.
 QAccessibleInterface* FormAccessible(const QString& className, QObject* object)
@@ -151,6 +168,9 @@ QAccessibleInterface* FormAccessible(const QString& className, QObject* object)
     if (const auto* line = qobject_cast<QFrame*>(object);
         className == u"QFrame"_s && line != nullptr && line->frameShape() == QFrame::HLine) {
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Separator);
+    }
+    if (className == u"QWidget"_s && object->objectName() == kResultAnnouncement) {
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
     }
     return nullptr;
 }
@@ -163,6 +183,17 @@ Form1::Form1(QLocale locale, QWidget* parent) : QWidget(parent), locale_(std::mo
     setWindowTitle(kWindowCaption.toString());
     setWindowIcon(QIcon(u":/kinetra/kinetra-32.png"_s));
     QAccessible::installFactory(FormAccessible);
+
+    // The form's client area scrolls inside the window when a large desktop
+    // font makes it larger than the screen; the frame of the scroll area and
+    // the area itself take no focus, so the Tab order is the form's.
+    scroll_ = new QScrollArea(this);
+    scroll_->setObjectName(u"FormScroll"_s);
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setFocusPolicy(Qt::NoFocus);
+    canvas_ = new QWidget;
+    canvas_->setObjectName(u"FormCanvas"_s);
+    scroll_->setWidget(canvas_);
 
     BuildControls();
     ChainFocusByTabIndex();
@@ -187,7 +218,7 @@ void ForEachControl(Visit visit)
 void Form1::BuildControls()
 {
     ForEachControl([&](const ControlEntry& entry) {
-        QWidget* parent = this;
+        QWidget* parent = canvas_;
         if (!entry.container.isEmpty()) {
             parent = findChild<QWidget*>(entry.container.toString());
         }
@@ -232,6 +263,29 @@ void Form1::BuildControls()
     // The sentence is longer than one line of the frame.
     result_->setWordWrap(true);
     result_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // People paste the result into their reports: it can be selected and
+    // copied, by mouse or keyboard, with a context menu. It is reached by a
+    // click or by Alt+R, not by Tab, which keeps to the form's own stops.
+    result_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    result_->setFocusPolicy(Qt::ClickFocus);
+    // A label offers a menu only for links: the result brings its own.
+    result_->setContextMenuPolicy(Qt::CustomContextMenu);
+
+    for (const QStringView name : kMnemonicControls) {
+        QWidget* control = findChild<QWidget*>(name.toString());
+        if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+            button->setText(u'&' + button->text());
+        } else if (auto* frame = qobject_cast<QGroupBox*>(control)) {
+            frame->setTitle(u'&' + frame->title());
+            frame->installEventFilter(this);
+        }
+    }
+
+    resultAnnouncement_ = new QWidget(result_->parentWidget());
+    resultAnnouncement_->setObjectName(kResultAnnouncement.toString());
+    resultAnnouncement_->setFocusPolicy(Qt::NoFocus);
+    resultAnnouncement_->setGeometry(0, 0, 0, 0);
+    resultAnnouncement_->hide();
     BuildNotes();
 }
 
@@ -328,10 +382,13 @@ void Form1::FitToDesktop()
         return std::ranges::all_of(FormControls(), fits) && std::ranges::all_of(AddedControls(), fits);
     };
     const QSize room = screen()->availableGeometry().size().shrunkBy(FrameAllowance(*this));
-    const FormFit fit = FitForm(font(), room, captionsFit);
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroll_);
+    const FormFit fit = FitForm(font(), room, scrollBar, captionsFit);
 
     setFont(fit.font);
-    setFixedSize(PixelRect(kClientArea, fit.pixelsPerTwip).size());
+    canvas_->setFixedSize(PixelRect(kClientArea, fit.pixelsPerTwip).size());
+    setFixedSize(fit.window);
+    scroll_->setGeometry(rect());
     ForEachControl([&](const ControlEntry& entry) {
         findChild<QWidget*>(entry.name.toString())->setGeometry(Geometry(entry, fit.pixelsPerTwip));
     });
@@ -346,6 +403,62 @@ void Form1::ConnectHandlers()
     connect(command1_, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(command2_, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(details_, &QPushButton::clicked, this, &Form1::ShowDetails);
+    connect(result_, &QWidget::customContextMenuRequested, this, &Form1::ShowResultMenu);
+    // Tab, a shortcut or a report may move the focus out of sight of a form
+    // that scrolls: the form follows it, bringing the whole control into
+    // sight (not only a box's text cursor) with a little of what is around.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now == nullptr || !canvas_->isAncestorOf(now)) {
+            return;
+        }
+        const QRect place(now->mapTo(canvas_, QPoint()), now->size());
+        const int margin = now->fontMetrics().height();
+        scroll_->ensureVisible(place.center().x(), place.center().y(), place.width() / 2 + margin,
+                               place.height() / 2 + margin);
+    });
+}
+
+void Form1::keyPressEvent(QKeyEvent* event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (enter && plain && QApplication::focusWidget() != command2_) {
+        command1_->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+// The result's context menu, as a text box's read-only one: copy what is
+// selected, select the whole sentence.
+void Form1::ShowResultMenu(QPoint at)
+{
+    auto* menu = new QMenu(result_);
+    menu->setObjectName(u"ResultMenu"_s);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    QAction* copy =
+        menu->addAction(u"&Copiar"_s, this, [this] { QGuiApplication::clipboard()->setText(result_->selectedText()); });
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setEnabled(result_->hasSelectedText());
+    QAction* all = menu->addAction(u"Seleccionar &todo"_s, this, [this] {
+        result_->setFocus(Qt::PopupFocusReason);
+        result_->setSelection(0, static_cast<int>(result_->text().size()));
+    });
+    all->setShortcut(QKeySequence::SelectAll);
+    all->setEnabled(!result_->text().isEmpty());
+    menu->popup(result_->mapToGlobal(at));
+}
+
+// Alt+R, the mnemonic of "Resultados", takes the focus to the result with the
+// whole sentence selected, ready to copy.
+bool Form1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Shortcut && watched == result_->parentWidget()) {
+        result_->setFocus(Qt::ShortcutFocusReason);
+        result_->setSelection(0, static_cast<int>(result_->text().size()));
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void Form1::ShowAtStart()
@@ -496,13 +609,25 @@ void Form1::Command1_Click()
     }
 }
 
-void Form1::ShowResult(const QString& sentence, const QStringList& notes)
+void Form1::ShowResult(const QString& sentence, const QStringList& noteList)
 {
+    ShowNotes(noteList);
+    const QString notes = noteList.join(u' ');
+    const bool renamed = result_->accessibleName() != ResultName(sentence);
     result_->setText(sentence);
-    ShowNotes(notes);
-    // Screen readers hear the result by its name: the change of name is
-    // what they are told about.
     result_->setAccessibleName(ResultName(sentence));
+    // A result label that has the focus is read out again when its name
+    // changes; the notification then adds only what the name lacks, so that
+    // nothing is heard twice. The same sentence again is no change of name.
+    const QString whole = notes.isEmpty() ? sentence.trimmed() : sentence.trimmed() + u' ' + notes;
+    const QString told = result_->hasFocus() && renamed ? notes : whole;
+    if (told.isEmpty()) {
+        return;
+    }
+    // Shown again, the notification is spoken again, once per result.
+    resultAnnouncement_->hide();
+    resultAnnouncement_->setAccessibleName(told);
+    resultAnnouncement_->show();
 }
 
 // "Salir": the only window closes, and with it the program.
@@ -533,10 +658,24 @@ void Form1::ReportFault(const CalcFault& fault)
         faultReport_->setStandardButtons(QMessageBox::Ok);
         faultReport_->button(QMessageBox::Ok)->setText(u"Aceptar"_s);
         faultReport_->setTextFormat(Qt::PlainText);
+        connect(faultReport_, &QMessageBox::finished, this, &Form1::FocusReportedBox);
     }
     faultReport_->setWindowTitle(FaultTitle(fault.kind()));
     faultReport_->setText(fault.message());
+    reportedBox_ = BoxNamedByReport(fault.message());
     faultReport_->open();
+}
+
+// Once the report is read, typing goes to the box it points at and replaces
+// its text.
+void Form1::FocusReportedBox()
+{
+    auto* box = findChild<QLineEdit*>(reportedBox_);
+    if (box == nullptr || !box->isEnabled()) {
+        return;
+    }
+    box->setFocus(Qt::OtherFocusReason);
+    box->selectAll();
 }
 
 } // namespace kinetra

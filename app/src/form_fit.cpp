@@ -2,8 +2,6 @@
 
 #include "kinetra/form_layout.h"
 
-#include <QFontInfo>
-
 #include <algorithm>
 
 namespace kinetra {
@@ -12,33 +10,32 @@ namespace {
 // The scale grows 2 % at a time: a caption ends at most that far from the
 // edge it must fit in.
 constexpr double kScaleStep = 1.02;
-constexpr double kPointSizeStep = 0.25;
-// Below this no caption can be read on any screen; the form stops shrinking
-// its font here even if a caption is then cut.
-constexpr double kSmallestPointSize = 5;
+// Beyond ten times the form at 96 dots per inch no font needs more room; the
+// scale stops there even if a caption is then cut.
+constexpr double kLargestScale = 10 * kPixelsPerTwipAt96Dpi;
 
 } // namespace
 
-FormFit FitForm(const QFont& desktopFont, QSize room, const CaptionsFit& captionsFit)
+FormFit FitForm(const QFont& desktopFont, QSize room, int scrollBarExtent, const CaptionsFit& captionsFit)
 {
-    const double largest = std::min(static_cast<double>(room.width()) / kClientArea.width,
-                                    static_cast<double>(room.height()) / kClientArea.height);
-    FormFit fit{kPixelsPerTwipAt96Dpi, desktopFont};
-    while (fit.pixelsPerTwip < largest && !captionsFit(fit.font, fit.pixelsPerTwip)) {
+    FormFit fit{kPixelsPerTwipAt96Dpi, desktopFont, {}};
+    while (fit.pixelsPerTwip < kLargestScale && !captionsFit(fit.font, fit.pixelsPerTwip)) {
         fit.pixelsPerTwip *= kScaleStep;
     }
-    fit.pixelsPerTwip = std::min(fit.pixelsPerTwip, largest);
-    if (captionsFit(fit.font, fit.pixelsPerTwip)) {
-        return fit;
-    }
-
-    if (fit.font.pointSizeF() <= 0) { // a font given in pixels
-        fit.font.setPointSizeF(QFontInfo(fit.font).pointSizeF());
-    }
-    while (fit.font.pointSizeF() - kPointSizeStep >= kSmallestPointSize && !captionsFit(fit.font, fit.pixelsPerTwip)) {
-        fit.font.setPointSizeF(fit.font.pointSizeF() - kPointSizeStep);
-    }
+    fit.window = WindowAround(PixelRect(kClientArea, fit.pixelsPerTwip).size(), room, scrollBarExtent);
     return fit;
+}
+
+QSize WindowAround(QSize form, QSize room, int scrollBarExtent)
+{
+    // A scroll bar along one edge takes room from the other direction, which
+    // may then need its own.
+    bool across = form.width() > room.width();
+    bool down = form.height() > room.height();
+    across = form.width() + (down ? scrollBarExtent : 0) > room.width();
+    down = form.height() + (across ? scrollBarExtent : 0) > room.height();
+    return {std::min(form.width() + (down ? scrollBarExtent : 0), room.width()),
+            std::min(form.height() + (across ? scrollBarExtent : 0), room.height())};
 }
 
 } // namespace kinetra

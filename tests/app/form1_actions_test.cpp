@@ -4,9 +4,13 @@
 
 #include "form_driver.h"
 #include "kinetra/calc_fault.h"
+#include "kinetra/report_focus.h"
 #include "kinetra/run_calculation.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QRegularExpression>
 #include <QTableWidget>
 #include <QTimer>
@@ -38,6 +42,25 @@ Typing SixGears()
             {19, "2e-6"}, {24, "-3e-9"}, {23, "4e-12"}, {28, "-5e-15"}};
 }
 
+// How "Calcular" is pressed: a click, Enter in a box or on the button, Alt+C.
+// False when nothing came of it.
+bool PressCalcular(const Form1& form, const QString& how)
+{
+    if (how == "click") {
+        Click(form, "Command1");
+    } else if (how == "Alt+C") {
+        // A mnemonic presses its button the way a click does, a moment later.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::AltModifier);
+        return QTest::qWaitFor([&] { return !Result(form).isEmpty(); });
+    } else {
+        QWidget* target = Find(form, how.section(' ', -1));
+        target->setFocus();
+        const bool keypad = how.startsWith("keypad");
+        QTest::keyClick(target, keypad ? Qt::Key_Enter : Qt::Key_Return, keypad ? Qt::KeypadModifier : Qt::NoModifier);
+    }
+    return !Result(form).isEmpty();
+}
+
 } // namespace
 
 class Form1ActionsTest : public QObject {
@@ -52,6 +75,8 @@ private slots:
     void calcularShowsTheSentence();
     void faultIsReportedAndResultKept_data();
     void faultIsReportedAndResultKept();
+    void reportPointsAtItsBox_data();
+    void reportPointsAtItsBox();
     void salirAndCloseEndTheProgram_data();
     void salirAndCloseEndTheProgram();
 };
@@ -161,19 +186,33 @@ void Form1ActionsTest::calcularShowsTheSentence_data()
     QTest::addColumn<int>("gearCount");
     QTest::addColumn<FrontalArea>("area");
     QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("press");
     QTest::addColumn<QString>("notes"); // the start of the notes under the sentence
 
+    const QString noAir = "• Sin resistencia del aire";
     QTest::addRow("no mode chosen: no drag") << Saloon() << QStringList{} << QString() << QStringList{"2", "1.4", "1.7"}
-                                             << 4 << FrontalArea{} << DecimalComma() << "• Sin resistencia del aire";
+                                             << 4 << FrontalArea{} << DecimalComma() << "click" << noAir;
+    QTest::addRow("Enter in a box") << Saloon() << QStringList{} << QString() << QStringList{"", "", ""} << 4
+                                    << FrontalArea{} << DecimalComma() << "Enter in Text11" << noAir;
+    QTest::addRow("keypad Enter in the area box")
+        << Saloon() << QStringList{} << "Option1" << QStringList{"2", "", ""} << 4 << FrontalArea{"2"} << DecimalComma()
+        << "keypad Enter in Text25" << QString();
+    QTest::addRow("Enter on an option button") << Saloon() << QStringList{} << QString() << QStringList{"", "", ""} << 4
+                                               << FrontalArea{} << DecimalComma() << "Enter on Option2" << noAir;
+    QTest::addRow("Enter on Calcular") << Saloon() << QStringList{} << QString() << QStringList{"", "", ""} << 4
+                                       << FrontalArea{} << DecimalComma() << "Enter on Command1" << noAir;
+    QTest::addRow("Alt+C") << Saloon() << QStringList{} << QString() << QStringList{"", "", ""} << 4 << FrontalArea{}
+                           << DecimalComma() << "Alt+C" << noAir;
     QTest::addRow("area typed after choosing it, comma")
         << Saloon() << QStringList{} << "Option1" << QStringList{"2", "", ""} << 4 << FrontalArea{"2"} << DecimalComma()
-        << QString();
+        << "click" << QString();
     QTest::addRow("area typed after choosing it, point")
         << Saloon() << QStringList{} << "Option1" << QStringList{"2", "", ""} << 4 << FrontalArea{"2"} << QLocale::c()
-        << QString();
+        << "click" << QString();
     QTest::addRow("six gears, height and width typed after choosing them, a comma in the width")
         << SixGears() << QStringList{"Check1", "Check2"} << "Option2" << QStringList{"", "1.45", "1,75"} << 6
-        << FrontalArea{AreaOf(u"1.45", u"1,75")} << DecimalComma() << "• «Alto X Ancho» (ancho) dice «1,75»";
+        << FrontalArea{AreaOf(u"1.45", u"1,75")} << DecimalComma() << "click"
+        << "• «Alto X Ancho» (ancho) dice «1,75»";
 }
 
 void Form1ActionsTest::calcularShowsTheSentence()
@@ -185,20 +224,42 @@ void Form1ActionsTest::calcularShowsTheSentence()
     QFETCH(int, gearCount);
     QFETCH(FrontalArea, area);
     QFETCH(QLocale, locale);
+    QFETCH(QString, press);
     QFETCH(QString, notes);
 
     Form1 form(locale);
     form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
     for (const QString& name : clicksBeforeTyping) Click(form, name);
     TypeAll(form, typing);
     if (!option.isEmpty()) Click(form, option);
     for (int box = 25; box <= 27; ++box) Type(form, box, typedAfterOption.at(box - 25));
-    Click(form, "Command1");
+    QVERIFY(PressCalcular(form, press));
 
     QVERIFY(!FaultReportShown(form));
     QCOMPARE(HeardResult(form), "Resultados: " + Result(form).trimmed());
     QCOMPARE(Notes(form).left(notes.size()), notes);
     QCOMPARE(Notes(form).isEmpty(), notes.isEmpty());
+    // Told once to screen readers, as a notification, wherever the focus is.
+    const QAccessibleInterface* told = QAccessible::queryAccessibleInterface(Find(form, "ResultAnnouncement"));
+    QCOMPARE(told->role(), QAccessible::Notification);
+    const QString notesHeard = Notes(form).remove(QStringLiteral("• ")).replace(u'\n', u' ');
+    QCOMPARE(told->text(QAccessible::Name), Result(form).trimmed() + (notes.isEmpty() ? "" : " " + notesHeard));
+    // Alt+R selects the whole result; Ctrl+C copies it.
+    QApplication::clipboard()->clear();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_R, Qt::AltModifier);
+    QCOMPARE(QApplication::focusWidget(), Find(form, "Label31"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(), Result(form));
+    // So does "Copiar" in its context menu.
+    QApplication::clipboard()->clear();
+    auto* result = Find<QLabel>(form, "Label31");
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(1, 1), result->mapToGlobal(QPoint(1, 1)));
+    QApplication::sendEvent(result, &rightClick);
+    const auto* menu = result->findChild<QMenu*>("ResultMenu");
+    QVERIFY(menu != nullptr && menu->isVisible());
+    menu->actions().constFirst()->trigger();
+    QCOMPARE(QApplication::clipboard()->text(), Result(form));
     QCOMPARE(Describe(form.windowState().frontalArea), Describe(area));
     static const QRegularExpression shape(QStringLiteral(
         "^   El resultado final es: Marcha inicial: [1-6]; marcha final: \\d+; Tiempo empleado: (\\S+)$"));
@@ -247,17 +308,23 @@ void Form1ActionsTest::faultIsReportedAndResultKept_data()
     QTest::addColumn<Typing>("fault");
     QTest::addColumn<QString>("option");
     QTest::addColumn<Typing>("repair");
+    QTest::addColumn<QString>("focusAfter"); // the box the report points at
 
-    QTest::addRow("no tyre: wheel speed 0 / 0")
-        << Typing{{12, ""}, {17, ""}, {18, ""}} << QString() << Typing{{12, "195"}, {17, "65"}, {18, "15"}, {9, "20"}};
+    QTest::addRow("no tyre: wheel speed 0 / 0") << Typing{{12, ""}, {17, ""}, {18, ""}} << QString()
+                                                << Typing{{12, "195"}, {17, "65"}, {18, "15"}, {9, "20"}} << "Text12";
+    QTest::addRow("a box's value: negative mass")
+        << Typing{{11, "-1200"}} << QString() << Typing{{11, "1200"}, {9, "20"}} << "Text11";
+    QTest::addRow("speed range: final below initial")
+        << Typing{{8, "30"}} << QString() << Typing{{8, "0"}, {9, "20"}} << "Text9";
     QTest::addRow("frontal area too large")
-        << Typing{{26, "1e300"}, {27, "1e300"}} << "Option2" << Typing{{26, "1.4"}, {27, "1.7"}, {9, "20"}};
+        << Typing{{26, "1e300"}, {27, "1e300"}} << "Option2" << Typing{{26, "1.4"}, {27, "1.7"}, {9, "20"}} << "Text26";
     // The examples shown in empty boxes make a whole car, but they are not text:
     // the calculation still meets empty boxes.
     Typing emptied;
     for (int number : {1, 2, 3, 4, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 28})
         emptied.emplace_back(number, QString());
-    QTest::addRow("every box emptied, its example showing") << emptied << QString() << Then(Saloon(), {{9, "20"}});
+    QTest::addRow("every box emptied, its example showing")
+        << emptied << QString() << Then(Saloon(), {{9, "20"}}) << "Text9";
 }
 
 // The window's tables last from one calculation to the next, so the same
@@ -267,9 +334,11 @@ void Form1ActionsTest::faultIsReportedAndResultKept()
     QFETCH(Typing, fault);
     QFETCH(QString, option);
     QFETCH(Typing, repair);
+    QFETCH(QString, focusAfter);
 
     Form1 form(DecimalComma());
     form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
     TypeAll(form, Saloon());
     Click(form, "Command1");
     const QString firstResult = Result(form);
@@ -310,6 +379,10 @@ void Form1ActionsTest::faultIsReportedAndResultKept()
 
     report->button(QMessageBox::Ok)->click();
     QVERIFY(!FaultReportShown(form));
+    // Typing goes to the box the report points at, and replaces its text.
+    const auto* pointed = Find<QLineEdit>(form, focusAfter);
+    QTRY_COMPARE(QApplication::focusWidget(), pointed);
+    QCOMPARE(pointed->selectedText(), pointed->text());
     TypeAll(form, repair);
     Click(form, "Command1");
     QVERIFY(!FaultReportShown(form));
@@ -331,19 +404,50 @@ void Form1ActionsTest::faultIsReportedAndResultKept()
     QVERIFY(!Details(form)->isVisible());
 }
 
+void Form1ActionsTest::reportPointsAtItsBox_data()
+{
+    QTest::addColumn<QString>("report");
+    QTest::addColumn<QString>("box");
+    QTest::addRow("a single box") << "«Peso del vehículo» dice «-1»: escriba la masa en kg."
+                                  << "Text11";
+    QTest::addRow("a part of the tyre row") << "«Ruedas» (perfil) está vacío."
+                                            << "Text17";
+    QTest::addRow("the first of two boxes")
+        << "«Velocidad Final» dice «5» y «Velocidad Inicial» dice «9»: escriba en «Velocidad Final»."
+        << "Text9";
+    QTest::addRow("a value quoted before the box") << "«abc» no es un número en «N4»."
+                                                   << "Text24";
+    QTest::addRow("the typed frontal area") << "«Area Frontal» dice «x»."
+                                            << "Text25";
+    QTest::addRow("height and width, without a part") << "Pasó con «Alto X Ancho» 1e300."
+                                                      << "Text26";
+    QTest::addRow("a remark, not a part") << "«Cx» (aerodinámico) dice «-1»."
+                                          << "Text14";
+    QTest::addRow("no box named") << "División por cero."
+                                  << "";
+}
+
+void Form1ActionsTest::reportPointsAtItsBox()
+{
+    QFETCH(QString, report);
+    QFETCH(QString, box);
+    QCOMPARE(BoxNamedByReport(report), box);
+}
+
 void Form1ActionsTest::salirAndCloseEndTheProgram_data()
 {
-    QTest::addColumn<bool>("bySalir");
+    QTest::addColumn<QString>("how");
     QTest::addColumn<bool>("detailsOpen");
-    QTest::addRow("Salir") << true << false;
-    QTest::addRow("the window's close control") << false << false;
-    QTest::addRow("Salir with the details open") << true << true;
+    QTest::addRow("Salir") << "Salir" << false;
+    QTest::addRow("Alt+S") << "Alt+S" << false;
+    QTest::addRow("the window's close control") << "close" << false;
+    QTest::addRow("Salir with the details open") << "Salir" << true;
 }
 
 // The program runs until its only window closes: the event loop must end.
 void Form1ActionsTest::salirAndCloseEndTheProgram()
 {
-    QFETCH(bool, bySalir);
+    QFETCH(QString, how);
     QFETCH(bool, detailsOpen);
     Form1 form;
     form.show();
@@ -353,8 +457,12 @@ void Form1ActionsTest::salirAndCloseEndTheProgram()
         Click(form, "Detalles");
         QVERIFY(Details(form)->isVisible());
     }
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    QTimer::singleShot(0, &form, [&form, bySalir] { bySalir ? Click(form, "Command2") : void(form.close()); });
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QTimer::singleShot(0, &form, [&form, how] {
+        if (how == "Salir") Click(form, "Command2");
+        if (how == "Alt+S") QTest::keyClick(Box(form, 1), Qt::Key_S, Qt::AltModifier);
+        if (how == "close") form.close();
+    });
     constexpr int kStillRunning = 1;
     QTimer::singleShot(5000, qApp, [] { QApplication::exit(kStillRunning); });
     QCOMPARE(QApplication::exec(), 0);

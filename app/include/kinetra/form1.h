@@ -54,6 +54,12 @@ public:
     // their own that follows every later calculation.
     void ShowDetails();
 
+protected:
+    // Enter or Return anywhere in the form but on "Salir" calculates, as a
+    // dialog's default button would.
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void BuildControls();
     void ChainFocusByTabIndex();
@@ -68,13 +74,19 @@ private:
     std::optional<CalcFault> StoreAreaFromHeightAndWidth();
     void ReportFault(const CalcFault& fault);
     void BuildNotes();
-    void ShowResult(const QString& sentence, const QStringList& notes);
     void ShowNotes(const QStringList& notes);
+    void FocusReportedBox();
+    void ShowResultMenu(QPoint at);
+    // The result of "Calcular": `sentence` into Label31, and the sentence
+    // followed by `notes` told to screen readers once, wherever the focus is.
+    void ShowResult(const QString& sentence, const QStringList& notes);
 
     QLocale locale_;
     WindowState state_;
     CalcTables tables_;
 
+    QScrollArea* scroll_ = nullptr;          // shows the form when it outgrows the screen
+    QWidget* canvas_ = nullptr;              // the form's client area, which holds the controls
     std::array<QLineEdit*, 28> textBoxes_{}; // Text1 .. Text28
     QCheckBox* check1_ = nullptr;
     QCheckBox* check2_ = nullptr;
@@ -82,9 +94,11 @@ private:
     OptionButton* option2_ = nullptr;
     QPushButton* command1_ = nullptr;
     QPushButton* command2_ = nullptr;
-    QLabel* result_ = nullptr;           // Label31
-    QScrollArea* notes_ = nullptr;       // under the sentence: what was read differently
-    QMessageBox* faultReport_ = nullptr; // made at the first fault, then reused
+    QLabel* result_ = nullptr;              // Label31
+    QScrollArea* notes_ = nullptr;          // under the sentence: what was read differently
+    QWidget* resultAnnouncement_ = nullptr; // no pixels: what screen readers are told of a new result
+    QMessageBox* faultReport_ = nullptr;    // made at the first fault, then reused
+    QString reportedBox_;                   // the box the open report points at
     QPushButton* details_ = nullptr;
     RunHistory runs_;                        // the last two successful runs
     DetailsWindow* detailsWindow_ = nullptr; // made when first asked for
