@@ -295,11 +295,11 @@ void Form1::BuildNotes()
 {
     notes_ = new QScrollArea(result_->parentWidget());
     notes_->setObjectName(u"ResultNotes"_s);
-    notes_->setFrameShape(QFrame::NoFrame);
+    notes_->setFrameShape(QFrame::StyledPanel);
     notes_->setWidgetResizable(true);
     notes_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     notes_->viewport()->setAutoFillBackground(false);
-    notes_->setFocusPolicy(Qt::NoFocus);
+    notes_->setFocusPolicy(Qt::StrongFocus);
     auto* text = new QLabel(notes_);
     text->setObjectName(u"ResultNotesText"_s);
     text->setTextFormat(Qt::PlainText);
@@ -350,7 +350,10 @@ void Form1::ChainFocusByTabIndex()
     }
     // "Detalles…" comes right after "Calcular", which it answers.
     setTabOrder(command1_, details_);
-    setTabOrder(details_, command2_);
+    // The notes, while there are any, come next: from the keyboard they are
+    // scrolled with the arrow keys.
+    setTabOrder(details_, notes_);
+    setTabOrder(notes_, command2_);
     // Only now: Qt leaves a control that takes no focus out of the chain.
     for (const ControlEntry* entry : focusOrder) {
         SetOpen(*findChild<QWidget*>(entry->name.toString()), entry->enabledAtStart, true);
@@ -611,11 +614,12 @@ void Form1::Command1_Click()
 
 void Form1::ShowResult(const QString& sentence, const QStringList& noteList)
 {
-    ShowNotes(noteList);
     const QString notes = noteList.join(u' ');
     const bool renamed = result_->accessibleName() != ResultName(sentence);
     result_->setText(sentence);
     result_->setAccessibleName(ResultName(sentence));
+    // Placed under the sentence as it now wraps.
+    ShowNotes(noteList);
     // A result label that has the focus is read out again when its name
     // changes; the notification then adds only what the name lacks, so that
     // nothing is heard twice. The same sentence again is no change of name.

@@ -243,6 +243,8 @@ void Form1ActionsTest::calcularShowsTheSentence()
     // Told once to screen readers, as a notification, wherever the focus is.
     const QAccessibleInterface* told = QAccessible::queryAccessibleInterface(Find(form, "ResultAnnouncement"));
     QCOMPARE(told->role(), QAccessible::Notification);
+    const auto* label = Find<QLabel>(form, "Label31");
+    if (!notes.isEmpty()) QVERIFY(Find(form, "ResultNotes")->y() >= label->y() + label->heightForWidth(label->width()));
     const QString notesHeard = Notes(form).remove(QStringLiteral("• ")).replace(u'\n', u' ');
     QCOMPARE(told->text(QAccessible::Name), Result(form).trimmed() + (notes.isEmpty() ? "" : " " + notesHeard));
     // Alt+R selects the whole result; Ctrl+C copies it.
