@@ -281,6 +281,10 @@ void Form1ActionsTest::calcularShowsTheSentence()
     Find(form, "Command1")->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget()->objectName(), "Detalles");
+    if (!notes.isEmpty()) { // the notes next, to scroll them from the keyboard
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), "ResultNotes");
+    }
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget()->objectName(), "Command2");
     Click(form, "Detalles");
