@@ -3,20 +3,16 @@
 // program (no calculation, no details window, no libraries beyond Qt
 // Widgets). Prints the wall clock (ns since the epoch) once its first paint
 // has been handled, as window_start does.
+#include "first_paint.h"
 #include "kinetra/form_layout.h"
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
-
-#include <chrono>
-#include <cstdio>
 
 using namespace kinetra;
 
@@ -41,25 +37,6 @@ QWidget* Make(const ControlEntry& entry, QWidget* parent)
     }
     return nullptr;
 }
-
-class FirstPaint : public QObject {
-public:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint && !seen_) {
-            seen_ = true;
-            QTimer::singleShot(0, [] {
-                const auto now = std::chrono::system_clock::now().time_since_epoch();
-                std::printf("%lld\n", static_cast<long long>(std::chrono::nanoseconds(now).count()));
-                QApplication::quit();
-            });
-        }
-        return false;
-    }
-
-private:
-    bool seen_ = false;
-};
 
 } // namespace
 
