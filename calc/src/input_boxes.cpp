@@ -21,30 +21,15 @@ bool IsDigit(QChar c)
     return c >= u'0' && c <= u'9';
 }
 
-QString DecimalCommaHints(const std::vector<InputBox>& boxes)
+// Where the field rule stops reading `text` at a comma right after a digit;
+// -1 when it has no such comma.
+qsizetype DecimalComma(const QString& cleaned)
 {
-    QString hints;
-    for (const InputBox& b : boxes) {
-        const QString cleaned = Cleaned(b.text);
-        qsizetype comma = cleaned.indexOf(QLatin1Char(','), 1);
-        while (comma > 0 && !IsDigit(cleaned.at(comma - 1))) {
-            comma = cleaned.indexOf(QLatin1Char(','), comma + 1);
-        }
-        if (comma < 0) {
-            continue;
-        }
-        double value = 0;
-        try {
-            value = FieldValue(b.text);
-        } catch (const CalcFault&) {
-            continue; // too large to read: the report itself is about that box
-        }
-        QString typed = cleaned;
-        typed[comma] = QLatin1Char('.');
-        hints += QStringLiteral(" %1 dice «%2», que se lee como %3: escriba %4.")
-                     .arg(b.name, b.text, InputNumber(value), typed);
+    qsizetype comma = cleaned.indexOf(QLatin1Char(','), 1);
+    while (comma > 0 && !IsDigit(cleaned.at(comma - 1))) {
+        comma = cleaned.indexOf(QLatin1Char(','), comma + 1);
     }
-    return hints;
+    return comma;
 }
 
 } // namespace
@@ -101,8 +86,32 @@ QString WhatItSays(const char* name, const QString& text, double value)
 
 QString WithDecimalCommaHints(const QString& report, const std::vector<InputBox>& boxes)
 {
-    const QString hints = DecimalCommaHints(boxes);
-    if (hints.isEmpty()) {
+    bool anyComma = false;
+    QString hints;
+    for (const InputBox& b : boxes) {
+        const QString cleaned = Cleaned(b.text);
+        const qsizetype comma = DecimalComma(cleaned);
+        if (comma < 0) {
+            continue;
+        }
+        double value = 0;
+        try {
+            value = FieldValue(b.text);
+        } catch (const CalcFault&) {
+            continue; // too large to read: the report itself is about that box
+        }
+        anyComma = true;
+        // A report that quotes the box already says what it read there and
+        // what to type: a second piece of advice could only contradict it.
+        if (report.contains(QStringLiteral("%1 dice «%2»").arg(b.name, b.text))) {
+            continue;
+        }
+        QString typed = cleaned;
+        typed[comma] = QLatin1Char('.');
+        hints += QStringLiteral(" %1 dice «%2», que se lee como %3: escriba %4.")
+                     .arg(b.name, b.text, InputNumber(value), typed);
+    }
+    if (!anyComma) {
         return report;
     }
     return report

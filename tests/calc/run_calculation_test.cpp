@@ -330,7 +330,7 @@ INSTANTIATE_TEST_SUITE_P(
                   FaultKind::TypeMismatch, QStringLiteral("«Area Frontal» está en blanco"), false, NothingWritten},
         FaultCase{"DecimalCommaEfficiencyLeavesNoStartingGear",
                   [](CalcInput& in, WindowState&) { in.efficiency = "0,9"; }, FaultKind::NoStartingGear,
-                  QStringLiteral("«Rendimiento Transmisión» dice «0,9», que se lee como 0: escriba 0.9."), true,
+                  QStringLiteral("«Rendimiento Transmisión» dice «0,9», que se lee como 0, y con un rendimiento de 0"), true,
                   [](const CalcTables& t) { EXPECT_EQ(t.StepTime.at(1), 7); }},
         FaultCase{"TooSteepToMoveOff",
                   [](CalcInput& in, WindowState&) {
