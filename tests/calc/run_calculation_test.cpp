@@ -172,6 +172,13 @@ TEST(ReferenceCars, GiveTheirExactSentencesAndTables)
             .rimDiameter = "15", .torqueCoefficient = {"95", "1.6", "-0.011", "", "", "", ""}},
            "   El resultado final es: Marcha inicial: 1; marcha final: 2; Tiempo empleado: 7,1343876869532",
            25, 0xbf93d9c115df8143},
+    RefCar{"CloseRatiosChangeUpStepAfterStep", 4, 2.0, test::DecimalComma(),
+           {.gearRatio = {"3.5", "3.45", "3.4", "3.35", "", ""}, .finalDrive = "4.3", .initialSpeed = "0",
+            .finalSpeed = "12", .massFactor = "1.07", .mass = "1150", .tyreWidth = "185", .efficiency = "0.91",
+            .dragCoefficient = "0.31", .rollingCoefficient = "0.012", .slopePercent = "0", .tyreAspect = "60",
+            .rimDiameter = "15", .torqueCoefficient = {"300", "-2", "", "", "", "", ""}},
+           "   El resultado final es: Marcha inicial: 1; marcha final: 3; Tiempo empleado: 1,75576514163175",
+           12, 0x86f5e8a3b35fd278},
     }) {
         // clang-format on
         WindowState state{car.gearCount, car.area};
