@@ -530,6 +530,21 @@ INSTANTIATE_TEST_SUITE_P(
                                  "la de «Cuarta»."),
                   false, NothingWritten,
                   [](CalcInput& in, WindowState&, const QString&) { in.gearRatio[3] = ""; }},
+        FaultCase{"FourthMissingBelowFifthAndSixth",
+                  [](CalcInput& in, WindowState& s) {
+                      in.gearRatio = {"3.5", "2.1", "1.4", "", "0.8", "0.7"};
+                      s.gearCount = 6;
+                  },
+                  FaultKind::InvalidInput,
+                  QStringLiteral("«Cuarta» está en blanco, pero «Quinta», más alta, tiene relación 0.8: solo las "
+                                 "últimas marchas pueden quedar sin relación. Escriba la relación de «Cuarta», o quite "
+                                 "la marca de las casillas de «Quinta» y «Sexta»."),
+                  false, NothingWritten, [](CalcInput&, WindowState& s, const QString&) { s.gearCount = 4; }},
+        FaultCase{"FourHundredSteps", [](CalcInput& in, WindowState&) { in.finalSpeed = "400"; },
+                  FaultKind::InvalidInput,
+                  QStringLiteral("la velocidad final supera a la inicial en 400 m/s o más, y el cálculo admite hasta "
+                                 "399 pasos de 1 m/s. Escriba en «Velocidad Final» menos de 400."),
+                  false, NothingWritten},
         FaultCase{"NegativeThirdGearAndACommaAfterANine",
                   [](CalcInput& in, WindowState&) {
                       in.gearRatio[2] = "-1.4";
