@@ -144,9 +144,12 @@ void CheckInputs(const CalcInput& input, const Vehicle& vehicle, int gearCount)
     // No transmission gives out more than it takes in: above 1 is a
     // percentage typed as such.
     if (vehicle.efficiency > 1) {
+        // Read as a percentage where it can be one: "85" is 0.85.
+        const double percent = vehicle.efficiency <= 100 ? vehicle.efficiency : 90;
         Reject(WhatItSays(box::kEfficiency, input.efficiency, vehicle.efficiency)
                + QStringLiteral(": el rendimiento no puede ser mayor que 1. Escríbalo como fracción de 0 a 1: un "
-                                "90 % se escribe 0.9."));
+                                "%1 % se escribe %2.")
+                     .arg(InputNumber(percent), InputNumber(percent / 100)));
     }
     RejectNegative(box::kDrag, input.dragCoefficient, vehicle.dragCoefficient,
                    ": el coeficiente aerodinámico no puede ser negativo. Escriba el Cx del vehículo, "

@@ -63,11 +63,10 @@ QString StallAdvice(const Vehicle& vehicle, double step, int gear, int topGear)
     }
     const double low = EngineSpeed(vehicle, gear, from);
     const double high = EngineSpeed(vehicle, gear, from + 1);
-    const QString torque =
-        low == 0 ? QStringLiteral("con el motor a pocas vueltas, de 0 a %1 rev/s (%2 es el par a 0 rev/s)")
-                       .arg(WholeNumber(high), QString::fromUtf8(box::kTorque[0]))
-                 : QStringLiteral("entre %1 y %2 rev/s, lo que gira el motor en ese paso")
-                       .arg(WholeNumber(low), WholeNumber(high));
+    const QString torque = low == 0 ? QStringLiteral("a pocas vueltas, de 0 a %1 rev/s (%2 es el par a 0 rev/s)")
+                                          .arg(WholeNumber(high), QString::fromUtf8(box::kTorque[0]))
+                                    : QStringLiteral("entre %1 y %2 rev/s, lo que gira el motor en ese paso")
+                                          .arg(WholeNumber(low), WholeNumber(high));
     return QStringLiteral(
                " Ya falla el primer paso, y eso no cambia con %1: para acelerar desde %2 m/s hace "
                "falta más par motor %3, una relación mayor en %4 o menos carga. Revise los datos "

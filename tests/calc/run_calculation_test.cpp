@@ -416,15 +416,15 @@ INSTANTIATE_TEST_SUITE_P(
                   FaultKind::CannotAccelerate,
                   QStringLiteral("no puede pasar de 0 m/s: en 2.ª marcha, entre 0 y 1 m/s, la fuerza del motor en las "
                                  "ruedas no supera la resistencia al avance. Ya falla el primer paso, y eso no cambia "
-                                 "con «Velocidad Final»: para acelerar desde 0 m/s hace falta más par motor con el "
-                                 "motor a pocas vueltas, de 0 a 4 rev/s («C0» es el par a 0 rev/s), una relación mayor "
+                                 "con «Velocidad Final»: para acelerar desde 0 m/s hace falta más par motor a pocas "
+                                 "vueltas, de 0 a 4 rev/s («C0» es el par a 0 rev/s), una relación mayor "
                                  "en «Segunda» o menos carga."),
                   false, [](const CalcTables& t) { EXPECT_EQ(t.StepTime.at(1), 7); },
                   [](CalcInput& in, WindowState&, const QString&) { in.slopePercent = "8"; }},
         FaultCase{"NoTorqueAtRest", [](CalcInput& in, WindowState&) { in.torqueCoefficient[0] = "0"; },
                   FaultKind::CannotAccelerate,
                   QStringLiteral("Ya falla el primer paso, y eso no cambia con «Velocidad Final»: para acelerar desde 0 "
-                                 "m/s hace falta más par motor con el motor a pocas vueltas, de 0 a 7 rev/s («C0» es el "
+                                 "m/s hace falta más par motor a pocas vueltas, de 0 a 7 rev/s («C0» es el "
                                  "par a 0 rev/s), una relación mayor en «Primera» o menos carga. Revise los datos que "
                                  "deciden la fuerza y la resistencia: «Primera» (3.5), «Segunda» (2.1), «Tercera» "
                                  "(1.4), «Cuarta» (1), «Diferencial» (4.1), «Rendimiento Transmisión» (0.9), «C0» (0)"),
@@ -481,10 +481,10 @@ INSTANTIATE_TEST_SUITE_P(
                       in.massFactor = Example(r);
                       in.mass = Advised(r, Example(r) + QStringLiteral(" y "));
                   }},
-        FaultCase{"EfficiencyAsAPercentage", [](CalcInput& in, WindowState&) { in.efficiency = "90"; },
+        FaultCase{"EfficiencyAsAPercentage", [](CalcInput& in, WindowState&) { in.efficiency = "85"; },
                   FaultKind::InvalidInput,
-                  QStringLiteral("«Rendimiento Transmisión» dice «90»: el rendimiento no puede ser mayor que 1. "
-                                 "Escríbalo como fracción de 0 a 1: un 90 % se escribe 0.9."),
+                  QStringLiteral("«Rendimiento Transmisión» dice «85»: el rendimiento no puede ser mayor que 1. "
+                                 "Escríbalo como fracción de 0 a 1: un 85 % se escribe 0.85."),
                   false, NothingWritten,
                   [](CalcInput& in, WindowState&, const QString& r) {
                       in.efficiency = Advised(r, QStringLiteral("se escribe "));
