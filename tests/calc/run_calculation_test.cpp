@@ -545,20 +545,23 @@ INSTANTIATE_TEST_SUITE_P(
                   QStringLiteral("la velocidad final supera a la inicial en 400 m/s o más, y el cálculo admite hasta "
                                  "399 pasos de 1 m/s. Escriba en «Velocidad Final» menos de 400."),
                   false, NothingWritten},
-        FaultCase{"NegativeThirdGearAndACommaAfterANine",
+        FaultCase{"NegativeThirdGearAndCommasInOtherBoxes",
                   [](CalcInput& in, WindowState&) {
+                      in.gearRatio[1] = "2,1";
                       in.gearRatio[2] = "-1.4";
-                      in.torqueCoefficient[6] = "-1,9E-15";
+                      in.dragCoefficient = "-,33"; // no digit before the comma: read as 0, no hint
+                      in.torqueCoefficient[0] = "79,5";
                   },
                   FaultKind::InvalidInput,
                   QStringLiteral("«Tercera» dice «-1.4»: una relación de transmisión no puede ser negativa. Escriba la "
                                  "relación sin signo, por ejemplo 3.5. Salvo en «Area Frontal», el separador decimal "
-                                 "es el punto «.» y la coma corta el número. «N6» dice «-1,9E-15», que se lee como -1: "
-                                 "escriba -1.9E-15."),
+                                 "es el punto «.» y la coma corta el número. «Segunda» dice «2,1», que se lee como 2: "
+                                 "escriba 2.1. «C0» dice «79,5», que se lee como 79: escriba 79.5."),
                   true, NothingWritten,
                   [](CalcInput& in, WindowState&, const QString& r) {
                       Unsigned(in.gearRatio[2]);
-                      in.torqueCoefficient[6] = Advised(r, QStringLiteral("que se lee como -1: escriba "));
+                      in.gearRatio[1] = Advised(r, QStringLiteral("que se lee como 2: escriba "));
+                      in.torqueCoefficient[0] = Advised(r, QStringLiteral("que se lee como 79: escriba "));
                   }}),
     [](const ::testing::TestParamInfo<FaultCase>& info) { return std::string(info.param.name); });
 
