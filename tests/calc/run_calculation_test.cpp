@@ -481,6 +481,15 @@ INSTANTIATE_TEST_SUITE_P(
                       in.massFactor = Example(r);
                       in.mass = Advised(r, Example(r) + QStringLiteral(" y "));
                   }},
+        FaultCase{"ForceAtTheWheelsTooLarge",
+                  [](CalcInput& in, WindowState&) {
+                      in.gearRatio = {"1e154", "", "", "", "", ""};
+                      in.finalDrive = "1e154";
+                  },
+                  FaultKind::Overflow,
+                  QStringLiteral("La fuerza en las ruedas sale demasiado grande: revise «Primera» (1e+154), "
+                                 "«Diferencial» (1e+154), «Rendimiento Transmisión» (0.9), el par motor (80 N·m)"),
+                  false, [](const CalcTables& t) { EXPECT_EQ(t.StartAccelLow.at(1), 7); }},
         FaultCase{"EfficiencyAsAPercentage", [](CalcInput& in, WindowState&) { in.efficiency = "85"; },
                   FaultKind::InvalidInput,
                   QStringLiteral("«Rendimiento Transmisión» dice «85»: el rendimiento no puede ser mayor que 1. "
