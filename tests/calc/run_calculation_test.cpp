@@ -430,12 +430,16 @@ INSTANTIATE_TEST_SUITE_P(
                                  "(1.4), «Cuarta» (1), «Diferencial» (4.1), «Rendimiento Transmisión» (0.9), «C0» (0)"),
                   false, [](const CalcTables& t) { EXPECT_EQ(t.StepTime.at(1), 7); },
                   [](CalcInput& in, WindowState&, const QString&) { in.torqueCoefficient[0] = "80"; }},
-        FaultCase{"TopSpeedBelowTheFinalSpeed", [](CalcInput& in, WindowState&) { in.finalSpeed = "80"; },
+        FaultCase{"TopSpeedBelowTheFinalSpeed",
+                  [](CalcInput& in, WindowState&) {
+                      in.initialSpeed = "10";
+                      in.finalSpeed = "80";
+                  },
                   FaultKind::CannotAccelerate,
                   QStringLiteral("no puede pasar de 56 m/s: en 4.ª marcha, entre 56 y 57 m/s, la fuerza del motor en las "
                                  "ruedas no supera la resistencia al avance. Escriba en «Velocidad Final» 56 o menos, o, "
                                  "para llegar más lejos, revise los datos que deciden la fuerza y la resistencia: "),
-                  false, [](const CalcTables& t) { EXPECT_NE(t.StepTime.at(56), 7); },
+                  false, [](const CalcTables& t) { EXPECT_NE(t.StepTime.at(46), 7); },
                   [](CalcInput& in, WindowState&, const QString& r) {
                       in.finalSpeed = Advised(r, QStringLiteral("Escriba en «Velocidad Final» "));
                   }},
@@ -559,18 +563,18 @@ INSTANTIATE_TEST_SUITE_P(
                       in.gearRatio[1] = "2,1";
                       in.gearRatio[2] = "-1.4";
                       in.dragCoefficient = "-,33"; // no digit before the comma: read as 0, no hint
-                      in.torqueCoefficient[0] = "79,5";
+                      in.torqueCoefficient[6] = "9,9E-16";
                   },
                   FaultKind::InvalidInput,
                   QStringLiteral("«Tercera» dice «-1.4»: una relación de transmisión no puede ser negativa. Escriba la "
                                  "relación sin signo, por ejemplo 3.5. Salvo en «Area Frontal», el separador decimal "
                                  "es el punto «.» y la coma corta el número. «Segunda» dice «2,1», que se lee como 2: "
-                                 "escriba 2.1. «C0» dice «79,5», que se lee como 79: escriba 79.5."),
+                                 "escriba 2.1. «N6» dice «9,9E-16», que se lee como 9: escriba 9.9E-16."),
                   true, NothingWritten,
                   [](CalcInput& in, WindowState&, const QString& r) {
                       Unsigned(in.gearRatio[2]);
                       in.gearRatio[1] = Advised(r, QStringLiteral("que se lee como 2: escriba "));
-                      in.torqueCoefficient[0] = Advised(r, QStringLiteral("que se lee como 79: escriba "));
+                      in.torqueCoefficient[6] = Advised(r, QStringLiteral("que se lee como 9: escriba "));
                   }}),
     [](const ::testing::TestParamInfo<FaultCase>& info) { return std::string(info.param.name); });
 
