@@ -476,6 +476,18 @@ INSTANTIATE_TEST_SUITE_P(
                                  "que la de «Primera»."),
                   false, [](const CalcTables& t) { EXPECT_EQ(t.StepTime.at(1), 7); },
                   [](CalcInput& in, WindowState&, const QString&) { in.gearRatio[1] = "2.1"; }},
+        FaultCase{"ThirdAndFourthAlikeAtSpeed",
+                  [](CalcInput& in, WindowState&) {
+                      in.gearRatio[2] = "1";
+                      in.initialSpeed = "45";
+                      in.finalSpeed = "46";
+                  },
+                  FaultKind::NoStartingGear,
+                  QStringLiteral("«Tercera» y «Cuarta» tienen la misma relación (1), así que empujan igual y ninguna "
+                                 "de las dos acelera más que la otra. Escriba en «Cuarta» una relación menor que la de "
+                                 "«Tercera»."),
+                  false, [](const CalcTables& t) { EXPECT_EQ(t.StepTime.at(1), 7); },
+                  [](CalcInput& in, WindowState&, const QString&) { in.gearRatio[3] = "0.8"; }},
         FaultCase{"MassTooLargeForTheCalculation", [](CalcInput& in, WindowState&) { in.mass = "1.7e308"; },
                   FaultKind::Overflow,
                   QStringLiteral("«Factor de masas» (1.06) por «Peso del vehículo» (1.7e+308) da una masa demasiado "
