@@ -2,6 +2,7 @@
 // in a well-formed sentence with a positive, finite time and a gear within
 // the gearbox, or in a fault with a message; no table ever holds inf or NaN;
 // and the result does not depend on what the tables held before.
+#include "kinetra/field_value.h"
 #include "kinetra/run_calculation.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
@@ -57,7 +58,7 @@ void CheckTables(const CalcTables& t)
     }
 }
 
-void CheckOutcome(const CalcOutcome& outcome, int gearCount, const QLocale& locale)
+void CheckOutcome(const CalcOutcome& outcome, const CalcInput& input, int gearCount, const QLocale& locale)
 {
     if (const auto* fault = std::get_if<CalcFault>(&outcome)) {
         if (fault->message().isEmpty() || FaultTitle(fault->kind()).isEmpty()) {
@@ -76,6 +77,10 @@ void CheckOutcome(const CalcOutcome& outcome, int gearCount, const QLocale& loca
     bool ok = false;
     const double seconds = locale.toDouble(parts[2].mid(17), &ok);
     if (start < 1 || final < start || final > gearCount || !ok || !std::isfinite(seconds) || !(seconds > 0)) {
+        std::abort();
+    }
+    // A gear without a ratio is no gear: the sentence never names one.
+    if (FieldValue(input.gearRatio[static_cast<std::size_t>(final - 1)]) == 0) {
         std::abort();
     }
 }
@@ -127,7 +132,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     WindowState first = state;
     const CalcOutcome outcome = RunCalculation(input, first, used, locale);
     CheckTables(used);
-    CheckOutcome(outcome, first.gearCount, locale);
+    CheckOutcome(outcome, input, first.gearCount, locale);
 
     // The same press again, in the same tables and in fresh ones, gives the same answer.
     CalcTables fresh;

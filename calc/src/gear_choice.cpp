@@ -6,6 +6,7 @@
 #include "kinetra/calc_fault.h"
 #include "kinetra/run_trace.h"
 #include "kinetra/torque.h"
+#include "stall_reports.h"
 
 #include <algorithm>
 #include <cassert>
@@ -14,35 +15,31 @@
 namespace kinetra {
 namespace {
 
-[[noreturn]] void ThrowCannotAccelerate(const Vehicle& vehicle, double step, int gear)
+[[noreturn]] void ThrowCannotAccelerate(const Vehicle& vehicle, double step, int gear, int topGear)
 {
     const double from = (step + vehicle.initialSpeed) - 1;
-    throw CalcFault(
-        FaultKind::CannotAccelerate,
-        QStringLiteral("El vehículo no puede pasar de %1 m/s: en %2.ª marcha, entre %1 y %3 m/s, la "
-                       "fuerza del motor en las ruedas no supera la resistencia al avance. Escriba "
-                       "en %4 %1 o menos, o revise el par motor (%5 a %6), %7 (%8), %9 (%10) y "
-                       "%11 (%12).")
-            .arg(InputNumber(from))
-            .arg(gear)
-            .arg(InputNumber(from + 1), QString::fromUtf8(box::kFinalSpeed), QString::fromUtf8(box::kTorque[0]),
-                 QString::fromUtf8(box::kTorque[6]), QString::fromUtf8(box::kEfficiency),
-                 InputNumber(vehicle.efficiency), QString::fromUtf8(box::kMass))
-            .arg(InputNumber(vehicle.mass), QString::fromUtf8(box::kSlope), InputNumber(vehicle.slopePercent)));
+    throw CalcFault(FaultKind::CannotAccelerate,
+                    QStringLiteral("El vehículo no puede pasar de %1 m/s: en %2.ª marcha, entre %1 y %3 m/s, la "
+                                   "fuerza del motor en las ruedas no supera la resistencia al avance.")
+                            .arg(InputNumber(from))
+                            .arg(gear)
+                            .arg(InputNumber(from + 1))
+                        + StallAdvice(vehicle, step, gear, topGear));
 }
 
 // Time to gain 1 m/s between two accelerations (trapezoidal rule on dt = dv / a).
-double StepSeconds(const Vehicle& vehicle, double step, int gear, double low, double high)
+double StepSeconds(const Vehicle& vehicle, double step, int gear, int topGear, double low, double high)
 {
     if (!(low > 0 && high > 0)) {
-        ThrowCannotAccelerate(vehicle, step, gear);
+        ThrowCannotAccelerate(vehicle, step, gear, topGear);
     }
     return Finite((1 / high + 1 / low) / 2, [&] {
         const double from = (step + vehicle.initialSpeed) - 1;
         return QStringLiteral(
                    "Pasó al calcular el tiempo del paso de %1 a %2 m/s, en el que el vehículo apenas "
-                   "acelera: escriba en %3 %1 o menos.")
-            .arg(InputNumber(from), InputNumber(from + 1), QString::fromUtf8(box::kFinalSpeed));
+                   "acelera.")
+                   .arg(InputNumber(from), InputNumber(from + 1))
+               + StallAdvice(vehicle, step, gear, topGear);
     });
 }
 
@@ -63,7 +60,7 @@ void RecordStep(RunTrace& trace, const CalcTables& tables, double initialSpeed, 
 // compares the current gear in. A gear that cannot be worked out at some
 // speed (far outside its range) leaves a gap there: the run did not use it,
 // so it must not stop the calculation.
-void FillTraction(RunTrace& trace, const CalcTables& tables, const Vehicle& vehicle, int gearCount)
+void FillTraction(RunTrace& trace, const CalcTables& tables, const Vehicle& vehicle, int topGear)
 {
     const int entries = static_cast<int>(trace.steps.size()) + 1;
     trace.gridSpeeds.clear();
@@ -71,7 +68,7 @@ void FillTraction(RunTrace& trace, const CalcTables& tables, const Vehicle& vehi
         trace.gridSpeeds.push_back((entry + vehicle.initialSpeed) - 1);
     }
     trace.traction.clear();
-    for (int gear = 1; gear <= gearCount; ++gear) {
+    for (int gear = 1; gear <= topGear; ++gear) {
         if (tables.OverallRatio[gear] == 0) {
             continue;
         }
@@ -90,12 +87,26 @@ void FillTraction(RunTrace& trace, const CalcTables& tables, const Vehicle& vehi
 
 } // namespace
 
-std::optional<int> ChooseStartGear(const CalcTables& tables, int gearCount)
+int TopGear(const Vehicle& vehicle, int gearCount)
+{
+    int top = 0;
+    for (int g = 1; g <= gearCount; ++g) {
+        if (vehicle.gearRatio[static_cast<std::size_t>(g - 1)] != 0) {
+            top = g;
+        }
+    }
+    return top;
+}
+
+std::optional<int> ChooseStartGear(const CalcTables& tables, int topGear)
 {
     std::optional<int> start;
-    for (int g = 1; g <= gearCount; ++g) {
+    for (int g = 1; g <= topGear; ++g) {
         const double mean = tables.StartMeanAccel.at(g);
-        if (mean > tables.StartMeanAccel.at(g + 1) && tables.StartMeanAccel.at(g - 1) < mean) {
+        // The table may hold a gear without a ratio above the top gear: it is
+        // no gear, and the top gear is compared with 0 as in a full box.
+        const double above = g < topGear ? tables.StartMeanAccel.at(g + 1) : 0;
+        if (mean > above && tables.StartMeanAccel.at(g - 1) < mean) {
             start = g;
         }
     }
@@ -107,16 +118,16 @@ namespace {
 // The run itself. Recording is chosen when this is compiled, so that a run
 // nobody traces executes the very loop it always did.
 template <bool kTracing>
-RunTime Integrate(CalcTables& tables, const Vehicle& car, int startGear, int gearCount, RunTrace* trace)
+RunTime Integrate(CalcTables& tables, const Vehicle& car, int startGear, int topGear, RunTrace* trace)
 {
     // The loop's own copy of the car's numbers: no table write can alias it,
     // so they stay in registers from one step to the next.
     const Vehicle vehicle = car;
     const int steps = vehicle.steps;
-    assert(steps <= Table::kSize - 2 && startGear >= 1 && gearCount <= 6);
+    assert(steps <= Table::kSize - 2 && startGear >= 1 && startGear <= topGear && topGear <= 6);
 
     tables.StepTime[1] =
-        StepSeconds(vehicle, 1, startGear, tables.StartAccelLow[startGear], tables.StartAccelHigh[startGear]);
+        StepSeconds(vehicle, 1, startGear, topGear, tables.StartAccelLow[startGear], tables.StartAccelHigh[startGear]);
     // Added up as the steps are timed, in their order.
     double total = 0;
     total += tables.StepTime[1];
@@ -146,7 +157,7 @@ RunTime Integrate(CalcTables& tables, const Vehicle& car, int startGear, int gea
         double stepLow = a1;
         double stepHigh = a2;
         bool changedUp = false;
-        if (gear < gearCount) {
+        if (gear < topGear) {
             if (!carried) {
                 b1 = GearAcceleration(tables, vehicle, gear + 1, low, TorqueForm::NextGear);
             }
@@ -167,24 +178,24 @@ RunTime Integrate(CalcTables& tables, const Vehicle& car, int startGear, int gea
         }
         a1 = a2;
         carried = !changedUp;
-        tables.StepTime[s] = StepSeconds(vehicle, s, gear, stepLow, stepHigh);
+        tables.StepTime[s] = StepSeconds(vehicle, s, gear, topGear, stepLow, stepHigh);
         total += tables.StepTime[s];
         if constexpr (kTracing) {
             RecordStep(*trace, tables, vehicle.initialSpeed, s, gear, stepLow, stepHigh, tables.StepTime[s]);
         }
     }
     if constexpr (kTracing) {
-        FillTraction(*trace, tables, car, gearCount);
+        FillTraction(*trace, tables, car, topGear);
     }
     return RunTime{gear, Finite(total, [] { return QStringLiteral("Pasó al sumar el tiempo total."); })};
 }
 
 } // namespace
 
-RunTime IntegrateTime(CalcTables& tables, const Vehicle& vehicle, int startGear, int gearCount, RunTrace* trace)
+RunTime IntegrateTime(CalcTables& tables, const Vehicle& vehicle, int startGear, int topGear, RunTrace* trace)
 {
-    return trace == nullptr ? Integrate<false>(tables, vehicle, startGear, gearCount, nullptr)
-                            : Integrate<true>(tables, vehicle, startGear, gearCount, trace);
+    return trace == nullptr ? Integrate<false>(tables, vehicle, startGear, topGear, nullptr)
+                            : Integrate<true>(tables, vehicle, startGear, topGear, trace);
 }
 
 QString ResultSentence(int startGear, int finalGear, double totalSeconds, const QLocale& locale)

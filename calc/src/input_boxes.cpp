@@ -5,33 +5,6 @@
 #include "kinetra/field_value.h"
 
 namespace kinetra {
-namespace {
-
-QString DecimalCommaHints(const std::vector<InputBox>& boxes)
-{
-    QString hints;
-    for (const InputBox& b : boxes) {
-        const QString cleaned = Cleaned(b.text);
-        const qsizetype comma = CommaAfterDigit(cleaned);
-        if (comma < 0) {
-            continue;
-        }
-        double value = 0;
-        try {
-            value = FieldValue(b.text);
-        } catch (const CalcFault&) {
-            continue; // too large to read: the report itself is about that box
-        }
-        QString typed = cleaned;
-        typed[comma] = QLatin1Char('.');
-        hints += QStringLiteral(" %1 dice «%2», que se lee como %3: escriba %4.")
-                     .arg(b.name, b.text, InputNumber(value), typed);
-    }
-    return hints;
-}
-
-} // namespace
-
 QString Cleaned(const QString& text)
 {
     QString cleaned = text;
@@ -105,8 +78,32 @@ QString WhatItSays(const char* name, const QString& text, double value)
 
 QString WithDecimalCommaHints(const QString& report, const std::vector<InputBox>& boxes)
 {
-    const QString hints = DecimalCommaHints(boxes);
-    if (hints.isEmpty()) {
+    bool anyComma = false;
+    QString hints;
+    for (const InputBox& b : boxes) {
+        const QString cleaned = Cleaned(b.text);
+        const qsizetype comma = CommaAfterDigit(cleaned);
+        if (comma < 0) {
+            continue;
+        }
+        double value = 0;
+        try {
+            value = FieldValue(b.text);
+        } catch (const CalcFault&) {
+            continue; // too large to read: the report itself is about that box
+        }
+        anyComma = true;
+        // A report that quotes the box already says what it read there and
+        // what to type: a second piece of advice could only contradict it.
+        if (report.contains(QStringLiteral("%1 dice «%2»").arg(b.name, b.text))) {
+            continue;
+        }
+        QString typed = cleaned;
+        typed[comma] = QLatin1Char('.');
+        hints += QStringLiteral(" %1 dice «%2», que se lee como %3: escriba %4.")
+                     .arg(b.name, b.text, InputNumber(value), typed);
+    }
+    if (!anyComma) {
         return report;
     }
     return report

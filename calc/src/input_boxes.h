@@ -61,8 +61,9 @@ QString WhatItSays(const char* name, const QString& text, double value);
 
 // A report on a calculation that read `boxes`, with one sentence for each box
 // whose text has a comma right after a digit, where the field rule stops:
-// "«Rendimiento Transmisión» dice «0,9», que se lee como 0: escriba 0.9."
-// Unchanged when no box has such a comma.
+// "«Rendimiento Transmisión» dice «0,9», que se lee como 0: escriba 0.9.",
+// but for a box the report quotes ("«X» dice «...»"), whose advice it gives
+// itself. Unchanged when no box has such a comma.
 QString WithDecimalCommaHints(const QString& report, const std::vector<InputBox>& boxes);
 
 } // namespace kinetra

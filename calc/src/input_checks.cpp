@@ -55,15 +55,18 @@ void CheckGearGaps(const CalcInput& input, const Vehicle& vehicle, int gearCount
                       .arg(QString::fromUtf8(box::kGear[lowest - 1]), QString::fromUtf8(box::kGear[highest - 1]));
         // Fifth and sixth gear take part while their check box is ticked:
         // unticking them is the way to leave them out.
-        const QString leaveOut =
-            lowest < 5 ? QStringLiteral("borre %1").arg(higher)
-            : lowest == highest
-                ? QStringLiteral("quite la marca de la casilla de %1").arg(QString::fromUtf8(box::kGear[highest - 1]))
-                : QStringLiteral("quite la marca de las casillas de %1 y %2")
-                      .arg(QString::fromUtf8(box::kGear[lowest - 1]), QString::fromUtf8(box::kGear[highest - 1]));
+        // Without a first gear there is no box left to shorten: erasing the
+        // gears above it would leave no gear at all.
+        const QString leaveOut = g == 1              ? QString()
+                                 : lowest < 5        ? QStringLiteral(", o borre %1").arg(higher)
+                                 : lowest == highest ? QStringLiteral(", o quite la marca de la casilla de %1")
+                                                           .arg(QString::fromUtf8(box::kGear[highest - 1]))
+                                                     : QStringLiteral(", o quite la marca de las casillas de %1 y %2")
+                                                           .arg(QString::fromUtf8(box::kGear[lowest - 1]),
+                                                                QString::fromUtf8(box::kGear[highest - 1]));
         Reject(
             QStringLiteral("%1, pero %2, más alta, tiene relación %3: solo las últimas marchas pueden "
-                           "quedar sin relación. Escriba la relación de %4%5, o %6.")
+                           "quedar sin relación. Escriba la relación de %4%5%6.")
                 .arg(WhatItSays(box::kGear[gear], input.gearRatio[gear], 0), QString::fromUtf8(box::kGear[lowest - 1]),
                      InputNumber(vehicle.gearRatio[static_cast<std::size_t>(lowest - 1)]), empty,
                      g >= 5 ? QStringLiteral(" (si su cuadro está desactivado, marque antes su casilla)") : QString(),
@@ -87,9 +90,21 @@ void CheckSpeedRange(const CalcInput& input, const Vehicle& vehicle)
                                              WhatItSays(box::kInitialSpeed, input.initialSpeed, vi));
     };
     if (vehicle.steps < 1) {
-        Reject(QStringLiteral("%1: la velocidad final debe superar a la inicial en 1 m/s por lo menos, porque "
-                              "el tiempo se calcula en pasos de 1 m/s. Escriba en %2 %3 o más.")
-                   .arg(both(), QString::fromUtf8(box::kFinalSpeed), InputNumber(vi + 1)));
+        const QString reason = QStringLiteral(
+                                   "%1: la velocidad final debe superar a la inicial en 1 m/s por lo menos, porque "
+                                   "el tiempo se calcula en pasos de 1 m/s.")
+                                   .arg(both());
+        // A blank initial speed reads as 0, which may not be what was meant:
+        // both boxes need a word.
+        if (input.initialSpeed.trimmed().isEmpty()) {
+            Reject(reason
+                   + QStringLiteral(" Escriba en %1 la velocidad de partida en m/s (0 si parte del reposo) y en %2 "
+                                    "una velocidad mayor en 1 m/s por lo menos: con 0 de partida, 1 o más.")
+                         .arg(QString::fromUtf8(box::kInitialSpeed), QString::fromUtf8(box::kFinalSpeed)));
+        }
+        Reject(
+            reason
+            + QStringLiteral(" Escriba en %1 %2 o más.").arg(QString::fromUtf8(box::kFinalSpeed), InputNumber(vi + 1)));
     }
     if (vehicle.steps > Table::kSize - 2) {
         Reject(QStringLiteral("%1: la velocidad final supera a la inicial en %2 m/s o más, y el cálculo admite "
@@ -126,6 +141,16 @@ void CheckInputs(const CalcInput& input, const Vehicle& vehicle, int gearCount)
     RejectNegative(box::kEfficiency, input.efficiency, vehicle.efficiency,
                    ": el rendimiento no puede ser negativo. Escriba el rendimiento de la transmisión, "
                    "por ejemplo 0.9.");
+    // No transmission gives out more than it takes in: above 1 is a
+    // percentage typed as such.
+    if (vehicle.efficiency > 1) {
+        // Read as a percentage where it can be one: "85" is 0.85.
+        const double percent = vehicle.efficiency <= 100 ? vehicle.efficiency : 90;
+        Reject(WhatItSays(box::kEfficiency, input.efficiency, vehicle.efficiency)
+               + QStringLiteral(": el rendimiento no puede ser mayor que 1. Escríbalo como fracción de 0 a 1: un "
+                                "%1 % se escribe %2.")
+                     .arg(InputNumber(percent), InputNumber(percent / 100)));
+    }
     RejectNegative(box::kDrag, input.dragCoefficient, vehicle.dragCoefficient,
                    ": el coeficiente aerodinámico no puede ser negativo. Escriba el Cx del vehículo, "
                    "por ejemplo 0.33.");

@@ -8,6 +8,7 @@
 #include "kinetra/speed_tables.h"
 #include "kinetra/torque.h"
 #include "kinetra/vehicle.h"
+#include "stall_reports.h"
 
 namespace kinetra {
 namespace {
@@ -32,19 +33,14 @@ QString RunStages(const CalcInput& input, WindowState& state, CalcTables& tables
     FillOverallRatios(tables, vehicle);
     FillStartTables(tables, vehicle, gearCount);
 
-    const std::optional<int> startGear = ChooseStartGear(tables, gearCount);
+    // Empty top gears shorten the box: only the gears up to the last one
+    // with a ratio can start the run or be changed up into.
+    const int topGear = TopGear(vehicle, gearCount);
+    const std::optional<int> startGear = ChooseStartGear(tables, topGear);
     if (!startGear) {
-        throw CalcFault(FaultKind::NoStartingGear,
-                        QStringLiteral("Ninguna marcha puede arrancar a %1 m/s: en el primer paso ninguna acelera "
-                                       "más que las marchas de al lado, y eso pasa cuando ninguna vence la "
-                                       "resistencia al avance o todas empujan igual. Revise %2 (%3), el par motor "
-                                       "(%4 a %5), las relaciones de las marchas y %6 (%7).")
-                            .arg(InputNumber(vehicle.initialSpeed), QString::fromUtf8(box::kEfficiency),
-                                 InputNumber(vehicle.efficiency), QString::fromUtf8(box::kTorque[0]),
-                                 QString::fromUtf8(box::kTorque[6]), QString::fromUtf8(box::kSlope),
-                                 InputNumber(vehicle.slopePercent)));
+        throw NoStartingGearFault(input, vehicle, tables, topGear);
     }
-    const RunTime run = IntegrateTime(tables, vehicle, *startGear, gearCount, trace);
+    const RunTime run = IntegrateTime(tables, vehicle, *startGear, topGear, trace);
     return ResultSentence(*startGear, run.finalGear, run.totalSeconds, locale);
 }
 

@@ -46,19 +46,46 @@ void FillOverallRatios(CalcTables& tables, const Vehicle& vehicle)
             const double speed = (j + vehicle.initialSpeed) - 1;
             QString text = QStringLiteral("Pasó al calcular la aceleración en %1.ª marcha a %2 m/s.")
                                .arg(InputNumber(g), InputNumber(speed));
+            // Blame the boxes whose numbers left the range of the calculation:
+            // the mass first, since no torque can move an infinite mass.
+            const double effectiveMass = vehicle.massFactor * vehicle.mass;
+            const double ratio = tables.OverallRatio.at(g);
+            const double torque =
+                EngineTorqueUnchecked(ratio * tables.WheelSpeed.at(j), form, vehicle.torqueCoefficient);
+            const QString masses = QStringLiteral("%1 (%2) por %3 (%4)")
+                                       .arg(QString::fromUtf8(box::kMassFactor), InputNumber(vehicle.massFactor),
+                                            QString::fromUtf8(box::kMass), InputNumber(vehicle.mass));
             if (vehicle.wheelRadius == 0) {
                 text += QStringLiteral(" El radio de la rueda es 0 m.") + TyreHint(vehicle);
-            } else if (!(vehicle.massFactor * vehicle.mass > 0)) {
+            } else if (!std::isfinite(effectiveMass)) {
                 text += QStringLiteral(
-                            " %1 (%2) por %3 (%4) da una masa de 0: escriba valores realistas, "
-                            "por ejemplo 1.06 y 1200.")
-                            .arg(QString::fromUtf8(box::kMassFactor), InputNumber(vehicle.massFactor),
-                                 QString::fromUtf8(box::kMass), InputNumber(vehicle.mass));
-            } else {
+                            " %1 da una masa demasiado grande para el cálculo: escriba valores "
+                            "realistas, por ejemplo 1.06 y 1200.")
+                            .arg(masses);
+            } else if (!(effectiveMass > 0)) {
+                text += QStringLiteral(" %1 da una masa de 0: escriba valores realistas, por ejemplo 1.06 y 1200.")
+                            .arg(masses);
+            } else if (!std::isfinite(torque)) {
                 text += QStringLiteral(
                             " Revise los coeficientes del par motor, de %1 a %2: a tantas vueltas del "
                             "motor dan un par enorme.")
                             .arg(QString::fromUtf8(box::kTorque[0]), QString::fromUtf8(box::kTorque[6]));
+            } else if (const double force = ratio * (vehicle.efficiency * torque) / vehicle.wheelRadius;
+                       !std::isfinite(force) || !std::isfinite(force - tables.RoadLoad.at(j))) {
+                const auto gear = static_cast<std::size_t>(g - 1);
+                text +=
+                    QStringLiteral(
+                        " La fuerza en las ruedas sale demasiado grande: revise %1 (%2), %3 (%4), "
+                        "%5 (%6), el par motor (%7 N·m) y el tamaño de la rueda.")
+                        .arg(QString::fromUtf8(box::kGear[gear]), InputNumber(vehicle.gearRatio[gear]),
+                             QString::fromUtf8(box::kFinalDrive), InputNumber(vehicle.finalDrive),
+                             QString::fromUtf8(box::kEfficiency), InputNumber(vehicle.efficiency), InputNumber(torque))
+                    + TyreHint(vehicle);
+            } else {
+                text += QStringLiteral(
+                            " %1 da una masa demasiado pequeña para el cálculo: escriba valores "
+                            "realistas, por ejemplo 1.06 y 1200.")
+                            .arg(masses);
             }
             return text;
         },

@@ -65,7 +65,7 @@ INSTANTIATE_TEST_SUITE_P(
         Monotone{"MoreTorqueIsFaster",
                  [](CalcInput& in, int s) { in.torqueCoefficient[0] = QString::number(60 + 20 * s); }, false},
         Monotone{"BetterEfficiencyIsFaster",
-                 [](CalcInput& in, int s) { in.efficiency = QString::number(0.75 + 0.05 * s); }, false}),
+                 [](CalcInput& in, int s) { in.efficiency = QString::number(0.8 + 0.05 * s); }, false}),
     [](const ::testing::TestParamInfo<Monotone>& info) { return std::string(info.param.name); });
 
 TEST(RealisticCars, SameInputsInTheSameWindowGiveTheSameSentence)

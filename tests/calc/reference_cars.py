@@ -93,13 +93,17 @@ def run(car):
     mean = [0.0] * 8
     for g in range(1, gears + 1):
         mean[g] = (high[g] + low[g]) / 2
-    start = max(g for g in range(1, gears + 1) if mean[g] > mean[g + 1] and mean[g - 1] < mean[g])
+    # Only the gears up to the last one with a ratio take part; the top one
+    # is compared with 0, whatever the table holds for an empty gear above it.
+    top = max(g for g in range(1, gears + 1) if ratios[g - 1] != 0)
+    beside = mean[:top + 1] + [0.0]
+    start = max(g for g in range(1, top + 1) if beside[g] > beside[g + 1] and beside[g - 1] < beside[g])
 
     times = [(1 / high[start] + 1 / low[start]) / 2]
     gear = start
     for s in range(2, steps + 1):
         a1, a2 = acceleration(gear, s), acceleration(gear, s + 1)
-        if gear < gears:
+        if gear < top:
             b1, b2 = acceleration(gear + 1, s, True), acceleration(gear + 1, s + 1, True)
             if not (a1 + a2) / 2 > (b1 + b2) / 2:
                 gear, a1, a2 = gear + 1, b1, b2
@@ -128,6 +132,11 @@ CARS = [
          area=("number", "1.45 * 0.8 * 1.75"), separator=".", fields=dict(SALOON, vi="3", vf="42", slope="3", mass="1480")),
     dict(name="ThreeSpeedBoxEmptyFourth", gears=4, ratios=["2.8", "1.5", "1.0", "", "", ""],
          area=("number", "2.0"), separator=",", fields=dict(SALOON, vf="25", c3="", c4="", c5="", c6="")),
+    # Close ratios and a torque falling with engine speed: second and third
+    # overtake the gear below them one step after the other.
+    dict(name="CloseRatiosChangeUpStepAfterStep", gears=4, ratios=["3.5", "3.45", "3.4", "3.35", "", ""],
+         area=("number", "2.0"), separator=",",
+         fields=dict(SALOON, vf="12", c0="300", c1="-2", c2="", c3="", c4="", c5="", c6="")),
 ]
 
 

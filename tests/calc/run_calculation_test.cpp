@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QRegularExpression>
+
 #include <bit>
 #include <cstdint>
 #include <functional>
@@ -171,6 +173,13 @@ TEST(ReferenceCars, GiveTheirExactSentencesAndTables)
             .rimDiameter = "15", .torqueCoefficient = {"95", "1.6", "-0.011", "", "", "", ""}},
            "   El resultado final es: Marcha inicial: 1; marcha final: 2; Tiempo empleado: 7,1343876869532",
            25, 0xbf93d9c115df8143},
+    RefCar{"CloseRatiosChangeUpStepAfterStep", 4, 2.0, test::DecimalComma(),
+           {.gearRatio = {"3.5", "3.45", "3.4", "3.35", "", ""}, .finalDrive = "4.3", .initialSpeed = "0",
+            .finalSpeed = "12", .massFactor = "1.07", .mass = "1150", .tyreWidth = "185", .efficiency = "0.91",
+            .dragCoefficient = "0.31", .rollingCoefficient = "0.012", .slopePercent = "0", .tyreAspect = "60",
+            .rimDiameter = "15", .torqueCoefficient = {"300", "-2", "", "", "", "", ""}},
+           "   El resultado final es: Marcha inicial: 1; marcha final: 3; Tiempo empleado: 1,75576514163175",
+           12, 0x86f5e8a3b35fd278},
     }) {
         // clang-format on
         WindowState state{car.gearCount, car.area};
@@ -221,7 +230,35 @@ struct FaultCase {
     bool commaHint;    // a box read by the field rule has a comma after a digit
     // What the calculation had written before it stopped, and what it had not.
     std::function<void(const CalcTables&)> checkTables;
+    // Does to the input what the report says to type, reading the numbers
+    // from the report itself; following the advice must give a result.
+    std::function<void(CalcInput&, WindowState&, const QString& report)> followAdvice = {};
 };
+
+// The text that follows `lead` in the report, up to the next blank, without
+// the sentence's full stop: what the report says to type.
+QString Advised(const QString& report, const QString& lead)
+{
+    const qsizetype at = report.indexOf(lead);
+    EXPECT_GE(at, 0) << lead.toStdString() << " missing in: " << report.toStdString();
+    QString word = report.mid(at + lead.size()).section(QLatin1Char(' '), 0, 0);
+    if (word.endsWith(QLatin1Char('.'))) {
+        word.chop(1);
+    }
+    return word;
+}
+
+QString Example(const QString& report)
+{
+    return Advised(report, QStringLiteral("por ejemplo "));
+}
+
+void Unsigned(QString& text)
+{
+    if (text.startsWith(QLatin1Char('-'))) {
+        text.remove(0, 1);
+    }
+}
 
 class Faults : public ::testing::TestWithParam<FaultCase> {};
 
@@ -241,7 +278,21 @@ TEST_P(Faults, StopTheCalculationWithAClearReport)
     EXPECT_EQ(fault.message().contains(QStringLiteral("la coma corta el número")), c.commaHint)
         << fault.message().toStdString();
     EXPECT_FALSE(FaultTitle(fault.kind()).isEmpty());
+    // One piece of advice a box: no box is quoted twice.
+    const QRegularExpression quote(QStringLiteral("«[^»]+»( \\([a-z]+\\))? dice «[^»]*»"));
+    QStringList quoted;
+    for (const QRegularExpressionMatch& m : quote.globalMatch(fault.message())) {
+        EXPECT_FALSE(quoted.contains(m.captured())) << fault.message().toStdString();
+        quoted << m.captured();
+    }
     c.checkTables(tables);
+    if (c.followAdvice) {
+        c.followAdvice(in, state, fault.message());
+        CalcTables fresh;
+        const CalcOutcome followed = RunCalculation(in, state, fresh, test::DecimalComma());
+        EXPECT_TRUE(std::holds_alternative<QString>(followed))
+            << fault.message().toStdString() << "\nthen: " << std::get<CalcFault>(followed).message().toStdString();
+    }
 }
 
 void NothingWritten(const CalcTables& t)
@@ -278,37 +329,57 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         FaultCase{"EmptyTyresGiveWheelRadiusZero",
                   [](CalcInput& in, WindowState&) { in.tyreWidth = in.tyreAspect = in.rimDiameter = ""; },
-                  FaultKind::DivisionByZero, QStringLiteral("«Ruedas» se lee como 0 / 0 R 0"), false, RoadLoadOnly},
+                  FaultKind::DivisionByZero, QStringLiteral("«Ruedas» se lee como 0 / 0 R 0"), false, RoadLoadOnly,
+                  [](CalcInput& in, WindowState&, const QString& r) {
+                      const QStringList tyre = r.section(QStringLiteral("por ejemplo "), 1).split(QLatin1Char(' '));
+                      in.tyreWidth = tyre.value(0);
+                      in.tyreAspect = tyre.value(2);
+                      in.rimDiameter = tyre.value(4).chopped(1);
+                  }},
         FaultCase{"EmptyMassFactor", [](CalcInput& in, WindowState&) { in.massFactor = ""; },
-                  FaultKind::InvalidInput, QStringLiteral("«Factor de masas» está en blanco"), false, NothingWritten},
+                  FaultKind::InvalidInput, QStringLiteral("«Factor de masas» está en blanco"), false, NothingWritten,
+                  [](CalcInput& in, WindowState&, const QString& r) { in.massFactor = Example(r); }},
         FaultCase{"MassTooSmallForADouble",
                   [](CalcInput& in, WindowState&) { in.massFactor = in.mass = "1e-200"; }, FaultKind::DivisionByZero,
                   QStringLiteral("«Factor de masas» (1e-200) por «Peso del vehículo» (1e-200) da una masa de 0"),
-                  false, SpeedTablesButNoAcceleration},
+                  false, SpeedTablesButNoAcceleration,
+                  [](CalcInput& in, WindowState&, const QString& r) {
+                      in.massFactor = Example(r);
+                      in.mass = Advised(r, Example(r) + QStringLiteral(" y "));
+                  }},
         FaultCase{"MassBelowZero", [](CalcInput& in, WindowState&) { in.mass = "-1"; }, FaultKind::InvalidInput,
                   QStringLiteral("«Peso del vehículo» dice «-1»: el peso del vehículo debe ser mayor que 0"), false,
-                  NothingWritten},
+                  NothingWritten,
+                  [](CalcInput& in, WindowState&, const QString& r) { in.mass = Example(r); }},
         FaultCase{"NegativeFinalDrive", [](CalcInput& in, WindowState&) { in.finalDrive = "-4.1"; },
-                  FaultKind::InvalidInput, QStringLiteral("«Diferencial» dice «-4.1»"), false, NothingWritten},
+                  FaultKind::InvalidInput, QStringLiteral("«Diferencial» dice «-4.1»"), false, NothingWritten,
+                  [](CalcInput& in, WindowState&, const QString&) { Unsigned(in.finalDrive); }},
         FaultCase{"NegativeTyreAspect", [](CalcInput& in, WindowState&) { in.tyreAspect = "-65"; },
-                  FaultKind::InvalidInput, QStringLiteral("«Ruedas» (perfil) dice «-65»"), false, NothingWritten},
+                  FaultKind::InvalidInput, QStringLiteral("«Ruedas» (perfil) dice «-65»"), false, NothingWritten,
+                  [](CalcInput& in, WindowState&, const QString&) { Unsigned(in.tyreAspect); }},
         FaultCase{"NegativeEfficiency", [](CalcInput& in, WindowState&) { in.efficiency = "-0.9"; },
                   FaultKind::InvalidInput, QStringLiteral("«Rendimiento Transmisión» dice «-0.9»"), false,
-                  NothingWritten},
+                  NothingWritten,
+                  [](CalcInput& in, WindowState&, const QString&) { Unsigned(in.efficiency); }},
         FaultCase{"NegativeDrag", [](CalcInput& in, WindowState&) { in.dragCoefficient = "-0.33"; },
-                  FaultKind::InvalidInput, QStringLiteral("«Cx» dice «-0.33»"), false, NothingWritten},
+                  FaultKind::InvalidInput, QStringLiteral("«Cx» dice «-0.33»"), false, NothingWritten,
+                  [](CalcInput& in, WindowState&, const QString&) { Unsigned(in.dragCoefficient); }},
         FaultCase{"NegativeRolling", [](CalcInput& in, WindowState&) { in.rollingCoefficient = "-1e-3"; },
                   FaultKind::InvalidInput, QStringLiteral("«Coef. Rodadura» dice «-1e-3», que se lee como -0.001"),
-                  false, NothingWritten},
+                  false, NothingWritten,
+                  [](CalcInput& in, WindowState&, const QString&) { Unsigned(in.rollingCoefficient); }},
         FaultCase{"NegativeAreaFromSides", [](CalcInput&, WindowState& s) { s.frontalArea = -2.0; },
                   FaultKind::InvalidInput, QStringLiteral("«Alto X Ancho» da un área frontal de -2 m²"), false,
-                  NothingWritten},
+                  NothingWritten,
+                  [](CalcInput&, WindowState& s, const QString&) { s.frontalArea = 2.0; }},
         FaultCase{"NegativeAreaText", [](CalcInput&, WindowState& s) { s.frontalArea = QStringLiteral("-2,5"); },
                   FaultKind::InvalidInput, QStringLiteral("«Area Frontal» dice «-2,5», que se lee como -2,5 m²"),
-                  false, NothingWritten},
+                  false, NothingWritten,
+                  [](CalcInput&, WindowState& s, const QString&) { s.frontalArea = QStringLiteral("2,5"); }},
         FaultCase{"AreaTextInThousands", [](CalcInput&, WindowState& s) { s.frontalArea = QStringLiteral("2.500"); },
                   FaultKind::TypeMismatch, QStringLiteral("con «,» como separador decimal y sin separador de miles"),
-                  false, NothingWritten},
+                  false, NothingWritten,
+                  [](CalcInput&, WindowState& s, const QString& r) { s.frontalArea = Example(r); }},
         FaultCase{"OnlySixthTicked",
                   [](CalcInput& in, WindowState& s) {
                       in.gearRatio[5] = "0.7";
@@ -320,7 +391,8 @@ INSTANTIATE_TEST_SUITE_P(
                                  "está desactivado, marque antes su casilla), o quite la marca de la casilla de "
                                  "«Sexta»."),
                   false,
-                  NothingWritten},
+                  NothingWritten,
+                  [](CalcInput&, WindowState& s, const QString&) { s.gearCount = 5; }},
         FaultCase{"SecondGearMissingAndACommaElsewhere",
                   [](CalcInput& in, WindowState&) {
                       in.gearRatio[1] = "";
@@ -331,7 +403,8 @@ INSTANTIATE_TEST_SUITE_P(
                                  "últimas marchas pueden quedar sin relación. Escriba la relación de «Segunda», o "
                                  "borre las de «Tercera» a «Cuarta». Salvo en «Area Frontal», el separador decimal es el punto «.» y la coma "
                                  "corta el número. «Pendiente (%)» dice «0,5», que se lee como 0: escriba 0.5."),
-                  true, NothingWritten},
+                  true, NothingWritten,
+                  [](CalcInput& in, WindowState&, const QString&) { in.gearRatio[1] = "2.1"; }},
         FaultCase{"FieldTooLargeNamesTheField", [](CalcInput& in, WindowState&) { in.mass = "1e309"; },
                   FaultKind::Overflow, QStringLiteral("«Peso del vehículo» dice «1e309»"), false, NothingWritten},
         FaultCase{"SixthPowerOverflows",
@@ -350,20 +423,196 @@ INSTANTIATE_TEST_SUITE_P(
                   UpToRoadLoadPassZero},
         FaultCase{"AreaTextNotANumber",
                   [](CalcInput&, WindowState& s) { s.frontalArea = QStringLiteral("2.0"); },
-                  FaultKind::TypeMismatch, QStringLiteral("«Area Frontal» dice «2.0»"), false, NothingWritten},
+                  FaultKind::TypeMismatch, QStringLiteral("«Area Frontal» dice «2.0»"), false, NothingWritten,
+                  [](CalcInput&, WindowState& s, const QString& r) { s.frontalArea = Example(r); }},
         FaultCase{"EmptyAreaTextIsNotUnset", [](CalcInput&, WindowState& s) { s.frontalArea = QString(); },
-                  FaultKind::TypeMismatch, QStringLiteral("«Area Frontal» está en blanco"), false, NothingWritten},
+                  FaultKind::TypeMismatch, QStringLiteral("«Area Frontal» está en blanco"), false, NothingWritten,
+                  [](CalcInput&, WindowState& s, const QString& r) { s.frontalArea = Example(r); }},
         FaultCase{"DecimalCommaEfficiencyLeavesNoStartingGear",
                   [](CalcInput& in, WindowState&) { in.efficiency = "0,9"; }, FaultKind::NoStartingGear,
-                  QStringLiteral("«Rendimiento Transmisión» dice «0,9», que se lee como 0: escriba 0.9."), true,
-                  [](const CalcTables& t) { EXPECT_EQ(t.StepTime.at(1), 7); }},
+                  QStringLiteral("«Rendimiento Transmisión» dice «0,9», que se lee como 0, y con un rendimiento de 0"), true,
+                  [](const CalcTables& t) { EXPECT_EQ(t.StepTime.at(1), 7); },
+                  [](CalcInput& in, WindowState&, const QString& r) { in.efficiency = Example(r); }},
         FaultCase{"TooSteepToMoveOff",
                   [](CalcInput& in, WindowState&) {
                       in.gearRatio[0] = "0.01";  // a first gear that adds next to nothing makes second the best
                       in.slopePercent = "80";
                   },
-                  FaultKind::CannotAccelerate, QStringLiteral("no puede pasar de 0 m/s"), false,
-                  [](const CalcTables& t) { EXPECT_EQ(t.StepTime.at(1), 7); }}),
+                  FaultKind::CannotAccelerate,
+                  QStringLiteral("no puede pasar de 0 m/s: en 2.ª marcha, entre 0 y 1 m/s, la fuerza del motor en las "
+                                 "ruedas no supera la resistencia al avance. Ya falla el primer paso, y eso no cambia "
+                                 "con «Velocidad Final»: para acelerar desde 0 m/s hace falta más par motor a pocas "
+                                 "vueltas, de 0 a 4 rev/s («C0» es el par a 0 rev/s), una relación mayor "
+                                 "en «Segunda» o menos carga."),
+                  false, [](const CalcTables& t) { EXPECT_EQ(t.StepTime.at(1), 7); },
+                  [](CalcInput& in, WindowState&, const QString&) { in.slopePercent = "8"; }},
+        FaultCase{"NoTorqueAtRest", [](CalcInput& in, WindowState&) { in.torqueCoefficient[0] = "0"; },
+                  FaultKind::CannotAccelerate,
+                  QStringLiteral("Ya falla el primer paso, y eso no cambia con «Velocidad Final»: para acelerar desde 0 "
+                                 "m/s hace falta más par motor a pocas vueltas, de 0 a 7 rev/s («C0» es el "
+                                 "par a 0 rev/s), una relación mayor en «Primera» o menos carga. Revise los datos que "
+                                 "deciden la fuerza y la resistencia: «Primera» (3.5), «Segunda» (2.1), «Tercera» "
+                                 "(1.4), «Cuarta» (1), «Diferencial» (4.1), «Rendimiento Transmisión» (0.9), «C0» (0)"),
+                  false, [](const CalcTables& t) { EXPECT_EQ(t.StepTime.at(1), 7); },
+                  [](CalcInput& in, WindowState&, const QString&) { in.torqueCoefficient[0] = "80"; }},
+        FaultCase{"TopSpeedBelowTheFinalSpeed",
+                  [](CalcInput& in, WindowState&) {
+                      in.initialSpeed = "10";
+                      in.finalSpeed = "80";
+                  },
+                  FaultKind::CannotAccelerate,
+                  QStringLiteral("no puede pasar de 56 m/s: en 4.ª marcha, entre 56 y 57 m/s, la fuerza del motor en las "
+                                 "ruedas no supera la resistencia al avance. Escriba en «Velocidad Final» 56 o menos, o, "
+                                 "para llegar más lejos, revise los datos que deciden la fuerza y la resistencia: "),
+                  false, [](const CalcTables& t) { EXPECT_NE(t.StepTime.at(46), 7); },
+                  [](CalcInput& in, WindowState&, const QString& r) {
+                      in.finalSpeed = Advised(r, QStringLiteral("Escriba en «Velocidad Final» "));
+                  }},
+        FaultCase{"RollingResistanceBeatsEveryGear", [](CalcInput& in, WindowState&) { in.rollingCoefficient = "0.5"; },
+                  FaultKind::NoStartingGear,
+                  QStringLiteral("Ninguna marcha puede arrancar a 0 m/s: en ninguna marcha la fuerza del motor en las "
+                                 "ruedas supera la resistencia al avance. Para arrancar hace falta más par motor, "
+                                 "relaciones mayores o menos carga. Revise los datos que deciden la fuerza y la "
+                                 "resistencia: «Primera» (3.5), «Segunda» (2.1), «Tercera» (1.4), «Cuarta» (1), "
+                                 "«Diferencial» (4.1), «Rendimiento Transmisión» (0.9), «C0» (80), «N» (2), «N2» "
+                                 "(-0.014), «N3» (0), «N4» (0), «N5» (0), «N6» (0), «Ruedas» (195 / 65 R 15), «Peso del "
+                                 "vehículo» (1200), «Factor de masas» (1.06), «Cx» (0.33), el área frontal (2 m²), "
+                                 "«Coef. Rodadura» (0.5) y «Pendiente (%)» (0)."),
+                  false, [](const CalcTables& t) { EXPECT_EQ(t.StepTime.at(1), 7); }},
+        FaultCase{"NoFinalDrive", [](CalcInput& in, WindowState&) { in.finalDrive = ""; }, FaultKind::NoStartingGear,
+                  QStringLiteral("«Diferencial» está en blanco, y sin diferencial el motor no mueve las ruedas en "
+                                 "ninguna marcha. Escriba la relación del diferencial, por ejemplo 4.1."),
+                  false, [](const CalcTables& t) { EXPECT_EQ(t.StepTime.at(1), 7); },
+                  [](CalcInput& in, WindowState&, const QString& r) { in.finalDrive = Example(r); }},
+        FaultCase{"NoGearHasARatio",
+                  [](CalcInput& in, WindowState&) {
+                      in.gearRatio = {"", "", "", "", "", ""};
+                      in.finalSpeed = "10";
+                  },
+                  FaultKind::NoStartingGear,
+                  QStringLiteral("Ninguna marcha puede arrancar: ninguna tiene relación. Escriba la relación de "
+                                 "«Primera», por ejemplo 3.5."),
+                  false, [](const CalcTables& t) { EXPECT_EQ(t.StepTime.at(1), 7); },
+                  [](CalcInput& in, WindowState&, const QString& r) { in.gearRatio[0] = Example(r); }},
+        FaultCase{"FirstAndSecondAlike", [](CalcInput& in, WindowState&) { in.gearRatio[1] = "3.5"; },
+                  FaultKind::NoStartingGear,
+                  QStringLiteral("«Primera» y «Segunda» tienen la misma relación (3.5), así que empujan igual y "
+                                 "ninguna de las dos acelera más que la otra. Escriba en «Segunda» una relación menor "
+                                 "que la de «Primera»."),
+                  false, [](const CalcTables& t) { EXPECT_EQ(t.StepTime.at(1), 7); },
+                  [](CalcInput& in, WindowState&, const QString&) { in.gearRatio[1] = "2.1"; }},
+        FaultCase{"ThirdAndFourthAlikeAtSpeed",
+                  [](CalcInput& in, WindowState&) {
+                      in.gearRatio[2] = "1";
+                      in.initialSpeed = "45";
+                      in.finalSpeed = "46";
+                  },
+                  FaultKind::NoStartingGear,
+                  QStringLiteral("«Tercera» y «Cuarta» tienen la misma relación (1), así que empujan igual y ninguna "
+                                 "de las dos acelera más que la otra. Escriba en «Cuarta» una relación menor que la de "
+                                 "«Tercera»."),
+                  false, [](const CalcTables& t) { EXPECT_EQ(t.StepTime.at(1), 7); },
+                  [](CalcInput& in, WindowState&, const QString&) { in.gearRatio[3] = "0.8"; }},
+        FaultCase{"MassTooLargeForTheCalculation", [](CalcInput& in, WindowState&) { in.mass = "1.7e308"; },
+                  FaultKind::Overflow,
+                  QStringLiteral("«Factor de masas» (1.06) por «Peso del vehículo» (1.7e+308) da una masa demasiado "
+                                 "grande para el cálculo"),
+                  false, SpeedTablesButNoAcceleration,
+                  [](CalcInput& in, WindowState&, const QString& r) {
+                      in.massFactor = Example(r);
+                      in.mass = Advised(r, Example(r) + QStringLiteral(" y "));
+                  }},
+        FaultCase{"ForceAtTheWheelsTooLarge",
+                  [](CalcInput& in, WindowState&) {
+                      in.gearRatio = {"1e154", "", "", "", "", ""};
+                      in.finalDrive = "1e154";
+                  },
+                  FaultKind::Overflow,
+                  QStringLiteral("La fuerza en las ruedas sale demasiado grande: revise «Primera» (1e+154), "
+                                 "«Diferencial» (1e+154), «Rendimiento Transmisión» (0.9), el par motor (80 N·m)"),
+                  false, [](const CalcTables& t) { EXPECT_EQ(t.StartAccelLow.at(1), 7); }},
+        FaultCase{"EfficiencyAsAPercentage", [](CalcInput& in, WindowState&) { in.efficiency = "85"; },
+                  FaultKind::InvalidInput,
+                  QStringLiteral("«Rendimiento Transmisión» dice «85»: el rendimiento no puede ser mayor que 1. "
+                                 "Escríbalo como fracción de 0 a 1: un 85 % se escribe 0.85."),
+                  false, NothingWritten,
+                  [](CalcInput& in, WindowState&, const QString& r) {
+                      in.efficiency = Advised(r, QStringLiteral("se escribe "));
+                  }},
+        FaultCase{"FinalSpeedZero", [](CalcInput& in, WindowState&) { in.finalSpeed = "0"; }, FaultKind::InvalidInput,
+                  QStringLiteral("Escriba en «Velocidad Final» 1 o más."), false, NothingWritten,
+                  [](CalcInput& in, WindowState&, const QString& r) {
+                      in.finalSpeed = Advised(r, QStringLiteral("Escriba en «Velocidad Final» "));
+                  }},
+        FaultCase{"FinalSpeedWithADecimalComma", [](CalcInput& in, WindowState&) { in.finalSpeed = "0,5"; },
+                  FaultKind::InvalidInput,
+                  QStringLiteral("Escriba en «Velocidad Final» 1 o más. Salvo en «Area Frontal», el separador decimal "
+                                 "es el punto «.» y la coma corta el número."),
+                  true, NothingWritten,
+                  [](CalcInput& in, WindowState&, const QString& r) {
+                      in.finalSpeed = Advised(r, QStringLiteral("Escriba en «Velocidad Final» "));
+                  }},
+        FaultCase{"BothSpeedsEmpty", [](CalcInput& in, WindowState&) { in.initialSpeed = in.finalSpeed = ""; },
+                  FaultKind::InvalidInput,
+                  QStringLiteral("Escriba en «Velocidad Inicial» la velocidad de partida en m/s (0 si parte del "
+                                 "reposo) y en «Velocidad Final» una velocidad mayor en 1 m/s por lo menos: con 0 de "
+                                 "partida, 1 o más."),
+                  false, NothingWritten,
+                  [](CalcInput& in, WindowState&, const QString& r) {
+                      in.initialSpeed = Advised(r, QStringLiteral("(")); // "0 si parte del reposo"
+                      in.finalSpeed = Advised(r, QStringLiteral("de partida, "));
+                  }},
+        FaultCase{"NegativeInitialSpeed", [](CalcInput& in, WindowState&) { in.initialSpeed = "-1"; },
+                  FaultKind::InvalidInput, QStringLiteral("«Velocidad Inicial» dice «-1»"), false, NothingWritten,
+                  [](CalcInput& in, WindowState&, const QString& r) {
+                      in.initialSpeed = Advised(r, QStringLiteral("en m/s, "));
+                  }},
+        FaultCase{"FirstGearMissing", [](CalcInput& in, WindowState&) { in.gearRatio[0] = ""; },
+                  FaultKind::InvalidInput,
+                  QStringLiteral("«Primera» está en blanco, pero «Segunda», más alta, tiene relación 2.1: solo las "
+                                 "últimas marchas pueden quedar sin relación. Escriba la relación de «Primera»."),
+                  false, NothingWritten,
+                  [](CalcInput& in, WindowState&, const QString&) { in.gearRatio[0] = "3.5"; }},
+        FaultCase{"ThirdGearMissingBelowTheTop", [](CalcInput& in, WindowState&) { in.gearRatio[2] = ""; },
+                  FaultKind::InvalidInput,
+                  QStringLiteral("«Tercera» está en blanco, pero «Cuarta», más alta, tiene relación 1: solo las "
+                                 "últimas marchas pueden quedar sin relación. Escriba la relación de «Tercera», o borre "
+                                 "la de «Cuarta»."),
+                  false, NothingWritten,
+                  [](CalcInput& in, WindowState&, const QString&) { in.gearRatio[3] = ""; }},
+        FaultCase{"FourthMissingBelowFifthAndSixth",
+                  [](CalcInput& in, WindowState& s) {
+                      in.gearRatio = {"3.5", "2.1", "1.4", "", "0.8", "0.7"};
+                      s.gearCount = 6;
+                  },
+                  FaultKind::InvalidInput,
+                  QStringLiteral("«Cuarta» está en blanco, pero «Quinta», más alta, tiene relación 0.8: solo las "
+                                 "últimas marchas pueden quedar sin relación. Escriba la relación de «Cuarta», o quite "
+                                 "la marca de las casillas de «Quinta» y «Sexta»."),
+                  false, NothingWritten, [](CalcInput&, WindowState& s, const QString&) { s.gearCount = 4; }},
+        FaultCase{"FourHundredSteps", [](CalcInput& in, WindowState&) { in.finalSpeed = "400"; },
+                  FaultKind::InvalidInput,
+                  QStringLiteral("la velocidad final supera a la inicial en 400 m/s o más, y el cálculo admite hasta "
+                                 "399 pasos de 1 m/s. Escriba en «Velocidad Final» menos de 400."),
+                  false, NothingWritten},
+        FaultCase{"NegativeThirdGearAndCommasInOtherBoxes",
+                  [](CalcInput& in, WindowState&) {
+                      in.gearRatio[1] = "2,1";
+                      in.gearRatio[2] = "-1.4";
+                      in.dragCoefficient = "-,33"; // no digit before the comma: read as 0, no hint
+                      in.torqueCoefficient[6] = "9,9E-16";
+                  },
+                  FaultKind::InvalidInput,
+                  QStringLiteral("«Tercera» dice «-1.4»: una relación de transmisión no puede ser negativa. Escriba la "
+                                 "relación sin signo, por ejemplo 3.5. Salvo en «Area Frontal», el separador decimal "
+                                 "es el punto «.» y la coma corta el número. «Segunda» dice «2,1», que se lee como 2: "
+                                 "escriba 2.1. «N6» dice «9,9E-16», que se lee como 9: escriba 9.9E-16."),
+                  true, NothingWritten,
+                  [](CalcInput& in, WindowState&, const QString& r) {
+                      Unsigned(in.gearRatio[2]);
+                      in.gearRatio[1] = Advised(r, QStringLiteral("que se lee como 2: escriba "));
+                      in.torqueCoefficient[6] = Advised(r, QStringLiteral("que se lee como 9: escriba "));
+                  }}),
     [](const ::testing::TestParamInfo<FaultCase>& info) { return std::string(info.param.name); });
 
 TEST(AreaFromHeightAndWidth, IsHeightTimesEightTenthsTimesWidth)

@@ -153,6 +153,40 @@ TEST(TopGear, NoChangeUpPastTheGearCount)
     EXPECT_EQ(ParsedOrFail(Calculate(in, 6, tables)).finalGear, 5) << "a sixth gear without a ratio is never taken";
 }
 
+TEST(TopGear, NeverAGearWithoutARatio)
+{
+    // Downhill with no drag, an empty top gear coasts harder than a gear past
+    // the engine's torque curve; it is still no gear to start or end in.
+    struct Case {
+        const char* name;
+        int gearCount;
+        int topGear; // the last gear with a ratio
+        QString from;
+        QString to;
+    };
+    for (const Case& c :
+         {Case{"FourthEmpty55To60", 4, 3, "55", "60"}, Case{"FourthEmpty70To75", 4, 3, "70", "75"},
+          Case{"FourthEmpty0To60", 4, 3, "0", "60"}, Case{"FourthEmpty0To70", 4, 3, "0", "70"},
+          Case{"FifthTickedEmpty70To75", 5, 4, "70", "75"}, Case{"FifthTickedEmpty90To95", 5, 4, "90", "95"}}) {
+        CalcInput in = SaloonFromTo(c.from, c.to);
+        in.gearRatio[static_cast<std::size_t>(c.topGear)] = "";
+        in.slopePercent = "-8";
+        CalcTables tables;
+        const CalcOutcome outcome = Calculate(in, c.gearCount, tables, 0.0);
+        if (const auto* fault = std::get_if<CalcFault>(&outcome)) {
+            const QString message = fault->message();
+            EXPECT_FALSE(message.contains(QStringLiteral("%1.ª marcha").arg(c.topGear + 1))) << c.name;
+            EXPECT_FALSE(message.contains(c.topGear == 3 ? QStringLiteral("«Cuarta»") : QStringLiteral("«Quinta»")))
+                << c.name << ": " << message.toStdString();
+            continue;
+        }
+        const auto parsed = ParseSentence(std::get<QString>(outcome), test::DecimalPoint());
+        ASSERT_TRUE(parsed) << c.name;
+        EXPECT_LE(parsed->startGear, c.topGear) << c.name;
+        EXPECT_LE(parsed->finalGear, c.topGear) << c.name;
+    }
+}
+
 TEST(TopGear, StaysInSixthRollingDownhill)
 {
     // Down a 100 % slope, past the engine's torque curve, a gear without a

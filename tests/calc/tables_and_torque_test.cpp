@@ -166,6 +166,7 @@ INSTANTIATE_TEST_SUITE_P(Locales, FrontalAreaText,
                          ::testing::Values(AreaText{"CommaInSpanish", "2,5", test::DecimalComma(), 2.5},
                                            AreaText{"PointInEnglish", "2.5", test::DecimalPoint(), 2.5},
                                            AreaText{"BlanksAround", " 1,9 ", test::DecimalComma(), 1.9},
+                                           AreaText{"Zero", "0", test::DecimalComma(), 0.0},
                                            AreaText{"PointInSpanish", "2.5", test::DecimalComma(), std::nullopt},
                                            AreaText{"ThousandsInGerman", "2.500", QLocale(QLocale::German),
                                                     std::nullopt},
@@ -181,6 +182,7 @@ TEST(FrontalArea, UnsetCountsAsZeroAndNumbersAsThemselves)
 {
     EXPECT_EQ(FrontalAreaValue(FrontalArea{}, test::DecimalComma()), 0);
     EXPECT_EQ(FrontalAreaValue(FrontalArea{1.75}, test::DecimalComma()), 1.75);
+    EXPECT_EQ(FrontalAreaValue(FrontalArea{0.0}, test::DecimalComma()), 0) << "height or width 0";
 }
 
 struct StartGearCase {
@@ -211,7 +213,9 @@ INSTANTIATE_TEST_SUITE_P(
                       StartGearCase{"TopGearNegative", 4, {1, 2, 3, -1}, 3},
                       StartGearCase{"TiesPassNothing", 4, {2, 2, 2, 2}, std::nullopt},
                       StartGearCase{"AllNegativeFalling", 4, {-1, -2, -3, -4}, std::nullopt},
-                      StartGearCase{"SixthGearAgainstAnUnwrittenSeventh", 6, {1, 2, 3, 4, 5, 6}, 6}),
+                      StartGearCase{"SixthGearAgainstAnUnwrittenSeventh", 6, {1, 2, 3, 4, 5, 6}, 6},
+                      // A fourth gear without a ratio coasting downhill: no gear.
+                      StartGearCase{"TopGearWithARatioComparedWithZero", 3, {1, 2, 3, 5}, 3}),
     [](const ::testing::TestParamInfo<StartGearCase>& info) { return std::string(info.param.name); });
 
 struct SentenceCase {
