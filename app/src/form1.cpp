@@ -1,18 +1,19 @@
 #include "kinetra/form1.h"
 
 #include "kinetra/details_window.h"
+#include "kinetra/form_controls.h"
 #include "kinetra/form_fit.h"
 #include "kinetra/form_layout.h"
 #include "kinetra/option_button.h"
 #include "kinetra/reading_notes.h"
 #include "kinetra/report_focus.h"
+#include "kinetra/result_notes.h"
 #include "kinetra/run_calculation.h"
-#include "kinetra/square_check_box.h"
 
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
-#include <QFontMetrics>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -23,8 +24,6 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QStyle>
-#include <QStyleOptionButton>
-#include <QStyleOptionFrame>
 
 #include <algorithm>
 #include <vector>
@@ -34,117 +33,11 @@ using namespace Qt::Literals::StringLiterals;
 namespace kinetra {
 namespace {
 
-bool TakesFocus(ControlKind kind)
-{
-    return kind == ControlKind::TextBox || kind == ControlKind::CheckBox || kind == ControlKind::OptionButton
-           || kind == ControlKind::CommandButton;
-}
-
-QWidget* MakeControl(const ControlEntry& entry, QWidget* parent)
-{
-    const QString caption = entry.caption.toString();
-    switch (entry.kind) {
-    case ControlKind::Picture: {
-        auto* picture = new QLabel(parent);
-        picture->setPixmap(QPixmap(u":/kinetra/logo.jpg"_s));
-        picture->setScaledContents(true);
-        return picture;
-    }
-    case ControlKind::Label: {
-        auto* label = new QLabel(caption, parent);
-        label->setTextFormat(Qt::PlainText);
-        return label;
-    }
-    case ControlKind::TextBox: return new QLineEdit(caption, parent);
-    case ControlKind::CheckBox: return new SquareCheckBox(caption, parent);
-    case ControlKind::OptionButton: return new OptionButton(caption, parent);
-    case ControlKind::Frame: return new QGroupBox(caption, parent);
-    case ControlKind::CommandButton: {
-        // Neither button becomes a default button: the form answers Enter
-        // itself (see Form1::keyPressEvent), and "Salir" never does.
-        auto* button = new QPushButton(caption, parent);
-        button->setAutoDefault(false);
-        button->setDefault(false);
-        return button;
-    }
-    case ControlKind::Line: {
-        auto* line = new QFrame(parent);
-        line->setFrameShape(QFrame::HLine);
-        line->setFrameShadow(QFrame::Plain);
-        line->setLineWidth(1);
-        return line;
-    }
-    }
-    return nullptr;
-}
-
-QRect Geometry(const ControlEntry& entry, double pixelsPerTwip)
-{
-    const QRect pixels = PixelRect(entry.place, pixelsPerTwip);
-    if (entry.kind == ControlKind::Line) {
-        // A horizontal line one pixel thick, both end points drawn, across
-        // the middle of a control three pixels high: in a control one pixel
-        // high the line is lost when the desktop scales by a fraction.
-        return {pixels.left(), pixels.top() - 1, pixels.width() + 1, 3};
-    }
-    return pixels;
-}
-
-// How far from the control's left edge its caption reaches with `metrics`.
-int CaptionExtent(const ControlEntry& entry, const QWidget& control, const QFontMetrics& metrics, double pixelsPerTwip)
-{
-    const int text = metrics.horizontalAdvance(entry.caption.toString());
-    const QStyle& style = *control.style();
-    switch (entry.kind) {
-    case ControlKind::OptionButton: {
-        QStyleOptionButton option;
-        option.initFrom(&control);
-        option.rect = QRect(QPoint(), PixelRect(entry.place, pixelsPerTwip).size());
-        return style.subElementRect(QStyle::SE_RadioButtonContents, &option, &control).left() + text;
-    }
-    case ControlKind::CommandButton: return text + 2 * style.pixelMetric(QStyle::PM_ButtonMargin, nullptr, &control);
-    case ControlKind::Frame:
-        // The frame's title sits inset from its corner by about a blank.
-        return text + 2 * metrics.horizontalAdvance(u' ');
-    default: return text;
-    }
-}
-
-// A control that cannot be used takes no focus, and does not tell screen
-// readers that it could.
-void SetOpen(QWidget& control, bool open, bool takesFocus)
-{
-    control.setEnabled(open);
-    control.setFocusPolicy(open && takesFocus ? Qt::StrongFocus : Qt::NoFocus);
-}
-
 // What a screen reader calls the result: the frame's caption, then the
 // sentence.
 QString ResultName(const QString& sentence)
 {
     return sentence.isEmpty() ? u"Resultados"_s : u"Resultados: "_s + sentence.trimmed();
-}
-
-// How much taller a text box is than the line of text it shows: its frame
-// and margins, which do not grow with the font.
-int TextBoxFrameHeight(const QLineEdit& box)
-{
-    constexpr int kAnyHeight = 100;
-    QStyleOptionFrame option;
-    option.initFrom(&box);
-    option.rect = QRect(0, 0, kAnyHeight, kAnyHeight);
-    option.lineWidth = box.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &box);
-    return kAnyHeight - box.style()->subElementRect(QStyle::SE_LineEditContents, &option, &box).height();
-}
-
-// Room for the window manager's frame, which is not known until the window
-// is shown: the style's own title bar and border stand in for it.
-QMargins FrameAllowance(const QWidget& window)
-{
-    const QStyle& style = *window.style();
-    const int border = style.pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, &window);
-    const int titleBar = style.pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &window);
-    return {border, titleBar + border, border, border};
 }
 
 // Controls whose caption's first letter, underlined, is reached with Alt:
@@ -286,46 +179,7 @@ void Form1::BuildControls()
     resultAnnouncement_->setFocusPolicy(Qt::NoFocus);
     resultAnnouncement_->setGeometry(0, 0, 0, 0);
     resultAnnouncement_->hide();
-    BuildNotes();
-}
-
-// What the calculation read differently from what was typed stands under the
-// sentence, in the sentence's own box; a long list scrolls there.
-void Form1::BuildNotes()
-{
-    notes_ = new QScrollArea(result_->parentWidget());
-    notes_->setObjectName(u"ResultNotes"_s);
-    notes_->setFrameShape(QFrame::StyledPanel);
-    notes_->setWidgetResizable(true);
-    notes_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    notes_->viewport()->setAutoFillBackground(false);
-    notes_->setFocusPolicy(Qt::StrongFocus);
-    auto* text = new QLabel(notes_);
-    text->setObjectName(u"ResultNotesText"_s);
-    text->setTextFormat(Qt::PlainText);
-    text->setWordWrap(true);
-    text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    text->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    text->setAutoFillBackground(false);
-    notes_->setWidget(text);
-    notes_->setAccessibleName(u"Notas del resultado"_s);
-    notes_->hide();
-}
-
-void Form1::ShowNotes(const QStringList& notes)
-{
-    auto* text = static_cast<QLabel*>(notes_->widget());
-    text->setText(notes.isEmpty() ? QString() : u"• "_s + notes.join(u"\n• "_s));
-    // Screen readers hear a label by its name.
-    text->setAccessibleName(u"Notas del resultado: "_s + notes.join(u' '));
-    notes_->setVisible(!notes.isEmpty());
-    // Under the sentence, within the sentence's box, at least two lines high.
-    const QRect box = result_->geometry();
-    const int lineHeight = result_->fontMetrics().lineSpacing();
-    const int sentenceBottom = box.top() + result_->heightForWidth(box.width()) + lineHeight / 2;
-    const int top = std::min(sentenceBottom, box.bottom() + 1 - 2 * lineHeight);
-    notes_->setGeometry(box.left(), top, box.width(), box.bottom() + 1 - top);
-    notes_->raise();
+    notes_ = new ResultNotes(result_->parentWidget());
 }
 
 // The focus moves by tab index, which is not the order on the screen: after
@@ -619,7 +473,7 @@ void Form1::ShowResult(const QString& sentence, const QStringList& noteList)
     result_->setText(sentence);
     result_->setAccessibleName(ResultName(sentence));
     // Placed under the sentence as it now wraps.
-    ShowNotes(noteList);
+    notes_->Show(noteList, *result_);
     // A result label that has the focus is read out again when its name
     // changes; the notification then adds only what the name lacks, so that
     // nothing is heard twice. The same sentence again is no change of name.

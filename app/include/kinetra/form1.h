@@ -22,6 +22,7 @@ namespace kinetra {
 
 class DetailsWindow;
 class OptionButton;
+class ResultNotes;
 
 // The program's only window: the vehicle's data, the two input modes, the
 // result and the two commands. It owns what the calculation needs between
@@ -73,8 +74,6 @@ private:
     std::optional<CalcFault> TakeFrontalAreaOfSelectedMode();
     std::optional<CalcFault> StoreAreaFromHeightAndWidth();
     void ReportFault(const CalcFault& fault);
-    void BuildNotes();
-    void ShowNotes(const QStringList& notes);
     void FocusReportedBox();
     void ShowResultMenu(QPoint at);
     // The result of "Calcular": `sentence` into Label31, and the sentence
@@ -95,7 +94,7 @@ private:
     QPushButton* command1_ = nullptr;
     QPushButton* command2_ = nullptr;
     QLabel* result_ = nullptr;              // Label31
-    QScrollArea* notes_ = nullptr;          // under the sentence: what was read differently
+    ResultNotes* notes_ = nullptr;          // under the sentence: what was read differently
     QWidget* resultAnnouncement_ = nullptr; // no pixels: what screen readers are told of a new result
     QMessageBox* faultReport_ = nullptr;    // made at the first fault, then reused
     QString reportedBox_;                   // the box the open report points at
