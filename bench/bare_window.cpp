@@ -53,7 +53,7 @@ int main(int argc, char* argv[])
     }
     window.setFixedSize(PixelRect(kClientArea, kPixelsPerTwipAt96Dpi).size());
     FirstPaint probe;
-    window.installEventFilter(&probe);
+    application.installEventFilter(&probe); // the first widget painted, whichever it is
     window.show();
     return QApplication::exec();
 }

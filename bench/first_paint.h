@@ -1,6 +1,6 @@
 #pragma once
 
-// Prints the wall clock (ns since the epoch) once the watched window's first
+// Prints the wall clock (ns since the epoch) once the first paint of a window
 // paint has been handled, then quits: window_start.sh takes the start-up time
 // from the clock read just before the process was started.
 #include <QApplication>

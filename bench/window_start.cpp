@@ -11,7 +11,7 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     kinetra::Form1 form;
     FirstPaint probe;
-    form.installEventFilter(&probe);
+    application.installEventFilter(&probe); // the first widget painted, whichever it is
     form.ShowAtStart();
     return QApplication::exec();
 }

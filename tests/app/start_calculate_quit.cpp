@@ -39,19 +39,21 @@ void Click(const Form1& form, const char* name)
 }
 
 // Runs `then` once the window has been painted for the first time, as a
-// user would see it before typing.
+// user would see it before typing. Any of its widgets may be the first one
+// painted (the form lies inside a scroll area), so the whole application is
+// watched.
 class AfterFirstPaint : public QObject {
 public:
-    AfterFirstPaint(QWidget& window, std::function<void()> then) : then_(std::move(then))
+    explicit AfterFirstPaint(std::function<void()> then) : then_(std::move(then))
     {
-        window.installEventFilter(this);
+        QCoreApplication::instance()->installEventFilter(this);
     }
 
-    bool eventFilter(QObject* watched, QEvent* event) override
+    bool eventFilter(QObject*, QEvent* event) override
     {
         if (event->type() == QEvent::Paint && then_) {
             QTimer::singleShot(0, this, std::exchange(then_, nullptr));
-            watched->removeEventFilter(this);
+            QCoreApplication::instance()->removeEventFilter(this);
         }
         return false;
     }
@@ -69,7 +71,7 @@ int main(int argc, char* argv[])
     form.ShowAtStart();
 
     QString sentence;
-    const AfterFirstPaint user(form, [&form, &sentence] {
+    const AfterFirstPaint user([&form, &sentence] {
         TypeSaloon(form);
         Click(form, "Option1");
         Click(form, "Command1");
