@@ -1,7 +1,7 @@
 #pragma once
 
-// Prints the wall clock (ns since the epoch) once the first paint of a window
-// paint has been handled, then quits: window_start.sh takes the start-up time
+// Prints the wall clock (ns since the epoch) once the first paint of any
+// widget has been handled, then quits: window_start.sh takes the start-up time
 // from the clock read just before the process was started.
 #include <QApplication>
 #include <QEvent>
