@@ -158,7 +158,7 @@ void FillWheelSpeed(CalcTables& tables, const Vehicle& vehicle)
     tables.WheelSpeed[0] = 0;
     for (int j = 1; j <= vehicle.steps + 1; ++j) {
         // A zero radius or an overflow leaves the quotient infinite or NaN.
-        double speed = (((j + vi) - 1) / r.value()) / 6.28303384;
+        double speed = (((j + vi) - 1) / r.value()) / kRadiansPerTurn;
         if (!std::isfinite(speed)) [[unlikely]] {
             const Real v = (Real(j) + vi) - 1;
             speed = Computing(
@@ -169,7 +169,7 @@ void FillWheelSpeed(CalcTables& tables, const Vehicle& vehicle)
                                .arg(InputNumber(v.value()), InputNumber(r.value()))
                            + TyreHint(vehicle);
                 },
-                [&] { return ((v / r) / 6.28303384).value(); });
+                [&] { return ((v / r) / kRadiansPerTurn).value(); });
         }
         tables.WheelSpeed[j] = speed;
     }

@@ -2,6 +2,7 @@
 
 #include "fault_context.h"
 #include "input_boxes.h"
+#include "kinetra/speed_tables.h"
 
 #include <QStringList>
 
@@ -20,7 +21,7 @@ QString Named(const char* name, double value)
 double EngineSpeed(const Vehicle& vehicle, int gear, double speed)
 {
     const double ratio = vehicle.gearRatio[static_cast<std::size_t>(gear - 1)] * vehicle.finalDrive;
-    return ratio * ((speed / vehicle.wheelRadius) / 6.28303384);
+    return ratio * ((speed / vehicle.wheelRadius) / kRadiansPerTurn);
 }
 
 QString WholeNumber(double value)

@@ -28,7 +28,12 @@ int WholeSteps(double initialSpeed, double finalSpeed);
 // resistance and aerodynamic drag at the entry's speed.
 void FillRoadLoad(CalcTables& tables, const Vehicle& vehicle);
 
-// WheelSpeed[j] := (v / r) / 6.28303384, in wheel revolutions per second.
+// What a wheel's speed in m/s is divided by, after the radius, to give its
+// revolutions per second: this figure, a little short of 2 x pi, is the one
+// every wheel speed of the calculation is worked out with.
+inline constexpr double kRadiansPerTurn = 6.28303384;
+
+// WheelSpeed[j] := (v / r) / kRadiansPerTurn, in wheel revolutions per second.
 void FillWheelSpeed(CalcTables& tables, const Vehicle& vehicle);
 
 } // namespace kinetra
