@@ -92,7 +92,6 @@ Form1::Form1(QLocale locale, QWidget* parent) : QWidget(parent), locale_(std::mo
     ChainFocusByTabIndex();
     FitToDesktop();
     ConnectHandlers();
-    OpenGearBoxesOfCheckBoxes();
     Form_Load();
 }
 
@@ -128,7 +127,8 @@ void Form1::BuildControls()
             control->setToolTip(description);
             control->setAccessibleDescription(description);
         }
-        if (auto* box = qobject_cast<QLineEdit*>(control)) {
+        // A locked box shows no example: greyed, it would look like a ratio in use.
+        if (auto* box = qobject_cast<QLineEdit*>(control); box != nullptr && entry.enabledAtStart) {
             box->setPlaceholderText(entry.example.toString().replace(u"%1"_s, locale_.decimalPoint()));
         }
     });
@@ -355,8 +355,8 @@ void Form1::Check2_Click()
     OpenGearBoxesOfCheckBoxes();
 }
 
-// A locked box shows no example: greyed, it would look like a ratio that
-// takes part.
+// A locked box shows no example, lest it look like a ratio in use; an open
+// one shows it again.
 void Form1::OpenGearBoxesOfCheckBoxes()
 {
     for (const auto& [box, open] : {std::pair{5, check1_->isChecked()}, std::pair{6, check2_->isChecked()}}) {
