@@ -18,6 +18,17 @@ struct WindowState {
     FrontalArea frontalArea;
 };
 
+// The optional limits of a real car, as typed in "Límites del vehículo
+// (opcional)". All empty: the car has none of them, and the calculation is
+// the plain one.
+struct LimitTexts {
+    QString redLine;     // «Régimen máximo», rev/min
+    QString launchSpeed; // «Régimen de salida», rev/min
+    QString shiftTime;   // «Tiempo de cambio», s
+    QString grip;        // «Adherencia μ»
+    QString drivenShare; // «Peso en el eje motriz», % of the weight on the driven axle
+};
+
 // The texts of the input boxes at the moment "Calcular" is pressed.
 struct CalcInput {
     std::array<QString, 6> gearRatio; // Text1 .. Text6: first .. sixth gear
@@ -36,6 +47,7 @@ struct CalcInput {
     // Torque polynomial in rising powers of engine speed: C0 (Text22),
     // N (Text21), N2 (Text20), N3 (Text19), N4 (Text24), N5 (Text23), N6 (Text28).
     std::array<QString, 7> torqueCoefficient;
+    LimitTexts limits{};
 };
 
 } // namespace kinetra
