@@ -1,0 +1,572 @@
+#include "kinetra/torque_curve_fit.h"
+
+#include "kinetra/calc_fault.h"
+#include "kinetra/field_value.h"
+
+#include <QLocale>
+
+#include <Eigen/Dense>
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <map>
+#include <numbers>
+
+namespace kinetra {
+namespace {
+
+// How a number was read, where a Spanish speaker and a spreadsheet in
+// another language could mean different things.
+enum class Reading {
+    AsWritten,
+    DotAsThousands,    // "6.000": six thousand, not six
+    CommaOfThree,      // "1,500": one and a half, not fifteen hundred
+    DotAsDecimalPoint, // "205.5": no thousands fit, so the point is decimal
+};
+
+struct SpanishNumber {
+    double value = 0;
+    Reading reading = Reading::AsWritten;
+};
+
+bool AllDigits(QStringView text)
+{
+    return std::ranges::all_of(text, [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+// "6.000", "12.345.678": groups of three after the first, which does not
+// start with 0.
+bool GroupedByDots(QStringView whole)
+{
+    const QList<QStringView> groups = whole.split(u'.');
+    if (groups.size() < 2 || groups.front().isEmpty() || groups.front().size() > 3 || groups.front()[0] == u'0') {
+        return false;
+    }
+    return std::ranges::all_of(groups, [](QStringView g) { return !g.isEmpty() && g.size() <= 3 && AllDigits(g); })
+           && std::ranges::all_of(groups.sliced(1), [](QStringView g) { return g.size() == 3; });
+}
+
+std::optional<SpanishNumber> ReadSpanishNumber(QStringView text)
+{
+    bool negative = false;
+    if (!text.isEmpty() && (text[0] == u'-' || text[0] == u'\u2212' || text[0] == u'+')) {
+        negative = text[0] != u'+';
+        text = text.sliced(1);
+    }
+    if (text.count(u',') > 1) {
+        return std::nullopt;
+    }
+    const qsizetype comma = text.indexOf(u',');
+    QStringView whole = comma < 0 ? text : text.first(comma);
+    QStringView fraction = comma < 0 ? QStringView() : text.sliced(comma + 1);
+    if (comma >= 0 && (fraction.isEmpty() || !AllDigits(fraction))) {
+        return std::nullopt;
+    }
+    SpanishNumber number;
+    QString digits;
+    if (AllDigits(whole)) {
+        digits = whole.toString();
+        if (fraction.size() == 3 && !digits.isEmpty() && digits.front() != u'0') {
+            number.reading = Reading::CommaOfThree;
+        }
+    } else if (GroupedByDots(whole)) {
+        digits = whole.toString().remove(u'.');
+        if (comma < 0 && whole.count(u'.') == 1) {
+            number.reading = Reading::DotAsThousands;
+        }
+    } else if (comma < 0 && whole.count(u'.') == 1) {
+        const qsizetype point = whole.indexOf(u'.');
+        digits = whole.first(point).toString();
+        fraction = whole.sliced(point + 1);
+        if (fraction.isEmpty() || !AllDigits(digits) || !AllDigits(fraction)) {
+            return std::nullopt;
+        }
+        number.reading = Reading::DotAsDecimalPoint;
+    } else {
+        return std::nullopt;
+    }
+    if (digits.isEmpty() && fraction.isEmpty()) {
+        return std::nullopt;
+    }
+    // Only ASCII digits and one point are left: from_chars rounds them correctly.
+    QString plain = digits.isEmpty() ? QStringLiteral("0") : digits;
+    if (!fraction.isEmpty()) {
+        plain += u'.' + fraction.toString();
+    }
+    const QByteArray ascii = plain.toLatin1();
+    const auto [end, error] = std::from_chars(ascii.constData(), ascii.constData() + ascii.size(), number.value);
+    static_cast<void>(end);
+    if (error != std::errc() || !std::isfinite(number.value)) {
+        return std::nullopt;
+    }
+    number.value = negative && number.value != 0 ? -number.value : number.value;
+    return number;
+}
+
+// A number as a Spanish speaker reads it back: a decimal comma, no grouping.
+QString SpanishText(double value)
+{
+    return QString::number(value, 'g', 15).replace(u'.', u',');
+}
+
+// One note a kind of reading, with its first example: a table pasted from a
+// spreadsheet repeats the same reading on every line.
+class ReadingLog {
+public:
+    void Add(QStringView typed, const SpanishNumber& number)
+    {
+        if (number.reading == Reading::AsWritten) {
+            return;
+        }
+        auto& [example, count] = seen_[number.reading];
+        if (count++ == 0) {
+            example = QStringLiteral("«%1» se leyó como %2").arg(typed, SpanishText(number.value));
+        }
+    }
+
+    QStringList Notes() const
+    {
+        QStringList notes;
+        for (const auto& [reading, seen] : seen_) {
+            const auto& [example, count] = seen;
+            QString note = example;
+            switch (reading) {
+            case Reading::DotAsThousands: note += QStringLiteral(" (el punto separa los miles)"); break;
+            case Reading::CommaOfThree: note += QStringLiteral(" (la coma es decimal)"); break;
+            case Reading::DotAsDecimalPoint: note += QStringLiteral(" (el punto, como coma decimal)"); break;
+            case Reading::AsWritten: break;
+            }
+            if (count > 1) {
+                note += QStringLiteral(", y %1 más como él").arg(count - 1);
+            }
+            notes << note + u'.';
+        }
+        return notes;
+    }
+
+private:
+    std::map<Reading, std::pair<QString, int>> seen_;
+};
+
+CurveRefusal Refusal(CurveField field, int line, QString message)
+{
+    return CurveRefusal{field, line, std::move(message)};
+}
+
+struct ReadPoints {
+    std::vector<TorquePoint> points;
+    QStringList notes;
+};
+
+// A point a line; blank lines are skipped, and so is a first line with no
+// digit at all, the column headings a spreadsheet copies with its numbers.
+std::variant<ReadPoints, CurveRefusal> ReadTorquePoints(QStringView text)
+{
+    ReadPoints read;
+    ReadingLog log;
+    std::map<double, int> lineOfSpeed;
+    bool firstContent = true;
+    int line = 0;
+    for (const QStringView row : text.split(u'\n')) {
+        ++line;
+        QList<QStringView> fields;
+        qsizetype start = -1;
+        for (qsizetype i = 0; i <= row.size(); ++i) {
+            const bool separator = i == row.size() || row[i].isSpace() || row[i] == u';';
+            if (!separator && start < 0) {
+                start = i;
+            } else if (separator && start >= 0) {
+                fields << row.sliced(start, i - start);
+                start = -1;
+            }
+        }
+        if (fields.isEmpty()) {
+            continue;
+        }
+        const bool heading = firstContent && !std::ranges::any_of(row, [](QChar c) { return c.isDigit(); });
+        firstContent = false;
+        if (heading) {
+            read.notes << QStringLiteral("La línea %1 se tomó como encabezado.").arg(line);
+            continue;
+        }
+        std::vector<SpanishNumber> numbers;
+        for (const QStringView field : fields) {
+            const auto number = ReadSpanishNumber(field);
+            if (!number) {
+                return Refusal(CurveField::Points, line,
+                               QStringLiteral("Línea %1: «%2» no es un número.").arg(line).arg(field));
+            }
+            numbers.push_back(*number);
+        }
+        if (numbers.size() != 2) {
+            return Refusal(CurveField::Points, line,
+                           QStringLiteral("Línea %1: se esperan dos números, rev/min y N·m, y hay %2.")
+                               .arg(line)
+                               .arg(numbers.size()));
+        }
+        if (numbers[0].value < 0) {
+            return Refusal(CurveField::Points, line,
+                           QStringLiteral("Línea %1: el régimen es negativo (%2).").arg(line).arg(fields[0]));
+        }
+        if (numbers[1].value < 0) {
+            return Refusal(CurveField::Points, line,
+                           QStringLiteral("Línea %1: el par es negativo (%2).").arg(line).arg(fields[1]));
+        }
+        if (const auto [earlier, isNew] = lineOfSpeed.try_emplace(numbers[0].value, line); !isNew) {
+            return Refusal(CurveField::Points, line,
+                           QStringLiteral("Líneas %1 y %2: las dos dicen %3 rev/min; cada régimen, una vez.")
+                               .arg(earlier->second)
+                               .arg(line)
+                               .arg(SpanishText(numbers[0].value)));
+        }
+        log.Add(fields[0], numbers[0]);
+        log.Add(fields[1], numbers[1]);
+        read.points.push_back({numbers[0].value, numbers[1].value});
+    }
+    read.notes << log.Notes();
+    return read;
+}
+
+// The greatest of f on [low, high], where f is known to have one top near
+// `around`: a grid first, then golden-section on the grid's best interval.
+template <class F>
+std::pair<double, double> Greatest(F f, double low, double high)
+{
+    constexpr int kSteps = 2048;
+    const double step = (high - low) / kSteps;
+    double bestAt = low;
+    double best = f(low);
+    for (int i = 1; i <= kSteps; ++i) {
+        const double at = i == kSteps ? high : low + step * i;
+        if (const double value = f(at); value > best) {
+            best = value;
+            bestAt = at;
+        }
+    }
+    double a = std::max(low, bestAt - step);
+    double b = std::min(high, bestAt + step);
+    const double ratio = std::numbers::phi - 1; // the golden section
+    for (int i = 0; i < 80 && b - a > 1e-9 * std::max(1.0, std::fabs(b)); ++i) {
+        const double left = b - ratio * (b - a);
+        const double right = a + ratio * (b - a);
+        if (f(left) < f(right)) {
+            a = left;
+        } else {
+            b = right;
+        }
+    }
+    const double refinedAt = (a + b) / 2;
+    if (const double refined = f(refinedAt); refined > best) {
+        return {refinedAt, refined};
+    }
+    return {bestAt, best};
+}
+
+// Torque rising this much beyond the last point, in % of the peak, is a rise
+// and not the rounding of a flat end.
+constexpr double kRiseTolerancePercent = 0.1;
+
+struct Candidate {
+    TorqueCoefficients coefficients{};
+    int degree = 0;
+    double deviation = 0;
+    CurveShape shape;
+
+    bool WellBehaved() const { return shape.lowestTorque >= 0 && !shape.risesBeyondLastPoint; }
+};
+
+std::optional<Candidate> LeastSquares(std::span<const TorquePoint> points, int degree, double speedScale)
+{
+    // Speeds scaled to 0 .. 1 keep the powers of the columns of one size, and
+    // QR solves without squaring the condition as the normal equations do.
+    const auto rows = static_cast<Eigen::Index>(points.size());
+    Eigen::MatrixXd powers(rows, degree + 1);
+    Eigen::VectorXd torque(rows);
+    for (Eigen::Index i = 0; i < rows; ++i) {
+        const double x = points[static_cast<std::size_t>(i)].revPerMinute / 60 / speedScale;
+        double power = 1;
+        for (int k = 0; k <= degree; ++k) {
+            powers(i, k) = power;
+            power *= x;
+        }
+        torque(i) = points[static_cast<std::size_t>(i)].newtonMetres;
+    }
+    const Eigen::ColPivHouseholderQR<Eigen::MatrixXd> qr(powers);
+    if (qr.rank() < degree + 1) {
+        return std::nullopt;
+    }
+    const Eigen::VectorXd scaled = qr.solve(torque);
+    Candidate candidate;
+    candidate.degree = degree;
+    double divisor = 1;
+    for (int k = 0; k <= degree; ++k) {
+        candidate.coefficients[static_cast<std::size_t>(k)] = scaled(k) / divisor;
+        divisor *= speedScale;
+    }
+    if (!std::ranges::all_of(candidate.coefficients, [](double c) { return std::isfinite(c); })) {
+        return std::nullopt;
+    }
+    for (const TorquePoint& point : points) {
+        candidate.deviation =
+            std::max(candidate.deviation,
+                     std::fabs(CurveTorque(candidate.coefficients, point.revPerMinute) - point.newtonMetres));
+    }
+    return candidate;
+}
+
+// Among the degrees within the tolerance, the lowest whose curve stays
+// positive and does not climb past the last point; else the lowest within
+// it. When none is within, the best, unless one nearly as good behaves.
+const Candidate& Choose(const std::vector<Candidate>& candidates, double tolerance, bool& withinTolerance)
+{
+    std::vector<const Candidate*> within;
+    for (const Candidate& candidate : candidates) {
+        if (candidate.deviation <= tolerance) {
+            within.push_back(&candidate);
+        }
+    }
+    withinTolerance = !within.empty();
+    if (within.empty()) {
+        const auto best = std::ranges::min_element(candidates, {}, &Candidate::deviation);
+        for (const Candidate& candidate : candidates) {
+            if (candidate.deviation <= best->deviation + tolerance / 4) {
+                within.push_back(&candidate);
+            }
+        }
+        const auto behaved = std::ranges::find_if(within, &Candidate::WellBehaved);
+        return behaved != within.end() ? **behaved : *best;
+    }
+    const auto behaved = std::ranges::find_if(within, &Candidate::WellBehaved);
+    return behaved != within.end() ? **behaved : *within.front();
+}
+
+CurveField BrochureField(int index)
+{
+    constexpr std::array kFields{CurveField::PeakTorque, CurveField::PeakTorqueSpeed, CurveField::PeakPower,
+                                 CurveField::PeakPowerSpeed};
+    return kFields[static_cast<std::size_t>(index)];
+}
+
+QString BrochureName(CurveField field)
+{
+    switch (field) {
+    case CurveField::PeakTorque: return QStringLiteral("Par máximo");
+    case CurveField::PeakTorqueSpeed: return QStringLiteral("Régimen del par máximo");
+    case CurveField::PeakPower: return QStringLiteral("Potencia máxima");
+    case CurveField::PeakPowerSpeed: return QStringLiteral("Régimen de la potencia máxima");
+    case CurveField::Points: break;
+    }
+    return QStringLiteral("Puntos");
+}
+
+bool Blank(const QString& text)
+{
+    return text.trimmed().isEmpty();
+}
+
+} // namespace
+
+double CurveTorque(const TorqueCoefficients& c, double revPerMinute)
+{
+    const double n = revPerMinute / 60;
+    double torque = 0;
+    for (auto k = c.size(); k-- > 0;) {
+        torque = torque * n + c[k];
+    }
+    return torque;
+}
+
+double CurvePower(const TorqueCoefficients& c, double revPerMinute)
+{
+    return CurveTorque(c, revPerMinute) * 2 * std::numbers::pi * (revPerMinute / 60) / 1000;
+}
+
+CurveShape ShapeOf(const TorqueCoefficients& c, double lastRevPerMinute)
+{
+    CurveShape shape;
+    const auto torque = [&](double rpm) { return CurveTorque(c, rpm); };
+    std::tie(shape.peakTorqueSpeed, shape.peakTorque) = Greatest(torque, 0, lastRevPerMinute);
+    std::tie(shape.peakPowerSpeed, shape.peakPower) =
+        Greatest([&](double rpm) { return CurvePower(c, rpm); }, 0, lastRevPerMinute);
+    double lowest = 0;
+    std::tie(shape.lowestTorqueSpeed, lowest) = Greatest([&](double rpm) { return -torque(rpm); }, 0, lastRevPerMinute);
+    shape.lowestTorque = -lowest;
+    shape.torqueAtRest = c[0];
+    const double atLast = torque(lastRevPerMinute);
+    const double beyond = Greatest(torque, lastRevPerMinute, lastRevPerMinute * 1.25).second;
+    shape.risesBeyondLastPoint =
+        beyond > atLast + kRiseTolerancePercent / 100 * std::max(std::fabs(shape.peakTorque), 1.0);
+    return shape;
+}
+
+std::variant<TorqueCurveFit, CurveRefusal> FitTorquePoints(std::span<const TorquePoint> points, int degree)
+{
+    const auto count = static_cast<int>(points.size());
+    const int needed = degree == kAutomaticDegree ? 2 : degree + 1;
+    if (count < needed) {
+        const QString needs = degree == kAutomaticDegree
+                                  ? QStringLiteral("Hacen falta al menos 2 puntos")
+                                  : QStringLiteral("El grado %1 necesita al menos %2 puntos").arg(degree).arg(needed);
+        return Refusal(CurveField::Points, 0, QStringLiteral("%1, y hay %2.").arg(needs).arg(count));
+    }
+    std::vector<TorquePoint> sorted(points.begin(), points.end());
+    std::ranges::sort(sorted, {}, &TorquePoint::revPerMinute);
+    for (std::size_t i = 0; i < sorted.size(); ++i) {
+        const TorquePoint& p = sorted[i];
+        if (!std::isfinite(p.revPerMinute) || !std::isfinite(p.newtonMetres) || p.revPerMinute < 0
+            || p.newtonMetres < 0) {
+            return Refusal(CurveField::Points, 0,
+                           QStringLiteral("Cada punto necesita un régimen y un par de 0 en adelante."));
+        }
+        if (i > 0 && sorted[i - 1].revPerMinute == p.revPerMinute) {
+            return Refusal(
+                CurveField::Points, 0,
+                QStringLiteral("Dos puntos dicen %1 rev/min; cada régimen, una vez.").arg(SpanishText(p.revPerMinute)));
+        }
+    }
+
+    const double last = sorted.back().revPerMinute;
+    const double peak = std::ranges::max(sorted, {}, &TorquePoint::newtonMetres).newtonMetres;
+    const int lowest = degree == kAutomaticDegree ? 1 : degree;
+    const int highest = degree == kAutomaticDegree ? std::min(kHighestDegree, count - 1) : degree;
+    std::vector<Candidate> candidates;
+    for (int d = lowest; d <= highest; ++d) {
+        if (auto candidate = LeastSquares(sorted, d, last / 60)) {
+            candidate->shape = ShapeOf(candidate->coefficients, last);
+            candidates.push_back(*candidate);
+        }
+    }
+    if (candidates.empty()) {
+        return Refusal(CurveField::Points, 0,
+                       QStringLiteral("Los puntos no bastan para el grado pedido: están demasiado juntos, o sus "
+                                      "números son demasiado grandes."));
+    }
+
+    TorqueCurveFit fit;
+    const Candidate& chosen = Choose(candidates, kAutomaticTolerancePercent / 100 * peak, fit.withinTolerance);
+    fit.coefficients = chosen.coefficients;
+    fit.degree = chosen.degree;
+    fit.largestDeviation = chosen.deviation;
+    fit.largestDeviationPercent = peak > 0 ? chosen.deviation / peak * 100 : 0;
+    fit.shape = chosen.shape;
+    fit.points = sorted;
+    fit.firstRevPerMinute = sorted.front().revPerMinute;
+    fit.lastRevPerMinute = last;
+    return fit;
+}
+
+std::variant<TorqueCurveFit, CurveRefusal> FitBrochure(double peakTorque, double peakTorqueSpeed, double peakPowerKw,
+                                                       double peakPowerSpeed)
+{
+    const std::array figures{peakTorque, peakTorqueSpeed, peakPowerKw, peakPowerSpeed};
+    for (std::size_t i = 0; i < figures.size(); ++i) {
+        const CurveField field = BrochureField(static_cast<int>(i));
+        const bool isSpeed = i % 2 == 1;
+        if (!std::isfinite(figures[i]) || figures[i] < 0 || (!isSpeed && figures[i] == 0)) {
+            return Refusal(field, 0, QStringLiteral("«%1» ha de ser mayor que 0.").arg(BrochureName(field)));
+        }
+    }
+    if (peakPowerSpeed <= peakTorqueSpeed) {
+        return Refusal(CurveField::PeakPowerSpeed, 0,
+                       QStringLiteral("La potencia máxima llega a %1 rev/min, y el par máximo a %2: la potencia "
+                                      "máxima ha de llegar a más rev/min que el par máximo.")
+                           .arg(SpanishText(peakPowerSpeed), SpanishText(peakTorqueSpeed)));
+    }
+    const double nTorque = peakTorqueSpeed / 60;
+    const double nPower = peakPowerSpeed / 60;
+    const double torqueAtPower = peakPowerKw * 1000 / (2 * std::numbers::pi * nPower);
+    if (torqueAtPower >= peakTorque) {
+        return Refusal(CurveField::PeakPower, 0,
+                       QStringLiteral("%1 kW a %2 rev/min son %3 N·m, no menos que el par máximo de %4 N·m: revise "
+                                      "las cifras del folleto.")
+                           .arg(SpanishText(peakPowerKw), SpanishText(peakPowerSpeed),
+                                QString::number(torqueAtPower, 'f', 1).replace(u'.', u','), SpanishText(peakTorque)));
+    }
+    // T(n) = peak - k (n - nTorque)², in rising powers of n.
+    const double k = (peakTorque - torqueAtPower) / ((nPower - nTorque) * (nPower - nTorque));
+    TorqueCurveFit fit;
+    fit.fromBrochure = true;
+    fit.degree = 2;
+    fit.coefficients = {peakTorque - k * nTorque * nTorque, 2 * k * nTorque, -k, 0, 0, 0, 0};
+    fit.points = {{peakTorqueSpeed, peakTorque}, {peakPowerSpeed, torqueAtPower}};
+    for (const TorquePoint& point : fit.points) {
+        fit.largestDeviation = std::max(
+            fit.largestDeviation, std::fabs(CurveTorque(fit.coefficients, point.revPerMinute) - point.newtonMetres));
+    }
+    fit.largestDeviationPercent = fit.largestDeviation / peakTorque * 100;
+    fit.firstRevPerMinute = peakTorqueSpeed;
+    fit.lastRevPerMinute = peakPowerSpeed;
+    fit.shape = ShapeOf(fit.coefficients, peakPowerSpeed);
+    return fit;
+}
+
+CurveOutcome FitTorqueCurve(const CurveRequest& request)
+{
+    if (!Blank(request.points)) {
+        auto read = ReadTorquePoints(request.points);
+        if (auto* refusal = std::get_if<CurveRefusal>(&read)) {
+            return std::move(*refusal);
+        }
+        auto& [points, notes] = std::get<ReadPoints>(read);
+        auto fit = FitTorquePoints(points, request.degree);
+        if (auto* refusal = std::get_if<CurveRefusal>(&fit)) {
+            return std::move(*refusal);
+        }
+        std::get<TorqueCurveFit>(fit).readingNotes = notes;
+        return std::get<TorqueCurveFit>(std::move(fit));
+    }
+
+    const std::array texts{&request.peakTorque, &request.peakTorqueSpeed, &request.peakPower, &request.peakPowerSpeed};
+    if (std::ranges::all_of(texts, [](const QString* text) { return Blank(*text); })) {
+        return std::monostate{};
+    }
+    std::array<double, 4> figures{};
+    ReadingLog log;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        const CurveField field = BrochureField(static_cast<int>(i));
+        const QString typed = texts[i]->trimmed();
+        if (typed.isEmpty()) {
+            return Refusal(
+                field, 0,
+                QStringLiteral("«%1» está vacío: el folleto necesita sus cuatro cifras.").arg(BrochureName(field)));
+        }
+        const auto number = ReadSpanishNumber(typed);
+        if (!number) {
+            return Refusal(field, 0,
+                           QStringLiteral("«%1» dice «%2», que no es un número.").arg(BrochureName(field), typed));
+        }
+        log.Add(typed, *number);
+        figures[i] = number->value;
+    }
+    auto fit = FitBrochure(figures[0], figures[1], figures[2], figures[3]);
+    if (auto* refusal = std::get_if<CurveRefusal>(&fit)) {
+        return std::move(*refusal);
+    }
+    std::get<TorqueCurveFit>(fit).readingNotes = log.Notes();
+    return std::get<TorqueCurveFit>(std::move(fit));
+}
+
+std::array<QString, 7> CoefficientTexts(const TorqueCoefficients& c)
+{
+    std::array<QString, 7> texts;
+    for (std::size_t k = 0; k < c.size(); ++k) {
+        // "-0" would read back as 0 all the same, but looks like a mistake.
+        texts[k] = QString::number(c[k] == 0 ? 0.0 : c[k], 'g', QLocale::FloatingPointShortest);
+    }
+    return texts;
+}
+
+std::optional<TorqueCoefficients> CoefficientsOfTexts(const std::array<QString, 7>& texts)
+{
+    TorqueCoefficients c{};
+    try {
+        for (std::size_t k = 0; k < texts.size(); ++k) {
+            c[k] = FieldValue(texts[k]);
+        }
+    } catch (const CalcFault&) {
+        return std::nullopt;
+    }
+    return c;
+}
+
+} // namespace kinetra

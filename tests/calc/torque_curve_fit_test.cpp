@@ -1,0 +1,159 @@
+#include "kinetra/field_value.h"
+#include "kinetra/torque_curve_fit.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+namespace kinetra {
+namespace {
+
+// A torque in N·m against rev/s that a degree-2 fit misses by more than 2 %.
+constexpr TorqueCoefficients kCubic{30, 7, -0.1, 4e-4, 0, 0, 0};
+
+// Eight speeds from a dyno sheet, typed the Spanish way: "1.000" rev/min,
+// torques with a decimal comma.
+QString CubicPoints()
+{
+    QString text = QStringLiteral("rev/min\tN·m\n");
+    for (const int rpm : {1000, 1500, 2000, 3000, 3500, 4500, 5000, 6000}) {
+        const QString torque = QString::number(CurveTorque(kCubic, rpm), 'g', 17).replace(u'.', u',');
+        text += QStringLiteral("%1.%2\t%3\n").arg(rpm / 1000).arg(rpm % 1000, 3, 10, QLatin1Char('0')).arg(torque);
+    }
+    return text;
+}
+
+TEST(TorqueCurveFit, CubicComesBackAtDegreeThreeAndAutomatically)
+{
+    for (const int degree : {3, kAutomaticDegree}) {
+        const CurveOutcome outcome = FitTorqueCurve({.points = CubicPoints(), .degree = degree});
+        ASSERT_TRUE(std::holds_alternative<TorqueCurveFit>(outcome)) << "degree " << degree;
+        const TorqueCurveFit& fit = std::get<TorqueCurveFit>(outcome);
+        EXPECT_EQ(fit.degree, 3);
+        EXPECT_EQ(fit.points.size(), 8U);
+        EXPECT_TRUE(fit.readingNotes.contains(QStringLiteral("La línea 1 se tomó como encabezado.")));
+        EXPECT_TRUE(fit.readingNotes.contains(
+            QStringLiteral("«1.000» se leyó como 1000 (el punto separa los miles), y 7 más como él.")));
+        const std::array<QString, 7> texts = CoefficientTexts(fit.coefficients);
+        for (std::size_t k = 0; k < kCubic.size(); ++k) {
+            EXPECT_LE(std::fabs(fit.coefficients[k] - kCubic[k]), 1e-9 * std::fabs(kCubic[k])) << "c" << k;
+            // The box gives the calculation the very same double.
+            EXPECT_EQ(FieldValue(texts[k]), fit.coefficients[k]) << texts[k].toStdString();
+        }
+        EXPECT_LT(fit.largestDeviation, 1e-9);
+        EXPECT_NEAR(fit.shape.torqueAtRest, 30, 1e-9);
+    }
+    // Degree 2 misses, so the automatic degree had a reason to go to 3.
+    const auto parabola = FitTorqueCurve({.points = CubicPoints(), .degree = 2});
+    EXPECT_GT(std::get<TorqueCurveFit>(parabola).largestDeviationPercent, kAutomaticTolerancePercent);
+}
+
+TEST(TorqueCurveFit, BrochureParabolaTopsAtPeakTorqueAndMeetsPeakPower)
+{
+    const CurveOutcome outcome = FitTorqueCurve(
+        {.peakTorque = "250", .peakTorqueSpeed = "4.000", .peakPower = "120,0", .peakPowerSpeed = "6000"});
+    ASSERT_TRUE(std::holds_alternative<TorqueCurveFit>(outcome));
+    const TorqueCurveFit& fit = std::get<TorqueCurveFit>(outcome);
+    EXPECT_TRUE(fit.fromBrochure);
+    EXPECT_EQ(fit.degree, 2);
+    EXPECT_NEAR(CurveTorque(fit.coefficients, 4000), 250, 250 * 1e-12);
+    EXPECT_NEAR(CurveTorque(fit.coefficients, 3999), CurveTorque(fit.coefficients, 4001), 1e-9);
+    EXPECT_LT(CurveTorque(fit.coefficients, 3999), 250);
+    EXPECT_NEAR(CurvePower(fit.coefficients, 6000), 120, 120 * 1e-12);
+    EXPECT_NEAR(fit.shape.peakTorque, 250, 1e-9);
+    EXPECT_NEAR(fit.shape.peakTorqueSpeed, 4000, 0.01);
+    EXPECT_EQ(fit.coefficients[3], 0);
+    // Nothing typed is no refusal: there is simply nothing to fit yet.
+    EXPECT_TRUE(std::holds_alternative<std::monostate>(FitTorqueCurve({})));
+}
+
+struct RefusalCase {
+    const char* name;
+    CurveRequest request;
+    CurveField field;
+    int line;
+    const char* message;
+};
+
+class TorqueCurveRefuses : public ::testing::TestWithParam<RefusalCase> {};
+
+TEST_P(TorqueCurveRefuses, NamingTheLineOrTheBox)
+{
+    const RefusalCase& c = GetParam();
+    const CurveOutcome outcome = FitTorqueCurve(c.request);
+    ASSERT_TRUE(std::holds_alternative<CurveRefusal>(outcome));
+    const CurveRefusal& refusal = std::get<CurveRefusal>(outcome);
+    EXPECT_EQ(refusal.field, c.field);
+    EXPECT_EQ(refusal.line, c.line);
+    EXPECT_EQ(refusal.message, QString::fromUtf8(c.message));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, TorqueCurveRefuses,
+    ::testing::Values(
+        RefusalCase{"FewerPointsThanTheDegreeNeeds",
+                    {.points = "1000 100\n2000 150\n3000 140", .degree = 3},
+                    CurveField::Points,
+                    0,
+                    "El grado 3 necesita al menos 4 puntos, y hay 3."},
+        RefusalCase{
+            "OnePoint", {.points = "1000 100"}, CurveField::Points, 0, "Hacen falta al menos 2 puntos, y hay 1."},
+        RefusalCase{"SameSpeedTwice",
+                    {.points = "1000 100\n\n1.000;120"},
+                    CurveField::Points,
+                    3,
+                    "Líneas 1 y 3: las dos dicen 1000 rev/min; cada régimen, una vez."},
+        RefusalCase{"NegativeSpeed",
+                    {.points = "1000 100\n-2000 150"},
+                    CurveField::Points,
+                    2,
+                    "Línea 2: el régimen es negativo (-2000)."},
+        RefusalCase{"NegativeTorqueWithAMinusSign",
+                    {.points = "1000 \u22125"},
+                    CurveField::Points,
+                    1,
+                    "Línea 1: el par es negativo (\u22125)."},
+        RefusalCase{"NotANumberAfterTheHeading",
+                    {.points = "rpm Nm\n1000 1OO"},
+                    CurveField::Points,
+                    2,
+                    "Línea 2: «1OO» no es un número."},
+        RefusalCase{
+            "EnglishGrouping", {.points = "1,000.5 100"}, CurveField::Points, 1, "Línea 1: «1,000.5» no es un número."},
+        RefusalCase{"ThreeColumns",
+                    {.points = "1000 100 150"},
+                    CurveField::Points,
+                    1,
+                    "Línea 1: se esperan dos números, rev/min y N·m, y hay 3."},
+        RefusalCase{"BrochureBoxNotANumber",
+                    {.peakTorque = "250", .peakTorqueSpeed = "4000 rpm", .peakPower = "120", .peakPowerSpeed = "6000"},
+                    CurveField::PeakTorqueSpeed,
+                    0,
+                    "«Régimen del par máximo» dice «4000 rpm», que no es un número."},
+        RefusalCase{"BrochureBoxEmpty",
+                    {.peakTorque = "250", .peakTorqueSpeed = "4000", .peakPowerSpeed = "6000"},
+                    CurveField::PeakPower,
+                    0,
+                    "«Potencia máxima» está vacío: el folleto necesita sus cuatro cifras."},
+        RefusalCase{"BrochureNegative",
+                    {.peakTorque = "-250", .peakTorqueSpeed = "4000", .peakPower = "120", .peakPowerSpeed = "6000"},
+                    CurveField::PeakTorque,
+                    0,
+                    "«Par máximo» ha de ser mayor que 0."},
+        RefusalCase{"BrochurePowerNotAfterTorque",
+                    {.peakTorque = "250", .peakTorqueSpeed = "4000", .peakPower = "120", .peakPowerSpeed = "4000"},
+                    CurveField::PeakPowerSpeed,
+                    0,
+                    "La potencia máxima llega a 4000 rev/min, y el par máximo a 4000: la potencia máxima ha de llegar "
+                    "a más rev/min que el par máximo."},
+        RefusalCase{"BrochurePowerTorqueNotBelowPeak",
+                    {.peakTorque = "200", .peakTorqueSpeed = "4500", .peakPower = "100", .peakPowerSpeed = "4700"},
+                    CurveField::PeakPower,
+                    0,
+                    "100 kW a 4700 rev/min son 203,2 N·m, no menos que el par máximo de 200 N·m: revise las cifras "
+                    "del folleto."}),
+    [](const ::testing::TestParamInfo<RefusalCase>& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace kinetra
