@@ -9,6 +9,7 @@
 #include "kinetra/report_focus.h"
 #include "kinetra/result_notes.h"
 #include "kinetra/run_calculation.h"
+#include "kinetra/torque_curve_dialog.h"
 
 #include <QAccessibleWidget>
 #include <QApplication>
@@ -67,6 +68,9 @@ QAccessibleInterface* FormAccessible(const QString& className, QObject* object)
     }
     return nullptr;
 }
+
+// The torque column, top row down: C0, N, N2, N3, N4, N5, N6.
+constexpr std::array kTorqueBoxes{22, 21, 20, 19, 24, 23, 28};
 
 } // namespace
 
@@ -151,6 +155,7 @@ void Form1::BuildControls()
     command1_ = findChild<QPushButton*>(u"Command1"_s);
     command2_ = findChild<QPushButton*>(u"Command2"_s);
     details_ = findChild<QPushButton*>(u"Detalles"_s);
+    torqueCurveButton_ = findChild<QPushButton*>(u"TorqueCurveButton"_s);
     result_ = findChild<QLabel*>(u"Label31"_s);
     result_->setAccessibleName(ResultName(QString()));
     // The sentence is longer than one line of the frame.
@@ -208,6 +213,8 @@ void Form1::ChainFocusByTabIndex()
     // scrolled with the arrow keys.
     setTabOrder(details_, notes_);
     setTabOrder(notes_, command2_);
+    // "Curva de par…" follows the last torque box, which it fills.
+    setTabOrder(Text(28), torqueCurveButton_);
     // Only now: Qt leaves a control that takes no focus out of the chain.
     for (const ControlEntry* entry : focusOrder) {
         SetOpen(*findChild<QWidget*>(entry->name.toString()), entry->enabledAtStart, true);
@@ -260,6 +267,7 @@ void Form1::ConnectHandlers()
     connect(command1_, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(command2_, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(details_, &QPushButton::clicked, this, &Form1::ShowDetails);
+    connect(torqueCurveButton_, &QPushButton::clicked, this, &Form1::ShowTorqueCurve);
     connect(result_, &QWidget::customContextMenuRequested, this, &Form1::ShowResultMenu);
     // Tab, a shortcut or a report may move the focus out of sight of a form
     // that scrolls: the form follows it, bringing the whole control into
@@ -434,8 +442,6 @@ CalcInput Form1::InputFromBoxes() const
     input.slopePercent = Text(16)->text();
     input.tyreAspect = Text(17)->text();
     input.rimDiameter = Text(18)->text();
-    // The torque column, top row down: C0, N, N2, N3, N4, N5, N6.
-    constexpr std::array kTorqueBoxes{22, 21, 20, 19, 24, 23, 28};
     for (std::size_t power = 0; power < kTorqueBoxes.size(); ++power) {
         input.torqueCoefficient[power] = Text(kTorqueBoxes[power])->text();
     }
@@ -503,6 +509,43 @@ void Form1::ShowDetails()
     detailsWindow_->show();
     detailsWindow_->raise();
     detailsWindow_->activateWindow();
+}
+
+void Form1::ShowTorqueCurve()
+{
+    if (torqueCurve_ == nullptr) {
+        torqueCurve_ = new TorqueCurveDialog(locale_, this);
+        connect(torqueCurve_, &TorqueCurveDialog::coefficientsChosen, this, &Form1::UseTorqueCoefficients);
+        // Back in the form, typing goes on from «C0» once the coefficients
+        // are in, or from where it was.
+        connect(torqueCurve_, &QDialog::finished, this, [this](int result) {
+            activateWindow();
+            if (result == QDialog::Accepted) {
+                Text(22)->setFocus(Qt::OtherFocusReason);
+            }
+        });
+    }
+    std::array<QString, 7> texts;
+    for (std::size_t power = 0; power < kTorqueBoxes.size(); ++power) {
+        texts[power] = Text(kTorqueBoxes[power])->text();
+    }
+    torqueCurve_->ShowCurrentCurve(CoefficientsOfTexts(texts));
+    torqueCurve_->open();
+    torqueCurve_->raise();
+    torqueCurve_->activateWindow();
+}
+
+// The sentence of the last calculation stays: it belongs to the coefficients
+// it was calculated with until "Calcular" is pressed again.
+void Form1::UseTorqueCoefficients(const TorqueCoefficients& coefficients)
+{
+    const std::array<QString, 7> texts = CoefficientTexts(coefficients);
+    for (std::size_t power = 0; power < kTorqueBoxes.size(); ++power) {
+        QLineEdit* box = Text(kTorqueBoxes[power]);
+        box->setText(texts[power]);
+        // The sign and the leading digits are what a narrow box should show.
+        box->setCursorPosition(0);
+    }
 }
 
 // A run-time error report: the window stays usable once it is dismissed, and

@@ -259,6 +259,11 @@ constexpr std::array kAdded{
         entry.enabledAtStart = false;
         return entry;
     }(),
+    // Under the torque column, which it fills.
+    Button(u"TorqueCurveButton", ControlKind::CommandButton, u"Curva de par…", {3480, 4680, 1695, 360}, kNoTabIndex,
+           u"Curva de par",
+           u"Abre la curva de par del motor: escriba sus puntos en rev/min y N·m, o los datos del folleto, y pase "
+           u"los coeficientes a la columna"),
 };
 
 static_assert(std::ranges::all_of(kAdded, [](const ControlEntry& c) { return c.place.onPixelGrid(); }),

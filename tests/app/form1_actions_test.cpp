@@ -6,11 +6,14 @@
 #include "kinetra/calc_fault.h"
 #include "kinetra/report_focus.h"
 #include "kinetra/run_calculation.h"
+#include "kinetra/torque_curve_fit.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDialog>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QTableWidget>
 #include <QTimer>
@@ -79,6 +82,7 @@ private slots:
     void reportPointsAtItsBox();
     void salirAndCloseEndTheProgram_data();
     void salirAndCloseEndTheProgram();
+    void torqueCurveFillsTheColumn();
 };
 
 void Form1ActionsTest::checkBoxesFollowTheirState_data()
@@ -473,6 +477,73 @@ void Form1ActionsTest::salirAndCloseEndTheProgram()
     QTimer::singleShot(5000, qApp, [] { QApplication::exit(kStillRunning); });
     QCOMPARE(QApplication::exec(), 0);
     QVERIFY(!form.isVisible());
+}
+
+// "Curva de par…": points pasted from a spreadsheet become the torque
+// column, and "Calcular" then gives what typing those coefficients gives.
+void Form1ActionsTest::torqueCurveFillsTheColumn()
+{
+    Form1 form(DecimalComma());
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    TypeAll(form, Saloon());
+    Click(form, "Command1");
+    const QString before = Result(form);
+    const auto torqueColumn = [&form] {
+        QStringList texts;
+        for (const int number : {22, 21, 20, 19, 24, 23, 28}) texts << Box(form, number)->text();
+        return texts;
+    };
+    const QStringList typed = torqueColumn();
+
+    Click(form, "TorqueCurveButton");
+    auto* dialog = form.findChild<QDialog*>("CurvaDePar");
+    QVERIFY(dialog != nullptr && dialog->isVisible());
+    QTRY_VERIFY(dialog->isActiveWindow());
+    const auto heard = [dialog](const char* name, QAccessible::Text text) {
+        return QAccessible::queryAccessibleInterface(dialog->findChild<QWidget*>(name))->text(text);
+    };
+    // Before anything is fitted, the chart shows the column's curve.
+    QVERIFY(heard("TorqueCurveChart", QAccessible::Description).contains("la curva actual de las casillas"));
+    auto* points = dialog->findChild<QPlainTextEdit*>("TorquePoints");
+    auto* use = dialog->findChild<QAbstractButton*>("UseCoefficients");
+
+    // A refusal is shown in the dialog and writes nothing.
+    points->setPlainText("1.000\t100\n2.000\tcien");
+    QTest::mouseClick(use, Qt::LeftButton);
+    QVERIFY(dialog->isVisible());
+    QVERIFY(heard("TorqueCurveSummary", QAccessible::Name).contains("Línea 2: «cien» no es un número."));
+    QCOMPARE(QApplication::focusWidget(), points);
+    QCOMPARE(torqueColumn(), typed);
+    // Esc changes nothing either, and what was typed is there the next time.
+    QTest::keyClick(points, Qt::Key_Escape);
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(torqueColumn(), typed);
+    Click(form, "TorqueCurveButton");
+    QTRY_VERIFY(dialog->isActiveWindow());
+    QCOMPARE(points->toPlainText(), "1.000\t100\n2.000\tcien");
+
+    const QString pasted = "rpm\tNm\n1.500\t105\n2.500\t118,5\n3.500\t126\n4.500\t129,5\n5.500\t124\n6.500\t112\n";
+    points->setPlainText(pasted);
+    QTest::mouseClick(use, Qt::LeftButton);
+    QVERIFY(!dialog->isVisible());
+    QTRY_COMPARE(QApplication::focusWidget(), Box(form, 22));
+    QCOMPARE(Result(form), before); // until the next "Calcular"
+    // The fit's coefficients, C0 at the top, each box's text read back as the same double.
+    const std::array<QString, 7> fitted =
+        CoefficientTexts(std::get<TorqueCurveFit>(FitTorqueCurve({.points = pasted})).coefficients);
+    QCOMPARE(torqueColumn(), QStringList(fitted.begin(), fitted.end()));
+
+    Typing byHand = Saloon();
+    const int torqueBoxes[] = {22, 21, 20, 19, 24, 23, 28};
+    for (std::size_t power = 0; power < 7; ++power) byHand.emplace_back(torqueBoxes[power], fitted[power]);
+    Click(form, "Command1");
+    QVERIFY(Result(form) != before);
+    Form1 typing(DecimalComma());
+    typing.show();
+    TypeAll(typing, byHand);
+    Click(typing, "Command1");
+    QCOMPARE(Result(typing), Result(form));
 }
 
 QTEST_MAIN(Form1ActionsTest)

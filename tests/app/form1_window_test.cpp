@@ -25,6 +25,7 @@ QStringList ControlNames()
     // The form's 71 controls and the "Detalles…" button added to its frame.
     QStringList names{"Check1", "Check2", "Option1", "Option2", "Command1", "Command2",
                       "Frame1", "Line1",  "Line2",   "Line3",   "Image1",   "Detalles"};
+    names << "TorqueCurveButton"; // added under the torque column
     for (int n = 1; n <= 28; ++n) names << QStringLiteral("Text%1").arg(n);
     for (int n = 1; n <= 32; ++n) names << QStringLiteral("Label%1").arg(n);
     return names;
@@ -70,10 +71,15 @@ int CaptionExtent(const QWidget* control)
     return metrics.horizontalAdvance(qobject_cast<const QLabel*>(control)->text());
 }
 
-const QStringList kFocusWithGearsLocked{
-    "Text1",  "Text2",  "Text3",   "Text4",   "Check1", "Check2", "Text7",  "Text8",    "Text9",    "Text10", "Text11",
-    "Text12", "Text13", "Text14",  "Text15",  "Text16", "Text17", "Text18", "Text19",   "Text20",   "Text21", "Text22",
-    "Text23", "Text24", "Option1", "Option2", "Text25", "Text26", "Text27", "Command1", "Command2", "Text28", "Text1"};
+const QStringList kFocusWithGearsLocked = [] {
+    QStringList order{"Text1",  "Text2",  "Text3",    "Text4",    "Check1", "Check2", "Text7",   "Text8",   "Text9",
+                      "Text10", "Text11", "Text12",   "Text13",   "Text14", "Text15", "Text16",  "Text17",  "Text18",
+                      "Text19", "Text20", "Text21",   "Text22",   "Text23", "Text24", "Option1", "Option2", "Text25",
+                      "Text26", "Text27", "Command1", "Command2", "Text28", "Text1"};
+    // "Curva de par…" follows the last torque box, before the round starts again.
+    order.insert(order.size() - 1, "TorqueCurveButton");
+    return order;
+}();
 
 // The form's client area, which scrolls inside the window when it is larger
 // than the screen.
@@ -399,6 +405,7 @@ void Form1WindowTest::heardByScreenReaders_data()
     QTest::addRow("Salir, its S underlined") << "Command2" << int(QAccessible::Button) << "Salir";
     QTest::addRow("Resultados, its R underlined") << "Frame1" << int(QAccessible::Grouping) << "Resultados";
     QTest::addRow("Detalles") << "Detalles" << int(QAccessible::Button) << "Detalles del cálculo";
+    QTest::addRow("Curva de par") << "TorqueCurveButton" << int(QAccessible::Button) << "Curva de par";
     QTest::addRow("a line") << "Line1" << int(QAccessible::Separator) << "";
 }
 

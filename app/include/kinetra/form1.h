@@ -4,6 +4,7 @@
 #include "kinetra/calc_input.h"
 #include "kinetra/calc_tables.h"
 #include "kinetra/run_summary.h"
+#include "kinetra/torque_curve_fit.h"
 
 #include <QLocale>
 #include <QWidget>
@@ -23,6 +24,7 @@ namespace kinetra {
 class DetailsWindow;
 class OptionButton;
 class ResultNotes;
+class TorqueCurveDialog;
 
 // The program's only window: the vehicle's data, the two input modes, the
 // result and the two commands. It owns what the calculation needs between
@@ -55,6 +57,10 @@ public:
     // their own that follows every later calculation.
     void ShowDetails();
 
+    // "Curva de par…": the engine's torque curve from points or a brochure,
+    // drawn over the curve the torque column holds now.
+    void ShowTorqueCurve();
+
 protected:
     // Enter or Return anywhere in the form but on "Salir" calculates, as a
     // dialog's default button would.
@@ -79,6 +85,8 @@ private:
     // The result of "Calcular": `sentence` into Label31, and the sentence
     // followed by `notes` told to screen readers once, wherever the focus is.
     void ShowResult(const QString& sentence, const QStringList& notes);
+    // "Usar estos coeficientes": c0 .. c6 into the torque column, top row down.
+    void UseTorqueCoefficients(const TorqueCoefficients& coefficients);
 
     QLocale locale_;
     WindowState state_;
@@ -101,6 +109,8 @@ private:
     QPushButton* details_ = nullptr;
     RunHistory runs_;                        // the last two successful runs
     DetailsWindow* detailsWindow_ = nullptr; // made when first asked for
+    QPushButton* torqueCurveButton_ = nullptr;
+    TorqueCurveDialog* torqueCurve_ = nullptr; // made when first asked for; keeps what was typed
 };
 
 } // namespace kinetra
