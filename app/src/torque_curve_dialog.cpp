@@ -64,7 +64,8 @@ QLineEdit* FigureBox(const QString& name, const QString& accessibleName, const Q
     box->setAccessibleDescription(description);
     box->setToolTip(description);
     box->setPlaceholderText(example);
-    box->setMaximumWidth(box->fontMetrics().horizontalAdvance(u"000000,0"_s) * 3 / 2);
+    // Room for "10.000" rev/min and the box's margins, never squeezed.
+    box->setFixedWidth(box->fontMetrics().horizontalAdvance(u"00.000,0"_s) + box->fontMetrics().height());
     return box;
 }
 
@@ -81,6 +82,7 @@ void UseFont(QChart& chart, const QFont& font)
     }
 }
 
+// A polynomial far from its points can overflow: such points are left out.
 QLineSeries* Curve(const QString& name, const QPen& pen, double from, double to, auto valueAt)
 {
     auto* series = new QLineSeries;
@@ -89,17 +91,62 @@ QLineSeries* Curve(const QString& name, const QPen& pen, double from, double to,
     constexpr int kSteps = 200;
     for (int i = 0; i <= kSteps; ++i) {
         const double rpm = from + (to - from) * i / kSteps;
-        series->append(rpm, valueAt(rpm));
+        if (const double value = valueAt(rpm); std::isfinite(value)) {
+            series->append(rpm, value);
+        }
     }
     return series;
 }
 
-// The lowest and highest a series reaches, for the axis that shows it.
-void Widen(std::pair<double, double>& range, const QXYSeries& series)
+using Span = std::pair<double, double>; // lowest, highest
+
+// What a series reaches, within `limit`: a curve that runs away beyond the
+// last point is cut off rather than squeeze the part that matters.
+void Widen(Span& range, const QXYSeries& series, Span limit = {-HUGE_VAL, HUGE_VAL})
 {
     for (const QPointF& point : series.points()) {
-        range.first = std::min(range.first, point.y());
-        range.second = std::max(range.second, point.y());
+        const double y = std::clamp(point.y(), limit.first, limit.second);
+        range.first = std::min(range.first, y);
+        range.second = std::max(range.second, y);
+    }
+}
+
+// 1, 2, 2.5 or 5 times a power of ten, cutting `span` into about `parts`.
+double NiceStep(double span, int parts)
+{
+    if (!(span > 0) || !std::isfinite(span)) {
+        return 1;
+    }
+    const double raw = span / parts;
+    const double magnitude = std::pow(10, std::floor(std::log10(raw)));
+    for (const double times : {1.0, 2.0, 2.5, 5.0}) {
+        if (times * magnitude >= raw) {
+            return times * magnitude;
+        }
+    }
+    return 10 * magnitude;
+}
+
+// Torque on the left, power on the right, with their zeros and grid lines
+// level, so that neither axis reads against the other's lines.
+void LevelAxes(QValueAxis& torqueAxis, Span torque, QValueAxis& powerAxis, Span power)
+{
+    const double torqueStep = NiceStep(torque.second - torque.first, 5);
+    const double powerStep = NiceStep(power.second - power.first, 5);
+    const double low = std::min(std::floor(torque.first / torqueStep), std::floor(power.first / powerStep));
+    const double high = std::max(std::ceil(torque.second / torqueStep), std::ceil(power.second / powerStep));
+    torqueAxis.setRange(low * torqueStep, std::max(high, low + 1) * torqueStep);
+    powerAxis.setRange(low * powerStep, std::max(high, low + 1) * powerStep);
+    const int ticks = static_cast<int>(std::max(high, low + 1) - low) + 1;
+    for (const auto& [axis, step] : {std::pair{&torqueAxis, torqueStep}, std::pair{&powerAxis, powerStep}}) {
+        axis->setTickCount(ticks);
+        // As many decimals as the step needs: 2.5 shows as 2.5, 50 as 50.
+        int decimals = 0;
+        for (double scaled = step; decimals < 6 && std::fabs(scaled - std::round(scaled)) > 1e-9 * scaled;
+             scaled *= 10) {
+            ++decimals;
+        }
+        axis->setLabelFormat(u"%.%1f"_s.arg(decimals));
     }
 }
 
@@ -203,8 +250,9 @@ TorqueCurveDialog::TorqueCurveDialog(QLocale locale, QWidget* parent) : QDialog(
     shown->addWidget(chartView_, 1);
     shown->addWidget(words_);
     auto* columns = new QHBoxLayout;
-    columns->addLayout(inputs, 2);
-    columns->addLayout(shown, 3);
+    // The inputs take what they need; the chart, the rest.
+    columns->addLayout(inputs);
+    columns->addLayout(shown, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(use_);
@@ -328,6 +376,13 @@ QStringList FitInWords(const TorqueCurveFit& fit, int askedDegree, const QLocale
         }
     }
     words << ShapeInWords(fit.shape, locale);
+    // A parabola through both figures tops its power elsewhere than the
+    // brochure says: worth knowing when it is more than a trifle.
+    if (const double brochurePower = CurvePower(fit.coefficients, fit.lastRevPerMinute);
+        fit.fromBrochure && fit.shape.peakPower > brochurePower * 1.02) {
+        words << u"La parábola da más potencia que el folleto, %1 kW: lo supera antes de %2 rev/min."_s.arg(
+            locale.toString(brochurePower, 'f', 1), Rpm(locale, fit.lastRevPerMinute));
+    }
     words << u"Par a 0 rev/min (C0): %1 N·m; es el par con el que el cálculo arranca desde parado."_s.arg(
         Nm(locale, fit.shape.torqueAtRest));
     if (fit.shape.lowestTorque < 0) {
@@ -364,7 +419,7 @@ void TorqueCurveDialog::ShowOutcomeInWords()
         // Before anything is fitted, what the typed coefficients mean.
         if (current_) {
             const CurveShape shape = ShapeOf(*current_, kUsualLastSpeed);
-            words << u"Curva actual, la de las casillas, hasta %1 rev/min: "_s.arg(Rpm(locale_, kUsualLastSpeed))
+            words << u"Curva actual (la de las casillas), hasta %1 rev/min. "_s.arg(Rpm(locale_, kUsualLastSpeed))
                          + ShapeInWords(shape, locale_)
                   << u"Par a 0 rev/min (C0): %1 N·m."_s.arg(Nm(locale_, shape.torqueAtRest));
         }
@@ -406,28 +461,26 @@ void TorqueCurveDialog::DrawCurves()
     chart->setMargins(QMargins(4, 4, 4, 4));
     auto* speedAxis = new QValueAxis;
     speedAxis->setTitleText(u"Régimen (rev/min)"_s);
-    speedAxis->setLabelFormat(u"%.0f"_s);
-    speedAxis->setRange(0, end);
+    const double speedStep = NiceStep(end, 6);
+    speedAxis->setRange(0, std::ceil(end / speedStep) * speedStep);
+    speedAxis->setTickCount(static_cast<int>(std::ceil(end / speedStep)) + 1);
     auto* torqueAxis = new QValueAxis;
     torqueAxis->setTitleText(u"Par (N·m)"_s);
-    torqueAxis->setLabelFormat(u"%.0f"_s);
     auto* powerAxis = new QValueAxis;
     powerAxis->setTitleText(u"Potencia (kW)"_s);
-    powerAxis->setLabelFormat(u"%.0f"_s);
+    speedAxis->setLabelFormat(u"%.0f"_s);
     chart->addAxis(speedAxis, Qt::AlignBottom);
     chart->addAxis(torqueAxis, Qt::AlignLeft);
     chart->addAxis(powerAxis, Qt::AlignRight);
 
-    std::pair torqueRange{0.0, 0.0};
-    std::pair powerRange{0.0, 0.0};
+    Span torqueRange{0, 0};
+    Span powerRange{0, 0};
     const auto add = [&](QXYSeries* series, QValueAxis* valueAxis, bool inLegend = true) {
         chart->addSeries(series);
         series->attachAxis(speedAxis);
         series->attachAxis(valueAxis);
-        if (!inLegend) {
-            for (QLegendMarker* marker : chart->legend()->markers(series)) {
-                marker->setVisible(false);
-            }
+        for (QLegendMarker* marker : chart->legend()->markers(series)) {
+            marker->setVisible(inLegend);
         }
     };
 
@@ -436,7 +489,7 @@ void TorqueCurveDialog::DrawCurves()
         auto* line = Curve(u"Curva actual"_s, QPen(QColor(120, 120, 120, 150), 2, Qt::DashDotLine), 0, end,
                            [&](double rpm) { return CurveTorque(c, rpm); });
         add(line, torqueAxis);
-        // A current curve far off the fitted one is cut off, not the fit squeezed.
+        // Beside a fit, the current curve is cut off rather than squeeze it.
         if (fit == nullptr) {
             Widen(torqueRange, *line);
         }
@@ -445,30 +498,37 @@ void TorqueCurveDialog::DrawCurves()
         const TorqueCoefficients c = fit->coefficients;
         const auto torque = [&](double rpm) { return CurveTorque(c, rpm); };
         const auto power = [&](double rpm) { return CurvePower(c, rpm); };
-        const QPen torquePen(kTorqueColour, 3);
-        const QPen powerPen(kPowerColour, 2);
         const QPen torqueGuess(kTorqueColour, 2, Qt::DashLine);
         const QPen powerGuess(kPowerColour, 2, Qt::DashLine);
-        for (QLineSeries* line : {Curve(u"Par (N·m)"_s, torquePen, first, last, torque),
-                                  Curve(u"Par extrapolado"_s, torqueGuess, last, end, torque)}) {
-            add(line, torqueAxis);
-            Widen(torqueRange, *line);
+        // From rest up to the first point the calculation uses the curve as
+        // it is; beyond the last, only if the engine is driven past it.
+        auto* torqueLine = Curve(u"Par"_s, QPen(kTorqueColour, 3), first, last, torque);
+        auto* powerLine = Curve(u"Potencia"_s, QPen(kPowerColour, 2), first, last, power);
+        auto* torqueBelow = Curve(u"Par extrapolado"_s, torqueGuess, 0, first, torque);
+        auto* powerBelow = Curve(u"Potencia extrapolada"_s, powerGuess, 0, first, power);
+        auto* torqueBeyond = Curve(u"Extrapolado"_s, torqueGuess, last, end, torque);
+        auto* powerBeyond = Curve(u"Potencia extrapolada"_s, powerGuess, last, end, power);
+        // The axes, in the curves' colours, name them: the legend keeps to
+        // what they do not say, and fits a narrow chart.
+        add(torqueLine, torqueAxis, false);
+        add(powerLine, powerAxis, false);
+        add(torqueBeyond, torqueAxis);
+        add(powerBeyond, powerAxis, false);
+        add(torqueBelow, torqueAxis, false);
+        add(powerBelow, powerAxis, false);
+        for (const auto& [line, range] : {std::pair{torqueLine, &torqueRange}, std::pair{torqueBelow, &torqueRange},
+                                          std::pair{powerLine, &powerRange}, std::pair{powerBelow, &powerRange}}) {
+            Widen(*range, *line);
         }
-        for (QLineSeries* line : {Curve(u"Potencia (kW)"_s, powerPen, first, last, power),
-                                  Curve(u"Potencia extrapolada"_s, powerGuess, last, end, power)}) {
-            add(line, powerAxis);
-            Widen(powerRange, *line);
-        }
-        if (first > 0) {
-            for (auto [line, axis, range] :
-                 {std::tuple{Curve(u"Par extrapolado"_s, torqueGuess, 0, first, torque), torqueAxis, &torqueRange},
-                  std::tuple{Curve(u"Potencia extrapolada"_s, powerGuess, 0, first, power), powerAxis, &powerRange}}) {
-                add(line, axis, false);
-                Widen(*range, *line);
-            }
-        }
+        const auto quarterMore = [](Span range) {
+            const double quarter = (range.second - range.first) / 4;
+            return Span{range.first - quarter, range.second + quarter};
+        };
+        Widen(torqueRange, *torqueBeyond, quarterMore(torqueRange));
+        Widen(powerRange, *powerBeyond, quarterMore(powerRange));
+
         auto* dots = new QScatterSeries;
-        dots->setName(fit->fromBrochure ? u"Datos del folleto"_s : u"Puntos"_s);
+        dots->setName(fit->fromBrochure ? u"Folleto"_s : u"Puntos"_s);
         dots->setMarkerSize(9);
         dots->setColor(kTorqueColour);
         dots->setBorderColor(Qt::black);
@@ -478,16 +538,20 @@ void TorqueCurveDialog::DrawCurves()
         add(dots, torqueAxis);
         Widen(torqueRange, *dots);
     }
-    const auto setRange = [](QValueAxis& axis, std::pair<double, double> range) {
-        if (range.second <= range.first) {
-            range.second = range.first + 100;
-        }
-        axis.setRange(range.first, range.second + (range.second - range.first) * 0.05);
-        axis.applyNiceNumbers();
-    };
-    setRange(*torqueAxis, torqueRange);
-    setRange(*powerAxis, powerRange);
+    if (torqueRange.second <= torqueRange.first) {
+        torqueRange.second = 100;
+    }
+    // Air above the highest point, so that the markers are seen whole.
+    torqueRange.second += (torqueRange.second - torqueRange.first) * 0.05;
+    LevelAxes(*torqueAxis, torqueRange, *powerAxis, powerRange);
     powerAxis->setVisible(fit != nullptr);
+    for (const auto& [axis, colour] : {std::pair{torqueAxis, kTorqueColour}, std::pair{powerAxis, kPowerColour}}) {
+        if (fit != nullptr) {
+            axis->setLinePenColor(colour);
+            axis->setLabelsColor(colour);
+            axis->setTitleBrush(colour);
+        }
+    }
     UseFont(*chart, font());
 
     QChart* old = chartView_->chart();
