@@ -137,7 +137,7 @@ void LevelAxes(QValueAxis& torqueAxis, Span torque, QValueAxis& powerAxis, Span 
     const double high = std::max(std::ceil(torque.second / torqueStep), std::ceil(power.second / powerStep));
     torqueAxis.setRange(low * torqueStep, std::max(high, low + 1) * torqueStep);
     powerAxis.setRange(low * powerStep, std::max(high, low + 1) * powerStep);
-    const int ticks = static_cast<int>(std::max(high, low + 1) - low) + 1;
+    const int ticks = static_cast<int>(std::clamp(std::max(high, low + 1) - low, 1.0, 30.0)) + 1;
     for (const auto& [axis, step] : {std::pair{&torqueAxis, torqueStep}, std::pair{&powerAxis, powerStep}}) {
         axis->setTickCount(ticks);
         // As many decimals as the step needs: 2.5 shows as 2.5, 50 as 50.
@@ -439,7 +439,7 @@ void TorqueCurveDialog::ShowOutcomeInWords()
         input->setAccessibleDescription(!refused.isEmpty() && refusedField == field ? refused + u' ' + description
                                                                                     : description);
     };
-    blame(points_, CurveField::Points, PointsDescription());
+    blame(points_, CurveField::Points, (readings + QStringList{PointsDescription()}).join(u' '));
     blame(peakTorque_, CurveField::PeakTorque, peakTorque_->toolTip());
     blame(peakTorqueSpeed_, CurveField::PeakTorqueSpeed, peakTorqueSpeed_->toolTip());
     blame(peakPower_, CurveField::PeakPower, peakPower_->toolTip());
@@ -451,7 +451,10 @@ void TorqueCurveDialog::DrawCurves()
     const auto* fit = std::get_if<TorqueCurveFit>(&outcome_);
     const double last = fit != nullptr ? fit->lastRevPerMinute : kUsualLastSpeed;
     const double first = fit != nullptr ? fit->firstRevPerMinute : 0;
-    const double end = last * kBeyondLastPoint;
+    // Speeds and torques past any engine's are only typing errors: the axes
+    // stop there rather than overflow.
+    constexpr double kAbsurd = 1e12;
+    const double end = std::min(last * kBeyondLastPoint, kAbsurd);
 
     auto* chart = new QChart;
     chart->setTitle(u"Par y potencia frente al régimen"_s);
@@ -463,7 +466,7 @@ void TorqueCurveDialog::DrawCurves()
     speedAxis->setTitleText(u"Régimen (rev/min)"_s);
     const double speedStep = NiceStep(end, 6);
     speedAxis->setRange(0, std::ceil(end / speedStep) * speedStep);
-    speedAxis->setTickCount(static_cast<int>(std::ceil(end / speedStep)) + 1);
+    speedAxis->setTickCount(static_cast<int>(std::clamp(std::ceil(end / speedStep), 1.0, 30.0)) + 1);
     auto* torqueAxis = new QValueAxis;
     torqueAxis->setTitleText(u"Par (N·m)"_s);
     auto* powerAxis = new QValueAxis;
@@ -532,11 +535,17 @@ void TorqueCurveDialog::DrawCurves()
         dots->setMarkerSize(9);
         dots->setColor(kTorqueColour);
         dots->setBorderColor(Qt::black);
-        for (const TorquePoint& point : fit->points) {
-            dots->append(point.revPerMinute, point.newtonMetres);
+        // A logger's thousands of rows would take seconds to draw at each
+        // keystroke: a few hundred show the same cloud.
+        const std::size_t every = fit->points.size() / 400 + 1;
+        for (std::size_t i = 0; i < fit->points.size(); i += every) {
+            dots->append(fit->points[i].revPerMinute, fit->points[i].newtonMetres);
         }
         add(dots, torqueAxis);
         Widen(torqueRange, *dots);
+    }
+    for (Span* range : {&torqueRange, &powerRange}) {
+        *range = {std::max(range->first, -kAbsurd), std::min(range->second, kAbsurd)};
     }
     if (torqueRange.second <= torqueRange.first) {
         torqueRange.second = 100;

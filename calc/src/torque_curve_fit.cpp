@@ -148,6 +148,13 @@ private:
     std::map<Reading, std::pair<QString, int>> seen_;
 };
 
+// A typed field as a message quotes it: a pasted run of digits is cut short.
+QString Quoted(QStringView field)
+{
+    constexpr qsizetype kLongest = 24;
+    return field.size() <= kLongest ? field.toString() : field.first(kLongest - 4).toString() + u'…';
+}
+
 CurveRefusal Refusal(CurveField field, int line, QString message)
 {
     return CurveRefusal{field, line, std::move(message)};
@@ -194,7 +201,7 @@ std::variant<ReadPoints, CurveRefusal> ReadTorquePoints(QStringView text)
             const auto number = ReadSpanishNumber(field);
             if (!number) {
                 return Refusal(CurveField::Points, line,
-                               QStringLiteral("Línea %1: «%2» no es un número.").arg(line).arg(field));
+                               QStringLiteral("Línea %1: «%2» no es un número.").arg(line).arg(Quoted(field)));
             }
             numbers.push_back(*number);
         }
@@ -206,11 +213,11 @@ std::variant<ReadPoints, CurveRefusal> ReadTorquePoints(QStringView text)
         }
         if (numbers[0].value < 0) {
             return Refusal(CurveField::Points, line,
-                           QStringLiteral("Línea %1: el régimen es negativo (%2).").arg(line).arg(fields[0]));
+                           QStringLiteral("Línea %1: el régimen es negativo (%2).").arg(line).arg(Quoted(fields[0])));
         }
         if (numbers[1].value < 0) {
             return Refusal(CurveField::Points, line,
-                           QStringLiteral("Línea %1: el par es negativo (%2).").arg(line).arg(fields[1]));
+                           QStringLiteral("Línea %1: el par es negativo (%2).").arg(line).arg(Quoted(fields[1])));
         }
         if (const auto [earlier, isNew] = lineOfSpeed.try_emplace(numbers[0].value, line); !isNew) {
             return Refusal(CurveField::Points, line,
@@ -532,8 +539,9 @@ CurveOutcome FitTorqueCurve(const CurveRequest& request)
         }
         const auto number = ReadSpanishNumber(typed);
         if (!number) {
-            return Refusal(field, 0,
-                           QStringLiteral("«%1» dice «%2», que no es un número.").arg(BrochureName(field), typed));
+            return Refusal(
+                field, 0,
+                QStringLiteral("«%1» dice «%2», que no es un número.").arg(BrochureName(field), Quoted(typed)));
         }
         log.Add(typed, *number);
         figures[i] = number->value;
