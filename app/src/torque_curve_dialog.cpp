@@ -34,9 +34,10 @@ constexpr double kUsualLastSpeed = 6000;
 // still meets the polynomial there.
 constexpr double kBeyondLastPoint = 1.25;
 
-const QColor kTorqueColour(0x0072B2);
-const QColor kPowerColour(0xD55E00);
-const QColor kRefusalColour(0xB0, 0x00, 0x20);
+// Told apart also by those who see red and green alike, as the details' gears.
+constexpr QRgb kTorqueColour = 0x0072B2;
+constexpr QRgb kPowerColour = 0xD55E00;
+constexpr QRgb kRefusalColour = 0xB00020;
 
 QString PointsDescription()
 {
@@ -427,7 +428,7 @@ void TorqueCurveDialog::ShowOutcomeInWords()
     words_->setText(words.join(u'\n'));
     QPalette palette = words_->palette();
     palette.setColor(QPalette::WindowText,
-                     refused.isEmpty() ? this->palette().color(QPalette::WindowText) : kRefusalColour);
+                     refused.isEmpty() ? this->palette().color(QPalette::WindowText) : QColor(kRefusalColour));
     words_->setPalette(palette);
     words_->setAccessibleName(u"Resumen de la curva: "_s + words.join(u' '));
 
@@ -501,12 +502,12 @@ void TorqueCurveDialog::DrawCurves()
         const TorqueCoefficients c = fit->coefficients;
         const auto torque = [&](double rpm) { return CurveTorque(c, rpm); };
         const auto power = [&](double rpm) { return CurvePower(c, rpm); };
-        const QPen torqueGuess(kTorqueColour, 2, Qt::DashLine);
-        const QPen powerGuess(kPowerColour, 2, Qt::DashLine);
+        const QPen torqueGuess(QColor(kTorqueColour), 2, Qt::DashLine);
+        const QPen powerGuess(QColor(kPowerColour), 2, Qt::DashLine);
         // From rest up to the first point the calculation uses the curve as
         // it is; beyond the last, only if the engine is driven past it.
-        auto* torqueLine = Curve(u"Par"_s, QPen(kTorqueColour, 3), first, last, torque);
-        auto* powerLine = Curve(u"Potencia"_s, QPen(kPowerColour, 2), first, last, power);
+        auto* torqueLine = Curve(u"Par"_s, QPen(QColor(kTorqueColour), 3), first, last, torque);
+        auto* powerLine = Curve(u"Potencia"_s, QPen(QColor(kPowerColour), 2), first, last, power);
         auto* torqueBelow = Curve(u"Par extrapolado"_s, torqueGuess, 0, first, torque);
         auto* powerBelow = Curve(u"Potencia extrapolada"_s, powerGuess, 0, first, power);
         auto* torqueBeyond = Curve(u"Extrapolado"_s, torqueGuess, last, end, torque);
@@ -533,7 +534,7 @@ void TorqueCurveDialog::DrawCurves()
         auto* dots = new QScatterSeries;
         dots->setName(fit->fromBrochure ? u"Folleto"_s : u"Puntos"_s);
         dots->setMarkerSize(9);
-        dots->setColor(kTorqueColour);
+        dots->setColor(QColor(kTorqueColour));
         dots->setBorderColor(Qt::black);
         // A logger's thousands of rows would take seconds to draw at each
         // keystroke: a few hundred show the same cloud.
@@ -554,7 +555,8 @@ void TorqueCurveDialog::DrawCurves()
     torqueRange.second += (torqueRange.second - torqueRange.first) * 0.05;
     LevelAxes(*torqueAxis, torqueRange, *powerAxis, powerRange);
     powerAxis->setVisible(fit != nullptr);
-    for (const auto& [axis, colour] : {std::pair{torqueAxis, kTorqueColour}, std::pair{powerAxis, kPowerColour}}) {
+    for (const auto& [axis, colour] :
+         {std::pair{torqueAxis, QColor(kTorqueColour)}, std::pair{powerAxis, QColor(kPowerColour)}}) {
         if (fit != nullptr) {
             axis->setLinePenColor(colour);
             axis->setLabelsColor(colour);
