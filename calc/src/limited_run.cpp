@@ -118,8 +118,7 @@ Car CarOf(const CalcTables& tables, const Vehicle& vehicle, const CarLimits& lim
 }
 
 // Where `changed` first holds between lo (where it does not) and hi (where
-// it does): the first speed of the new state, to well below a micron per
-// second.
+// it does), to 1e-9 (m/s or s): the first point of the new state.
 template <class Changed>
 double Crossing(double lo, double hi, Changed changed)
 {
@@ -236,11 +235,18 @@ int StartGear(const Car& car, const CalcInput& input, const CalcTables& tables)
             throw CalcFault(FaultKind::NoStartingGear,
                             QStringLiteral("Ninguna marcha puede arrancar a %1: con %2 (%3) y %4 (%5 %) los "
                                            "neumáticos admiten como mucho %6 N en las ruedas motrices, y la "
-                                           "resistencia al avance es de %7 N. Escriba un coeficiente mayor en %2 "
-                                           "o un porcentaje mayor en %4.")
+                                           "resistencia al avance es de %7 N. %8")
                                 .arg(SpeedText(from), QString::fromUtf8(box::kGrip), InputNumber(car.grip),
                                      QString::fromUtf8(box::kDrivenShare), InputNumber(car.drivenShare),
-                                     QString::number(car.gripForce, 'f', 0), QString::number(load, 'f', 0)));
+                                     QString::number(car.gripForce, 'f', 0), QString::number(load, 'f', 0),
+                                     // With no weight on the driven axle no grip helps.
+                                     car.drivenShare > 0
+                                         ? QStringLiteral("Escriba un coeficiente mayor en %1 o un porcentaje mayor "
+                                                          "en %2.")
+                                               .arg(QString::fromUtf8(box::kGrip), QString::fromUtf8(box::kDrivenShare))
+                                         : QStringLiteral("Escriba en %1 el porcentaje del peso que carga el eje "
+                                                          "motriz, por ejemplo 60.")
+                                               .arg(QString::fromUtf8(box::kDrivenShare))));
         }
         throw NoStartingGearFault(input, vehicle, tables, car.topGear);
     }
@@ -293,6 +299,9 @@ private:
         }
         const Pull start = car_.At(gear, from);
         if (!(start.acceleration > 0)) {
+            if (afterGap_) {
+                ThrowStallAfterGap(from);
+            }
             ThrowStall(car_, from, gear, start.limit);
         }
         const bool gripAtStart = start.limit == StepLimit::Grip;
@@ -365,10 +374,10 @@ private:
             if (!(next > 0)) {
                 throw CalcFault(FaultKind::CannotAccelerate,
                                 QStringLiteral("En el cambio a %1.ª, %2 s sin fuerza del motor, la resistencia al "
-                                               "avance para el vehículo, que iba a %3. Escriba en %4 un tiempo "
+                                               "avance detiene el vehículo, que iba a %3. Escriba en %4 un tiempo "
                                                "menor, por ejemplo 0.2, o déjelo en blanco.")
-                                    .arg(QString::number(gear_), InputNumber(car_.shiftSeconds), SpeedText(from),
-                                         QString::fromUtf8(box::kShiftTime)));
+                                    .arg(QString::number(gear_), InputNumber(car_.shiftSeconds),
+                                         SpeedText(ReportedSpeed(from)), QString::fromUtf8(box::kShiftTime)));
             }
             v = next;
             seconds += dt;
@@ -380,8 +389,29 @@ private:
                          StepLimit::ShiftGap, false});
     }
 
+    // The gear just engaged cannot pull at the speed the shift gap left: the
+    // speed reached before it is a result, and a quicker change may keep it.
+    [[noreturn]] void ThrowStallAfterGap(double v) const
+    {
+        const double fastest = ReportedSpeed(fastest_);
+        const QString quicker =
+            QStringLiteral("un tiempo menor en %1, por ejemplo 0.2").arg(QString::fromUtf8(box::kShiftTime));
+        throw CalcFault(FaultKind::CannotAccelerate,
+                        QStringLiteral("El vehículo no puede pasar de %1: tras %2 s sin fuerza del motor en el "
+                                       "cambio a %3.ª va a %4, y a esa velocidad la fuerza del motor en las ruedas "
+                                       "no supera la resistencia al avance.")
+                                .arg(SpeedText(fastest), InputNumber(car_.shiftSeconds), QString::number(gear_),
+                                     SpeedText(ReportedSpeed(v)))
+                            + (fastest >= car_.vehicle.initialSpeed + 1
+                                   ? QStringLiteral(" Escriba en %1 %2 o menos, o, para llegar más lejos, %3.")
+                                         .arg(QString::fromUtf8(box::kFinalSpeed), InputNumber(fastest), quicker)
+                                   : QStringLiteral(" Escriba %1.").arg(quicker)));
+    }
+
     void Record(const TraceStep& step)
     {
+        afterGap_ = step.limit == StepLimit::ShiftGap;
+        fastest_ = std::max(fastest_, step.toSpeed);
         total_ += step.seconds;
         tables_.StepTime[gridEntry_ - 1] += step.seconds;
         speed_ = step.toSpeed;
@@ -406,6 +436,8 @@ private:
     int gear_ = 0;
     double speed_ = 0;
     double total_ = 0;
+    double fastest_ = 0;    // m/s, the highest speed reached
+    bool afterGap_ = false; // the last step recorded was a shift gap
 };
 
 // Each gear's acceleration at the grid speeds, as the run works it out, up
