@@ -26,7 +26,7 @@
 namespace kinetra {
 namespace {
 
-constexpr double kSubStep = 0.05;    // m/s
+constexpr double kSubStep = 0.1;     // m/s
 constexpr double kCoastStep = 0.005; // s
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
