@@ -1,6 +1,6 @@
 #pragma once
 
-#include "kinetra/run_summary.h"
+#include "kinetra/details_text.h"
 
 #include <QLocale>
 #include <QWidget>
@@ -32,7 +32,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void FillTable(const RunTrace& run);
+    void FillTable(const RunSummary& run);
 
     QLocale locale_;
     QString tableText_;
