@@ -138,11 +138,11 @@ void Form1::BuildControls()
         // A box lies over the label or option button that runs under it.
         textBoxes_[index]->raise();
     }
-    for (const ControlEntry& entry : FormControls()) {
+    ForEachControl([&](const ControlEntry& entry) {
         if (!entry.buddy.isEmpty()) {
             findChild<QLabel*>(entry.name.toString())->setBuddy(findChild<QLineEdit*>(entry.buddy.toString()));
         }
-    }
+    });
 
     check1_ = findChild<QCheckBox*>(u"Check1"_s);
     check2_ = findChild<QCheckBox*>(u"Check2"_s);
@@ -208,6 +208,16 @@ void Form1::ChainFocusByTabIndex()
     // scrolled with the arrow keys.
     setTabOrder(details_, notes_);
     setTabOrder(notes_, command2_);
+    // The boxes the program adds, the car's limits, come after the form's
+    // last stop, in the order they stand.
+    QWidget* last = Text(28);
+    for (const ControlEntry& entry : AddedControls()) {
+        if (entry.kind == ControlKind::TextBox) {
+            QWidget* box = findChild<QWidget*>(entry.name.toString());
+            setTabOrder(last, box);
+            last = box;
+        }
+    }
     // Only now: Qt leaves a control that takes no focus out of the chain.
     for (const ControlEntry* entry : focusOrder) {
         SetOpen(*findChild<QWidget*>(entry->name.toString()), entry->enabledAtStart, true);
@@ -439,6 +449,9 @@ CalcInput Form1::InputFromBoxes() const
     for (std::size_t power = 0; power < kTorqueBoxes.size(); ++power) {
         input.torqueCoefficient[power] = Text(kTorqueBoxes[power])->text();
     }
+    const auto typed = [this](const QString& name) { return findChild<QLineEdit*>(name)->text(); };
+    input.limits = {typed(u"RedLine"_s), typed(u"LaunchSpeed"_s), typed(u"ShiftTime"_s), typed(u"Grip"_s),
+                    typed(u"DrivenShare"_s)};
     return input;
 }
 

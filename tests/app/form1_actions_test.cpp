@@ -429,6 +429,8 @@ void Form1ActionsTest::reportPointsAtItsBox_data()
                                                       << "Text26";
     QTest::addRow("a remark, not a part") << "«Cx» (aerodinámico) dice «-1»."
                                           << "Text14";
+    QTest::addRow("a limit of the car") << "«Adherencia μ» dice «0»: escriba un número mayor que 0."
+                                        << "Grip";
     QTest::addRow("no box named") << "División por cero."
                                   << "";
 }

@@ -46,8 +46,9 @@ struct ControlEntry {
 // Every control of the main window, each container before what it holds.
 std::span<const ControlEntry> FormControls();
 
-// The controls the program adds to the form ("Detalles…"), placed and scaled
-// as the form's own, each inside a container of the form.
+// The controls the program adds to the form ("Detalles…", the car's limits),
+// placed and scaled as the form's own, each inside a container of the form
+// or of its own that comes before it.
 std::span<const ControlEntry> AddedControls();
 
 // How much of a captioned control stays in sight, in twips: its width, cut
