@@ -1,5 +1,6 @@
 #include "kinetra/run_summary.h"
 
+#include <algorithm>
 #include <cmath>
 
 using namespace Qt::Literals::StringLiterals;
@@ -51,9 +52,24 @@ GearStretch WholeRun(const RunTrace& run)
     return whole;
 }
 
+namespace {
+
+// Two runs that stepped alike draw one curve: the same speeds, gears and times.
+bool SameSteps(const RunTrace& a, const RunTrace& b)
+{
+    return std::ranges::equal(a.steps, b.steps, [](const TraceStep& x, const TraceStep& y) {
+        return x.fromSpeed == y.fromSpeed && x.toSpeed == y.toSpeed && x.gear == y.gear && x.seconds == y.seconds;
+    });
+}
+
+} // namespace
+
 void RunHistory::Add(RunTrace run)
 {
-    previous = std::move(latest);
+    // The same run again is no run to compare with: the one before it stays.
+    if (!latest || !SameSteps(*latest, run)) {
+        previous = std::move(latest);
+    }
     latest = std::move(run);
 }
 

@@ -30,8 +30,9 @@ std::vector<GearStretch> GearStretches(const RunTrace& run);
 // sentence's time is; it carries no engine speeds.
 GearStretch WholeRun(const RunTrace& run);
 
-// The last two runs that succeeded, the latest first: the details show the
-// latest and draw the one before faintly, to compare two gear sets.
+// The last two different runs that succeeded, the latest first: the details
+// show the latest and draw the one before faintly, to compare two gear sets.
+// The same run again replaces the latest and keeps the one before.
 struct RunHistory {
     std::optional<RunTrace> latest;
     std::optional<RunTrace> previous;
