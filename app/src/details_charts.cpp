@@ -1,6 +1,6 @@
 #include "kinetra/details_charts.h"
 
-#include "kinetra/run_summary.h"
+#include "kinetra/details_text.h"
 
 #include <QChart>
 #include <QLegendMarker>
@@ -116,8 +116,9 @@ QColor GearColour(int gear)
     return QColor(kColours[static_cast<std::size_t>((gear - 1 + 6) % 6)]);
 }
 
-QChart* SpeedChart(const RunTrace& run, const RunTrace* previous, const QLocale& userLocale, const QFont& font)
+QChart* SpeedChart(const ShownRun& shown, const RunTrace* previous, const QLocale& userLocale, const QFont& font)
 {
+    const RunTrace& run = shown.trace;
     const QLocale locale = Plain(userLocale);
     QChart* chart = NewChart(u"Velocidad frente al tiempo"_s, locale);
     if (previous != nullptr && !previous->steps.empty()) {
@@ -148,7 +149,7 @@ QChart* SpeedChart(const RunTrace& run, const RunTrace* previous, const QLocale&
         seconds += step.seconds;
         line->append(seconds, step.toSpeed);
     }
-    for (const ChangeUp& change : ChangesUp(run)) {
+    for (const ChangeUp& change : shown.summary.changes) {
         MarkChange(*chart, {change.seconds, change.speed},
                    u"%1: %2 m/s"_s.arg(GearName(change.toGear), locale.toString(change.speed, 'f', 1)),
                    GearColour(change.toGear));
@@ -158,8 +159,9 @@ QChart* SpeedChart(const RunTrace& run, const RunTrace* previous, const QLocale&
     return chart;
 }
 
-QChart* TractionChart(const RunTrace& run, const QLocale& userLocale, const QFont& font)
+QChart* TractionChart(const ShownRun& shown, const QLocale& userLocale, const QFont& font)
 {
+    const RunTrace& run = shown.trace;
     const QLocale locale = Plain(userLocale);
     QChart* chart = NewChart(u"Diagrama de tracción"_s, locale);
     for (const GearCurve& curve : run.traction) {
@@ -184,7 +186,7 @@ QChart* TractionChart(const RunTrace& run, const QLocale& userLocale, const QFon
         }
         chart->addSeries(path);
     }
-    for (const ChangeUp& change : ChangesUp(run)) {
+    for (const ChangeUp& change : shown.summary.changes) {
         MarkChange(*chart, {change.speed, change.acceleration},
                    u"%1: %2 m/s"_s.arg(GearName(change.toGear), locale.toString(change.speed, 'f', 1)),
                    GearColour(change.toGear));

@@ -164,18 +164,20 @@ void DetailsWindow::ShowRuns(const RunHistory& runs)
     if (!runs.latest) {
         return;
     }
-    const RunTrace& run = *runs.latest;
-    const RunTrace* previous = runs.previous ? &*runs.previous : nullptr;
-    const QString words = RunInWords(run, locale_);
+    const ShownRun& run = *runs.latest;
+    const RunTrace* previous = runs.previous ? &runs.previous->trace : nullptr;
+    const RunSummary* previousSummary = runs.previous ? &runs.previous->summary : nullptr;
+    const QString words = RunInWords(run.summary, locale_);
     summary_->setText(words);
     summary_->setAccessibleName(u"Resumen: "_s + words);
-    FillTable(run);
-    tableText_ = TableAsTsv(run, locale_);
-    SetChart(*speedView_, SpeedChart(run, previous, locale_, font()), SpeedChartInWords(run, previous, locale_));
+    FillTable(run.summary);
+    tableText_ = TableAsTsv(run.summary, locale_);
+    SetChart(*speedView_, SpeedChart(run, previous, locale_, font()),
+             SpeedChartInWords(run.summary, previousSummary, locale_));
     SetChart(*tractionView_, TractionChart(run, locale_, font()), TractionChartInWords(run, locale_));
 }
 
-void DetailsWindow::FillTable(const RunTrace& run)
+void DetailsWindow::FillTable(const RunSummary& run)
 {
     const std::vector<QStringList> rows = TableRows(run, locale_);
     table_->setRowCount(static_cast<int>(rows.size()));

@@ -139,11 +139,10 @@ RunTime Integrate(CalcTables& tables, const Vehicle& car, int startGear, int top
     }
 
     int gear = startGear;
-    // While the gear stays, a step starts where the one before ended, in the
-    // same gear and the same torque form: its accelerations at the lower
-    // entry, current gear (plain) and next gear, are known and checked already.
-    // After a change up nothing carries over: the gear that was the next one
-    // is now worked out in the plain form.
+    // While the gear stays, a step starts where the one before ended: its
+    // accelerations at the lower entry, in the current gear and the next, are
+    // known and checked already. Both gears are judged on the same full-load
+    // curve, the one the engine gives.
     bool carried = false;
     double a1 = 0;
     double b1 = 0;
@@ -159,9 +158,9 @@ RunTime Integrate(CalcTables& tables, const Vehicle& car, int startGear, int top
         bool changedUp = false;
         if (gear < topGear) {
             if (!carried) {
-                b1 = GearAcceleration(tables, vehicle, gear + 1, low, TorqueForm::NextGear);
+                b1 = GearAcceleration(tables, vehicle, gear + 1, low, TorqueForm::Plain);
             }
-            const double b2 = GearAcceleration(tables, vehicle, gear + 1, high, TorqueForm::NextGear);
+            const double b2 = GearAcceleration(tables, vehicle, gear + 1, high, TorqueForm::Plain);
             const auto comparing = [&] {
                 return QStringLiteral("Pasó al comparar la %1.ª marcha con la siguiente.").arg(gear);
             };

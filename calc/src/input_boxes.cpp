@@ -48,6 +48,11 @@ std::vector<InputBox> InputBoxes(const CalcInput& input)
     for (std::size_t i = 0; i < input.torqueCoefficient.size(); ++i) {
         boxes.push_back(named(box::kTorque[i], input.torqueCoefficient[i]));
     }
+    boxes.push_back(named(box::kRedLine, input.limits.redLine));
+    boxes.push_back(named(box::kLaunchSpeed, input.limits.launchSpeed));
+    boxes.push_back(named(box::kShiftTime, input.limits.shiftTime));
+    boxes.push_back(named(box::kGrip, input.limits.grip));
+    boxes.push_back(named(box::kDrivenShare, input.limits.drivenShare));
     return boxes;
 }
 

@@ -29,6 +29,11 @@ inline constexpr const char* kAreaTyped = "«Area Frontal»";
 inline constexpr const char* kAreaFromSides = "«Alto X Ancho»";
 inline constexpr const char* kHeight = "«Alto X Ancho» (alto)";
 inline constexpr const char* kWidth = "«Alto X Ancho» (ancho)";
+inline constexpr const char* kRedLine = "«Régimen máximo»";
+inline constexpr const char* kLaunchSpeed = "«Régimen de salida»";
+inline constexpr const char* kShiftTime = "«Tiempo de cambio»";
+inline constexpr const char* kGrip = "«Adherencia μ»";
+inline constexpr const char* kDrivenShare = "«Peso en el eje motriz»";
 } // namespace box
 
 struct InputBox {

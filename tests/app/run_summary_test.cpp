@@ -1,6 +1,7 @@
 // The details' numbers from a run made by hand: stretches per gear, the
 // trapezoid distances, the changes up, the copied table and the words.
 
+#include "kinetra/details_text.h"
 #include "kinetra/run_summary.h"
 
 #include <QTest>
@@ -28,8 +29,8 @@ class RunSummaryTest : public QObject {
 private slots:
     void stretchesAndChanges()
     {
-        const RunTrace run = HandMadeRun();
-        const std::vector<GearStretch> stretches = GearStretches(run);
+        const RunSummary run = Summarize(HandMadeRun());
+        const std::vector<GearStretch>& stretches = run.stretches;
         QCOMPARE(stretches.size(), std::size_t{2});
         QCOMPARE(stretches[0].gear, 2);
         QCOMPARE(stretches[0].toSpeed, 12.0);
@@ -38,10 +39,10 @@ private slots:
         QCOMPARE(stretches[0].engineIn, 3000.0);
         QCOMPARE(stretches[0].engineOut, 3600.0);
         QCOMPARE(stretches[1].engineIn, 2700.0);
-        QCOMPARE(WholeRun(run).seconds, 2.5);
-        QCOMPARE(WholeRun(run).metres, 10.5 * 0.5 + 11.5 * 0.75 + 12.5 * 1.25);
+        QCOMPARE(run.whole.seconds, 2.5);
+        QCOMPARE(run.whole.metres, 10.5 * 0.5 + 11.5 * 0.75 + 12.5 * 1.25);
 
-        const std::vector<ChangeUp> changes = ChangesUp(run);
+        const std::vector<ChangeUp>& changes = run.changes;
         QCOMPARE(changes.size(), std::size_t{1});
         QCOMPARE(changes[0].toGear, 3);
         QCOMPARE(changes[0].seconds, 1.25);
@@ -79,8 +80,8 @@ private slots:
         QFETCH(QLocale, locale);
         QFETCH(QString, table);
         QFETCH(QString, words);
-        QCOMPARE(TableAsTsv(HandMadeRun(), locale), table);
-        QCOMPARE(RunInWords(HandMadeRun(), locale), words);
+        QCOMPARE(TableAsTsv(Summarize(HandMadeRun()), locale), table);
+        QCOMPARE(RunInWords(Summarize(HandMadeRun()), locale), words);
     }
 };
 

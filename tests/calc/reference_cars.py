@@ -104,7 +104,8 @@ def run(car):
     for s in range(2, steps + 1):
         a1, a2 = acceleration(gear, s), acceleration(gear, s + 1)
         if gear < top:
-            b1, b2 = acceleration(gear + 1, s, True), acceleration(gear + 1, s + 1, True)
+            # The next gear is judged on the same plain curve.
+            b1, b2 = acceleration(gear + 1, s), acceleration(gear + 1, s + 1)
             if not (a1 + a2) / 2 > (b1 + b2) / 2:
                 gear, a1, a2 = gear + 1, b1, b2
         times.append((1 / a2 + 1 / a1) / 2)

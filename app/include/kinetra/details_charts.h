@@ -1,6 +1,6 @@
 #pragma once
 
-#include "kinetra/run_trace.h"
+#include "kinetra/details_text.h"
 
 #include <QColor>
 #include <QFont>
@@ -19,10 +19,10 @@ QColor GearColour(int gear);
 // the `previous` run, when there is one, drawn faintly beneath and named in
 // the legend with its time.
 // Both charts write in `font`, the window's, as the rest of the window does.
-QChart* SpeedChart(const RunTrace& run, const RunTrace* previous, const QLocale& locale, const QFont& font);
+QChart* SpeedChart(const ShownRun& run, const RunTrace* previous, const QLocale& locale, const QFont& font);
 
 // The traction diagram: each gear's acceleration against speed, with the path
 // the run took drawn over it and the changes up marked.
-QChart* TractionChart(const RunTrace& run, const QLocale& locale, const QFont& font);
+QChart* TractionChart(const ShownRun& run, const QLocale& locale, const QFont& font);
 
 } // namespace kinetra

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "kinetra/run_summary.h"
+#include "kinetra/details_text.h"
 
 #include <QLocale>
 #include <QWidget>
@@ -33,7 +33,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void FillTable(const RunTrace& run);
+    void FillTable(const RunSummary& run);
     void FitTable();
 
     QLocale locale_;

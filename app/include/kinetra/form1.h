@@ -3,7 +3,7 @@
 #include "kinetra/calc_fault.h"
 #include "kinetra/calc_input.h"
 #include "kinetra/calc_tables.h"
-#include "kinetra/run_summary.h"
+#include "kinetra/details_text.h"
 
 #include <QLocale>
 #include <QWidget>

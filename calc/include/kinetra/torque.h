@@ -7,9 +7,9 @@
 
 namespace kinetra {
 
-// `NextGear` is the form used for the gear above the current one while
-// deciding a change up: its fifth- and sixth-power terms carry the
-// single-precision factor 0.06.
+// `NextGear` carries the single-precision factor 0.06 on the fifth- and
+// sixth-power terms. No decision of the run uses it: the current gear and the
+// next are both judged on the plain curve, the one the engine gives.
 enum class TorqueForm { Plain, NextGear };
 
 // The single-precision 60 / 1000, widened: 0.0599999986588955.

@@ -1,4 +1,4 @@
-#include "kinetra/run_summary.h"
+#include "kinetra/details_text.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,51 +8,11 @@ using namespace Qt::Literals::StringLiterals;
 namespace kinetra {
 namespace {
 
-double StepMetres(const TraceStep& step)
-{
-    return ((step.fromSpeed + step.toSpeed) / 2) * step.seconds;
-}
-
 QLocale Plain(QLocale locale)
 {
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
     return locale;
 }
-
-} // namespace
-
-std::vector<GearStretch> GearStretches(const RunTrace& run)
-{
-    std::vector<GearStretch> stretches;
-    for (const TraceStep& step : run.steps) {
-        if (stretches.empty() || stretches.back().gear != step.gear) {
-            stretches.push_back({step.gear, step.fromSpeed, step.fromSpeed, 0, 0, step.engineFrom, 0});
-        }
-        GearStretch& stretch = stretches.back();
-        stretch.toSpeed = step.toSpeed;
-        stretch.seconds += step.seconds;
-        stretch.metres += StepMetres(step);
-        stretch.engineOut = step.engineTo;
-    }
-    return stretches;
-}
-
-GearStretch WholeRun(const RunTrace& run)
-{
-    GearStretch whole;
-    if (run.steps.empty()) {
-        return whole;
-    }
-    whole.fromSpeed = run.steps.front().fromSpeed;
-    whole.toSpeed = run.steps.back().toSpeed;
-    for (const TraceStep& step : run.steps) {
-        whole.seconds += step.seconds;
-        whole.metres += StepMetres(step);
-    }
-    return whole;
-}
-
-namespace {
 
 // Two runs that stepped alike draw one curve: the same speeds, gears and times.
 bool SameSteps(const RunTrace& a, const RunTrace& b)
@@ -67,10 +27,11 @@ bool SameSteps(const RunTrace& a, const RunTrace& b)
 void RunHistory::Add(RunTrace run)
 {
     // The same run again is no run to compare with: the one before it stays.
-    if (!latest || !SameSteps(*latest, run)) {
+    if (!latest || !SameSteps(latest->trace, run)) {
         previous = std::move(latest);
     }
-    latest = std::move(run);
+    RunSummary summary = Summarize(run);
+    latest = ShownRun{std::move(run), std::move(summary)};
 }
 
 double KilometresPerHour(double metresPerSecond)
@@ -96,7 +57,7 @@ QStringList TableHeader()
             u"Motor al salir (rev/min)"_s};
 }
 
-std::vector<QStringList> TableRows(const RunTrace& run, const QLocale& userLocale)
+std::vector<QStringList> TableRows(const RunSummary& run, const QLocale& userLocale)
 {
     const QLocale locale = Plain(userLocale);
     const auto number = [&](double value, int decimals) { return locale.toString(value, 'f', decimals); };
@@ -112,14 +73,14 @@ std::vector<QStringList> TableRows(const RunTrace& run, const QLocale& userLocal
                            s.gear == 0 ? QString() : number(s.engineOut, 0)};
     };
     std::vector<QStringList> rows;
-    for (const GearStretch& stretch : GearStretches(run)) {
+    for (const GearStretch& stretch : run.stretches) {
         rows.push_back(row(QString::number(stretch.gear), stretch));
     }
-    rows.push_back(row(u"Total"_s, WholeRun(run)));
+    rows.push_back(row(u"Total"_s, run.whole));
     return rows;
 }
 
-QString TableAsTsv(const RunTrace& run, const QLocale& locale)
+QString TableAsTsv(const RunSummary& run, const QLocale& locale)
 {
     QString text = TableHeader().join(u'\t') + u'\n';
     for (const QStringList& row : TableRows(run, locale)) {
@@ -128,60 +89,47 @@ QString TableAsTsv(const RunTrace& run, const QLocale& locale)
     return text;
 }
 
-QString RunInWords(const RunTrace& run, const QLocale& userLocale)
+QString RunInWords(const RunSummary& run, const QLocale& userLocale)
 {
-    if (run.steps.empty()) {
+    if (run.stretches.empty()) {
         return {};
     }
     const QLocale locale = Plain(userLocale);
-    const GearStretch whole = WholeRun(run);
+    const GearStretch& whole = run.whole;
     const auto speed = [&](double v) {
         return u"%1 m/s (%2 km/h)"_s.arg(locale.toString(v, 'f', 1), locale.toString(KilometresPerHour(v), 'f', 1));
     };
     return u"Arranca en %1 marcha y acaba en %2. Pasa de %3 a %4 en %5 s y recorre %6 m."_s.arg(
-        GearName(run.startGear), GearName(run.steps.back().gear), speed(whole.fromSpeed), speed(whole.toSpeed),
+        GearName(run.startGear), GearName(run.finalGear), speed(whole.fromSpeed), speed(whole.toSpeed),
         locale.toString(whole.seconds, 'f', 2), locale.toString(whole.metres, 'f', 1));
 }
 
-std::vector<ChangeUp> ChangesUp(const RunTrace& run)
+QString SpeedChartInWords(const RunSummary& run, const RunSummary* previous, const QLocale& userLocale)
 {
-    std::vector<ChangeUp> changes;
-    double seconds = 0;
-    for (std::size_t i = 0; i < run.steps.size(); ++i) {
-        const TraceStep& step = run.steps[i];
-        if (i > 0 && step.gear != run.steps[i - 1].gear) {
-            changes.push_back({step.gear, seconds, step.fromSpeed, step.accelerationFrom});
-        }
-        seconds += step.seconds;
-    }
-    return changes;
-}
-
-QString SpeedChartInWords(const RunTrace& run, const RunTrace* previous, const QLocale& userLocale)
-{
-    if (run.steps.empty()) {
+    if (run.stretches.empty()) {
         return {};
     }
     const QLocale locale = Plain(userLocale);
     const auto n = [&](double value, int decimals) { return locale.toString(value, 'f', decimals); };
-    const GearStretch whole = WholeRun(run);
+    const GearStretch& whole = run.whole;
     QString text = u"Velocidad en m/s frente al tiempo en s. Sale a %1 m/s en %2 marcha"_s.arg(n(whole.fromSpeed, 1),
                                                                                                GearName(run.startGear));
-    for (const ChangeUp& change : ChangesUp(run)) {
+    for (const ChangeUp& change : run.changes) {
         text += u"; cambia a %1 a %2 m/s (%3 km/h) a los %4 s"_s.arg(
             GearName(change.toGear), n(change.speed, 1), n(KilometresPerHour(change.speed), 1), n(change.seconds, 2));
     }
     text += u"; llega a %1 m/s a los %2 s."_s.arg(n(whole.toSpeed, 1), n(whole.seconds, 2));
-    if (previous != nullptr && !previous->steps.empty()) {
-        const GearStretch before = WholeRun(*previous);
+    if (previous != nullptr && !previous->stretches.empty()) {
+        const GearStretch& before = previous->whole;
         text += u" Cálculo anterior, en trazo claro: de %1 a %2 m/s en %3 s."_s.arg(
             n(before.fromSpeed, 1), n(before.toSpeed, 1), n(before.seconds, 2));
     }
     return text;
 }
 
-QString TractionChartInWords(const RunTrace& run, const QLocale& userLocale)
+QString TractionChartInWords(const ShownRun& shown, const QLocale& userLocale)
 {
+    const RunTrace& run = shown.trace;
     if (run.traction.empty() || run.gridSpeeds.empty()) {
         return {};
     }
@@ -201,7 +149,7 @@ QString TractionChartInWords(const RunTrace& run, const QLocale& userLocale)
         text += u" %1 marcha: como máximo %2 m/s² a %3 m/s."_s.arg(GearName(curve.gear), n(curve.acceleration[best], 2),
                                                                    n(run.gridSpeeds[best], 1));
     }
-    for (const ChangeUp& change : ChangesUp(run)) {
+    for (const ChangeUp& change : shown.summary.changes) {
         text += u" Cambia a %1 a %2 m/s, con %3 m/s²."_s.arg(GearName(change.toGear), n(change.speed, 1),
                                                              n(change.acceleration, 2));
     }
