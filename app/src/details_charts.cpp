@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <vector>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -83,6 +84,38 @@ void MarkChange(QChart& chart, QPointF at, const QString& label, const QColor& c
     HideFromLegend(chart, dot);
 }
 
+// The red line on the traction diagram: where each gear's curve ends, the
+// ends joined in red dashes (the engine speed is one, the road speed at which
+// each gear reaches it is not).
+void AddRedLine(QChart& chart, const RunTrace& run, const QLocale& locale)
+{
+    std::vector<QPointF> ends;
+    for (const GearCurve& curve : run.traction) {
+        if (std::isfinite(curve.redLineSpeed) && std::isfinite(curve.redLineAcceleration)) {
+            ends.emplace_back(curve.redLineSpeed, curve.redLineAcceleration);
+        }
+    }
+    if (ends.empty()) {
+        return;
+    }
+    std::ranges::sort(ends, {}, &QPointF::x);
+    const QColor red(0xB0, 0x00, 0x20);
+    auto* line = new QLineSeries;
+    line->setName(u"Régimen máximo (%1 rev/min)"_s.arg(locale.toString(run.redLine, 'f', 0)));
+    line->setPen(QPen(red, 2, Qt::DashLine));
+    auto* marks = new QScatterSeries;
+    marks->setMarkerSize(8);
+    marks->setColor(red);
+    marks->setBorderColor(red);
+    for (const QPointF& end : ends) {
+        line->append(end);
+        marks->append(end);
+    }
+    chart.addSeries(line);
+    chart.addSeries(marks);
+    HideFromLegend(chart, marks);
+}
+
 // The chart's theme has fonts of its own, which do not follow the desktop's.
 void UseFont(QChart& chart, const QFont& font)
 {
@@ -133,11 +166,28 @@ QChart* SpeedChart(const ShownRun& shown, const RunTrace* previous, const QLocal
         before->setPen(QPen(QColor(150, 150, 150, 140), 2, Qt::DashLine));
         chart->addSeries(before);
     }
-    // A line per stretch in one gear, each starting where the last ended.
+    // A line per stretch in one gear, each starting where the last ended; a
+    // change up that coasts with no engine force in grey dashes between two.
     double seconds = 0;
     QLineSeries* line = nullptr;
     int lineGear = 0;
+    bool gapInLegend = false;
     for (const TraceStep& step : run.steps) {
+        if (step.limit == StepLimit::ShiftGap) {
+            auto* gap = new QLineSeries;
+            gap->setPen(QPen(Qt::gray, 3, Qt::DashLine));
+            gap->append(seconds, step.fromSpeed);
+            seconds += step.seconds;
+            gap->append(seconds, step.toSpeed);
+            chart->addSeries(gap);
+            if (gapInLegend) {
+                HideFromLegend(*chart, gap);
+            }
+            gap->setName(u"Cambio sin tracción"_s);
+            gapInLegend = true;
+            line = nullptr;
+            continue;
+        }
         if (line == nullptr || step.gear != lineGear) {
             line = new QLineSeries;
             lineGear = step.gear;
@@ -174,8 +224,13 @@ QChart* TractionChart(const ShownRun& shown, const QLocale& userLocale, const QF
                 line->append(run.gridSpeeds[i], curve.acceleration[i]);
             }
         }
+        // The gear's curve ends where the engine reaches its red line.
+        if (std::isfinite(curve.redLineSpeed) && std::isfinite(curve.redLineAcceleration)) {
+            line->append(curve.redLineSpeed, curve.redLineAcceleration);
+        }
         chart->addSeries(line);
     }
+    AddRedLine(*chart, run, locale);
     if (!run.steps.empty()) {
         auto* path = new QLineSeries;
         path->setName(u"Recorrido"_s);

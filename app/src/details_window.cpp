@@ -167,9 +167,13 @@ void DetailsWindow::ShowRuns(const RunHistory& runs)
     const ShownRun& run = *runs.latest;
     const RunTrace* previous = runs.previous ? &runs.previous->trace : nullptr;
     const RunSummary* previousSummary = runs.previous ? &runs.previous->summary : nullptr;
-    const QString words = RunInWords(run.summary, locale_);
-    summary_->setText(words);
-    summary_->setAccessibleName(u"Resumen: "_s + words);
+    QStringList lines{RunInWords(run.summary, locale_)};
+    if (run.limitsSet) {
+        const QString acted = LimitsInWords(run.summary.limits, locale_);
+        lines << (acted.isEmpty() ? u"Ningún límite del vehículo llegó a actuar."_s : acted) << WhatTheModelLeavesOut();
+    }
+    summary_->setText(lines.join(u'\n'));
+    summary_->setAccessibleName(u"Resumen: "_s + lines.join(u' '));
     FillTable(run.summary);
     tableText_ = TableAsTsv(run.summary, locale_);
     SetChart(*speedView_, SpeedChart(run, previous, locale_, font()),

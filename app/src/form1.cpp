@@ -469,7 +469,11 @@ void Form1::Command1_Click()
         ShowResult(*sentence,
                    ReadingNotes(input, state_, {Text(25)->text(), Text(26)->text(), Text(27)->text()}, locale_));
         // A fault leaves the last good run's details, as it leaves the sentence.
-        runs_.Add(std::move(run));
+        const LimitTexts& limits = input.limits;
+        const bool limitsSet = std::ranges::any_of(
+            std::array{limits.redLine, limits.launchSpeed, limits.shiftTime, limits.grip, limits.drivenShare},
+            [](const QString& text) { return !text.trimmed().isEmpty(); });
+        runs_.Add(std::move(run), limitsSet);
         SetOpen(*details_, true, true);
         if (detailsWindow_ != nullptr) {
             detailsWindow_->ShowRuns(runs_);
