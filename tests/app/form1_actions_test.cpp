@@ -8,12 +8,15 @@
 #include "kinetra/run_calculation.h"
 
 #include <QApplication>
+#include <QChartView>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QHeaderView>
 #include <QMenu>
 #include <QRegularExpression>
 #include <QTableWidget>
 #include <QTimer>
+#include <QValueAxis>
 
 using namespace kinetra;
 using namespace kinetra::testing;
@@ -307,6 +310,11 @@ void Form1ActionsTest::calcularShowsTheSentence()
     const QStringList total = lines.at(lines.size() - 2).split(u'\t');
     QCOMPARE(total.at(5), locale.toString(locale.toDouble(sentence.captured(1)), 'f', 2));
     QCOMPARE(total.at(6).contains(locale.decimalPoint()), true);
+    // The speed chart spans the whole run; the table's columns fill its width.
+    const auto* speed = Details(form)->findChild<QChartView*>("GraficaVelocidad");
+    const auto* time = qobject_cast<QValueAxis*>(speed->chart()->axes(Qt::Horizontal).constFirst());
+    QVERIFY(time->min() <= 0 && time->max() >= locale.toDouble(sentence.captured(1)));
+    QVERIFY(table->horizontalHeader()->length() >= table->viewport()->width());
 }
 
 void Form1ActionsTest::faultIsReportedAndResultKept_data()
