@@ -36,6 +36,16 @@ void BM_SaloonAreaAsText(benchmark::State& state)
 }
 BENCHMARK(BM_SaloonAreaAsText);
 
+// The saloon as a real car: red line, launch, shift time and grip, each of
+// which acts on the run.
+void BM_SaloonEveryLimit(benchmark::State& state)
+{
+    CalcInput in = samples::SaloonCar();
+    in.limits = LimitTexts{"4500", "2000", "0.3", "0.7", "55"};
+    Run(state, in, 2.0);
+}
+BENCHMARK(BM_SaloonEveryLimit);
+
 void BM_LongestRun399Steps(benchmark::State& state)
 {
     Run(state, samples::LongestRunCar(), FrontalArea{});

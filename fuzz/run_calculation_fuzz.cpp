@@ -127,6 +127,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t i = 0; i < input.torqueCoefficient.size(); ++i) {
         input.torqueCoefficient[i] = FieldText(in, torque[i]);
     }
+    // Mostly none: the plain calculation stays the one fuzzed most.
+    input.limits.redLine = FieldText(in, {"", "", "6500", "3000"});
+    input.limits.launchSpeed = FieldText(in, {"", "", "2000", "0"});
+    input.limits.shiftTime = FieldText(in, {"", "", "0.3", "5"});
+    input.limits.grip = FieldText(in, {"", "", "0.9", "0.1"});
+    input.limits.drivenShare = FieldText(in, {"", "", "60", "0"});
 
     CalcTables used;
     WindowState first = state;

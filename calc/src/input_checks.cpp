@@ -5,6 +5,8 @@
 #include "kinetra/calc_fault.h"
 #include "kinetra/calc_tables.h"
 
+#include <cmath>
+
 namespace kinetra {
 namespace {
 
@@ -157,6 +159,63 @@ void CheckInputs(const CalcInput& input, const Vehicle& vehicle, int gearCount)
     RejectNegative(box::kRolling, input.rollingCoefficient, vehicle.rollingCoefficient,
                    ": el coeficiente de rodadura no puede ser negativo. Escriba el coeficiente, "
                    "por ejemplo 0.015.");
+}
+
+void CheckLimits(const LimitTexts& texts, const CarLimits& limits)
+{
+    const auto says = [](const char* name, const QString& text, double value) { return WhatItSays(name, text, value); };
+    if (limits.redLine) {
+        RejectNotPositive(box::kRedLine, texts.redLine, *limits.redLine,
+                          ": el régimen máximo debe ser mayor que 0. Escriba las rev/min a las que corta el motor, "
+                          "por ejemplo 6500, o deje la casilla en blanco si no quiere ese límite.");
+    }
+    if (limits.redLine && limits.launchSpeed && !(*limits.launchSpeed < *limits.redLine)) {
+        const double redLine = *limits.redLine;
+        const double example = redLine >= 4000 ? 2000 : std::floor(redLine / 2);
+        Reject(QStringLiteral("%1 y %2: el motor sale con el embrague patinando, por debajo de su régimen máximo. "
+                              "Escriba en %3 menos de %4, por ejemplo %5.")
+                   .arg(says(box::kLaunchSpeed, texts.launchSpeed, *limits.launchSpeed),
+                        says(box::kRedLine, texts.redLine, redLine), QString::fromUtf8(box::kLaunchSpeed),
+                        InputNumber(redLine), InputNumber(example)));
+    }
+    if (limits.shiftTime) {
+        const double seconds = *limits.shiftTime;
+        RejectNegative(box::kShiftTime, texts.shiftTime, seconds,
+                       ": un cambio de marcha no puede durar menos de 0 s. Escriba los segundos sin signo, por "
+                       "ejemplo 0.3.");
+        if (seconds > 5) {
+            // Above 5 s it is most likely milliseconds.
+            Reject(says(box::kShiftTime, texts.shiftTime, seconds)
+                   + (seconds / 1000 <= 5 ? QStringLiteral(": un cambio de marcha no dura más de 5 s. Escriba el "
+                                                           "tiempo en segundos: si son %1 ms, escriba %2.")
+                                                .arg(InputNumber(seconds), InputNumber(seconds / 1000))
+                                          : QStringLiteral(": un cambio de marcha no dura más de 5 s. Escriba el "
+                                                           "tiempo en segundos, por ejemplo 0.3.")));
+        }
+    }
+    if (limits.grip && !(*limits.grip > 0 && *limits.grip <= 3)) {
+        Reject(says(box::kGrip, texts.grip, *limits.grip)
+               + QStringLiteral(": el coeficiente de adherencia debe ser mayor que 0 y no mayor que 3. Escriba el de "
+                                "los neumáticos en ese firme, por ejemplo 0.9 en asfalto seco."));
+    }
+    if (limits.drivenShare && !(*limits.drivenShare >= 0 && *limits.drivenShare <= 100)) {
+        Reject(says(box::kDrivenShare, texts.drivenShare, *limits.drivenShare)
+               + QStringLiteral(": es el porcentaje del peso del vehículo que carga el eje motriz, de 0 a 100. "
+                                "Escriba por ejemplo 60 para un turismo de tracción delantera."));
+    }
+    // The grip limit needs both: the coefficient and the load it acts on.
+    if (limits.grip.has_value() != limits.drivenShare.has_value()) {
+        const bool gripTyped = limits.grip.has_value();
+        const QString filled = gripTyped ? says(box::kGrip, texts.grip, *limits.grip)
+                                         : says(box::kDrivenShare, texts.drivenShare, *limits.drivenShare);
+        const QString blank = QString::fromUtf8(gripTyped ? box::kDrivenShare : box::kGrip);
+        const QString what = gripTyped
+                                 ? QStringLiteral("el porcentaje del peso que carga el eje motriz, por ejemplo 60")
+                                 : QStringLiteral("el coeficiente de adherencia, por ejemplo 0.9");
+        Reject(QStringLiteral("%1, pero %2 está en blanco: la fuerza que admiten los neumáticos depende de la "
+                              "adherencia y del peso en el eje motriz. Escriba en %2 %3, o deje en blanco %4.")
+                   .arg(filled, blank, what, QString::fromUtf8(gripTyped ? box::kGrip : box::kDrivenShare)));
+    }
 }
 
 } // namespace kinetra

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "car_limits.h"
 #include "kinetra/calc_input.h"
 #include "kinetra/vehicle.h"
 
@@ -13,5 +14,12 @@ namespace kinetra {
 // speed; fewer than 1 or more than 399 whole steps. A downhill slope, any torque coefficient and an
 // efficiency of 0 are left to the calculation.
 void CheckInputs(const CalcInput& input, const Vehicle& vehicle, int gearCount);
+
+// The car's limits that no engine, gearbox or tyre can have, answered the
+// same way: a red line of 0 or less, a launch speed at or above the red line,
+// a gear change that takes less than 0 or more than 5 s, a grip coefficient
+// not above 0 or above 3, a driven-axle share outside 0 to 100 %, and only
+// one of grip and share, which only act together.
+void CheckLimits(const LimitTexts& texts, const CarLimits& limits);
 
 } // namespace kinetra

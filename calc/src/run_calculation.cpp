@@ -1,5 +1,6 @@
 #include "kinetra/run_calculation.h"
 
+#include "car_limits.h"
 #include "checked_real.h"
 #include "fault_context.h"
 #include "input_boxes.h"
@@ -8,6 +9,7 @@
 #include "kinetra/speed_tables.h"
 #include "kinetra/torque.h"
 #include "kinetra/vehicle.h"
+#include "limited_run.h"
 #include "stall_reports.h"
 
 namespace kinetra {
@@ -23,7 +25,9 @@ QString RunStages(const CalcInput& input, WindowState& state, CalcTables& tables
 
     Vehicle vehicle = ReadVehicle(input);
     vehicle.steps = WholeSteps(vehicle.initialSpeed, vehicle.finalSpeed);
+    const CarLimits limits = ReadLimits(input.limits);
     CheckInputs(input, vehicle, gearCount);
+    CheckLimits(input.limits, limits);
     vehicle.frontalArea = FrontalAreaValue(state.frontalArea, locale);
     vehicle.wheelRadius = WheelRadius(vehicle);
     vehicle.sinSlope = SinSlope(vehicle);
@@ -36,6 +40,13 @@ QString RunStages(const CalcInput& input, WindowState& state, CalcTables& tables
     // Empty top gears shorten the box: only the gears up to the last one
     // with a ratio can start the run or be changed up into.
     const int topGear = TopGear(vehicle, gearCount);
+    if (limits.CanAct()) {
+        if (topGear == 0) {
+            throw NoStartingGearFault(input, vehicle, tables, topGear);
+        }
+        const LimitedRunTime run = RunWithLimits(tables, input, vehicle, limits, topGear, trace);
+        return ResultSentence(run.startGear, run.time.finalGear, run.time.totalSeconds, locale);
+    }
     const std::optional<int> startGear = ChooseStartGear(tables, topGear);
     if (!startGear) {
         throw NoStartingGearFault(input, vehicle, tables, topGear);

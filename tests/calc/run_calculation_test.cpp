@@ -595,6 +595,80 @@ INSTANTIATE_TEST_SUITE_P(
                   QStringLiteral("la velocidad final supera a la inicial en 400 m/s o más, y el cálculo admite hasta "
                                  "399 pasos de 1 m/s. Escriba en «Velocidad Final» menos de 400."),
                   false, NothingWritten},
+        FaultCase{"RedLineReadAsZero", [](CalcInput& in, WindowState&) { in.limits.redLine = "seis mil"; },
+                  FaultKind::InvalidInput,
+                  QStringLiteral("«Régimen máximo» dice «seis mil», que se lee como 0: el régimen máximo debe ser "
+                                 "mayor que 0."),
+                  false, NothingWritten,
+                  [](CalcInput& in, WindowState&, const QString& r) { in.limits.redLine = Example(r); }},
+        FaultCase{"LaunchAtTheRedLine",
+                  [](CalcInput& in, WindowState&) { in.limits.redLine = in.limits.launchSpeed = "4500"; },
+                  FaultKind::InvalidInput,
+                  QStringLiteral("«Régimen de salida» dice «4500» y «Régimen máximo» dice «4500»: el motor sale con "
+                                 "el embrague patinando, por debajo de su régimen máximo. Escriba en «Régimen de "
+                                 "salida» menos de 4500, por ejemplo 2000."),
+                  false, NothingWritten,
+                  [](CalcInput& in, WindowState&, const QString& r) { in.limits.launchSpeed = Example(r); }},
+        FaultCase{"NegativeShiftTime", [](CalcInput& in, WindowState&) { in.limits.shiftTime = "-0.3"; },
+                  FaultKind::InvalidInput, QStringLiteral("«Tiempo de cambio» dice «-0.3»"), false, NothingWritten,
+                  [](CalcInput& in, WindowState&, const QString& r) { in.limits.shiftTime = Example(r); }},
+        FaultCase{"ShiftTimeInMilliseconds", [](CalcInput& in, WindowState&) { in.limits.shiftTime = "300"; },
+                  FaultKind::InvalidInput,
+                  QStringLiteral("«Tiempo de cambio» dice «300»: un cambio de marcha no dura más de 5 s. Escriba el "
+                                 "tiempo en segundos: si son 300 ms, escriba 0.3."),
+                  false, NothingWritten,
+                  [](CalcInput& in, WindowState&, const QString& r) {
+                      in.limits.shiftTime = Advised(r, QStringLiteral(" ms, escriba "));
+                  }},
+        FaultCase{"GripZero", [](CalcInput& in, WindowState&) { in.limits.grip = "0";
+ in.limits.drivenShare = "60"; },
+                  FaultKind::InvalidInput,
+                  QStringLiteral("«Adherencia μ» dice «0»: el coeficiente de adherencia debe ser mayor que 0 y no "
+                                 "mayor que 3."),
+                  false, NothingWritten,
+                  [](CalcInput& in, WindowState&, const QString& r) { in.limits.grip = Example(r); }},
+        FaultCase{"GripAboveThree", [](CalcInput& in, WindowState&) { in.limits.grip = "9";
+ in.limits.drivenShare = "60"; },
+                  FaultKind::InvalidInput, QStringLiteral("«Adherencia μ» dice «9»"), false, NothingWritten,
+                  [](CalcInput& in, WindowState&, const QString& r) { in.limits.grip = Example(r); }},
+        FaultCase{"ShareAboveAHundred",
+                  [](CalcInput& in, WindowState&) { in.limits.grip = "0.9";
+ in.limits.drivenShare = "160"; },
+                  FaultKind::InvalidInput,
+                  QStringLiteral("«Peso en el eje motriz» dice «160»: es el porcentaje del peso del vehículo que carga "
+                                 "el eje motriz, de 0 a 100."),
+                  false, NothingWritten,
+                  [](CalcInput& in, WindowState&, const QString& r) { in.limits.drivenShare = Example(r); }},
+        FaultCase{"GripWithoutShareAndACommaInTheShiftTime",
+                  [](CalcInput& in, WindowState&) { in.limits.shiftTime = "0,3";
+ in.limits.grip = "0.9"; },
+                  FaultKind::InvalidInput,
+                  QStringLiteral("«Adherencia μ» dice «0.9», pero «Peso en el eje motriz» está en blanco: la fuerza "
+                                 "que admiten los neumáticos depende de la adherencia y del peso en el eje motriz. "
+                                 "Escriba en «Peso en el eje motriz» el porcentaje del peso que carga el eje motriz, "
+                                 "por ejemplo 60, o deje en blanco «Adherencia μ». Salvo en «Area Frontal», el "
+                                 "separador decimal es el punto «.» y la coma corta el número. «Tiempo de cambio» "
+                                 "dice «0,3», que se lee como 0: escriba 0.3."),
+                  true, NothingWritten,
+                  [](CalcInput& in, WindowState&, const QString& r) { in.limits.drivenShare = Example(r); }},
+        FaultCase{"ShareWithoutGrip", [](CalcInput& in, WindowState&) { in.limits.drivenShare = "60"; },
+                  FaultKind::InvalidInput,
+                  QStringLiteral("«Peso en el eje motriz» dice «60», pero «Adherencia μ» está en blanco"), false,
+                  NothingWritten,
+                  [](CalcInput& in, WindowState&, const QString& r) { in.limits.grip = Example(r); }},
+        FaultCase{"TopGearAtTheRedLine",
+                  [](CalcInput& in, WindowState&) {
+                      in.finalSpeed = "40";
+                      in.limits.redLine = "3000";
+                  },
+                  FaultKind::CannotAccelerate,
+                  QStringLiteral("El vehículo no puede pasar de 24.3 m/s (87,5 km/h): en 4.ª el motor llega al "
+                                 "«Régimen máximo» (3000 rev/min). Escriba en «Velocidad Final» 24.3 o menos, o, "
+                                 "para llegar más lejos, un «Régimen máximo» mayor o una relación menor en «Cuarta»."),
+                  false, [](const CalcTables& t) { EXPECT_NE(t.StepTime.at(1), 7); },
+                  [](CalcInput& in, WindowState&, const QString& r) {
+                      in.finalSpeed = Advised(r, QStringLiteral("Escriba en «Velocidad Final» "));
+                  }},
         FaultCase{"NegativeThirdGearAndCommasInOtherBoxes",
                   [](CalcInput& in, WindowState&) {
                       in.gearRatio[1] = "2,1";

@@ -1,0 +1,241 @@
+// The limits of a real car: red line, launch, shift time and grip.
+#include "kinetra/gear_choice.h"
+#include "kinetra/run_calculation.h"
+#include "kinetra/run_summary.h"
+#include "test_car.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+
+namespace kinetra {
+namespace {
+
+struct Traced {
+    QString sentence;
+    RunTrace trace;
+};
+
+Traced Calculate(const CalcInput& in)
+{
+    WindowState state = test::FourGearsWithArea(2.0);
+    CalcTables tables;
+    Traced run;
+    const CalcOutcome outcome = RunCalculation(in, state, tables, test::DecimalPoint(), &run.trace);
+    if (const auto* fault = std::get_if<CalcFault>(&outcome)) {
+        ADD_FAILURE() << fault->message().toStdString();
+        return run;
+    }
+    run.sentence = std::get<QString>(outcome);
+    return run;
+}
+
+// The saloon's wheel radius, effective mass and road load, written out.
+constexpr double kRadius = 15 * 0.0254 / 2 + 65 * 0.001 / 100 * 195;
+constexpr double kEffectiveMass = 1.06 * 1200;
+
+double SaloonTorque(double revPerSecond)
+{
+    return 80 + 2 * revPerSecond - 0.014 * revPerSecond * revPerSecond;
+}
+
+double SaloonRoadLoad(double v)
+{
+    return 0.015 * 9.81 * 1200 + 0.61 * 0.33 * 2.0 * v * v;
+}
+
+// The five boxes in the order of the form: red line, launch speed, shift
+// time, grip and driven-axle share.
+LimitTexts Limits(const char* redLine, const char* launch, const char* shift, const char* grip, const char* share)
+{
+    return LimitTexts{redLine, launch, shift, grip, share};
+}
+
+CalcInput SaloonWith(LimitTexts limits)
+{
+    CalcInput in = test::SaloonCar();
+    in.limits = std::move(limits);
+    return in;
+}
+
+struct LimitProperty {
+    const char* name;
+    LimitTexts limits;
+    std::function<void(const CalcInput& in, const Traced& run)> holds;
+};
+
+class OneLimit : public ::testing::TestWithParam<LimitProperty> {};
+
+TEST_P(OneLimit, HoldsOnEveryStep)
+{
+    const LimitProperty& p = GetParam();
+    const CalcInput in = SaloonWith(p.limits);
+    const Traced run = Calculate(in);
+    ASSERT_FALSE(run.trace.steps.empty());
+    // Whatever the limit, the steps cover the run in order and add up to the sentence's time.
+    double seconds = 0;
+    for (std::size_t i = 0; i < run.trace.steps.size(); ++i) {
+        const TraceStep& step = run.trace.steps[i];
+        EXPECT_GT(step.seconds, 0) << i;
+        if (i > 0) {
+            EXPECT_EQ(step.fromSpeed, run.trace.steps[i - 1].toSpeed) << i;
+        }
+        seconds += step.seconds;
+    }
+    const auto parsed = test::ParseSentence(run.sentence, test::DecimalPoint());
+    ASSERT_TRUE(parsed);
+    EXPECT_EQ(test::ParseSentence(
+                  ResultSentence(run.trace.startGear, run.trace.steps.back().gear, seconds, test::DecimalPoint()),
+                  test::DecimalPoint())
+                  ->seconds,
+              parsed->seconds);
+    EXPECT_EQ(run.trace.steps.back().toSpeed, 28);
+    p.holds(in, run);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Limits, OneLimit,
+    ::testing::Values(LimitProperty{"RedLineIsNeverPassed", Limits("4500", "", "", "", ""),
+                                    [](const CalcInput&, const Traced& run) {
+                                        EXPECT_EQ(run.trace.redLine, 4500);
+                                        int forced = 0;
+                                        for (const TraceStep& step : run.trace.steps) {
+                                            EXPECT_LE(step.engineFrom, 4500);
+                                            EXPECT_LE(step.engineTo, 4500);
+                                            forced += step.endsAtRedLine ? 1 : 0;
+                                        }
+                                        EXPECT_EQ(forced, 3) << "every change up of the saloon happens at the red line";
+                                        for (const GearCurve& curve : run.trace.traction) {
+                                            for (std::size_t i = 0; i < curve.acceleration.size(); ++i) {
+                                                if (run.trace.gridSpeeds[i] > curve.redLineSpeed) {
+                                                    EXPECT_TRUE(std::isnan(curve.acceleration[i])) << curve.gear;
+                                                }
+                                            }
+                                        }
+                                    }},
+                      LimitProperty{"NoShiftTimeChangesNothing", Limits("4500", "", "0", "", ""),
+                                    [](const CalcInput& in, const Traced& run) {
+                                        CalcInput without = in;
+                                        without.limits.shiftTime.clear();
+                                        const Traced other = Calculate(without);
+                                        EXPECT_EQ(run.sentence, other.sentence);
+                                        EXPECT_EQ(run.trace.steps.size(), other.trace.steps.size());
+                                        // Nor on its own: the car is then the one without limits.
+                                        CalcInput plain = test::SaloonCar();
+                                        EXPECT_EQ(Calculate(SaloonWith(Limits("", "", "0", "", ""))).sentence,
+                                                  Calculate(plain).sentence);
+                                    }},
+                      LimitProperty{"GripCapsTheAcceleration", Limits("", "", "", "0.6", "55"),
+                                    [](const CalcInput&, const Traced& run) {
+                                        const double cap = 0.6 * 0.55 * 9.81 / 1.06;
+                                        bool capped = false;
+                                        for (const TraceStep& step : run.trace.steps) {
+                                            EXPECT_LE(step.accelerationFrom, cap);
+                                            EXPECT_LE(step.accelerationTo, cap);
+                                            capped = capped || step.limit == StepLimit::Grip;
+                                        }
+                                        EXPECT_TRUE(capped);
+                                        EXPECT_GT(Summarize(run.trace).limits.gripUpTo, 0);
+                                    }},
+                      LimitProperty{"LaunchUsesTheTorqueAtTheLaunchSpeed", Limits("", "2000", "", "", ""),
+                                    [](const CalcInput&, const Traced& run) {
+                                        const TraceStep& first = run.trace.steps.front();
+                                        const double ratio = 3.5 * 4.1;
+                                        EXPECT_NEAR(
+                                            first.accelerationFrom,
+                                            (ratio * 0.9 * SaloonTorque(2000.0 / 60) / kRadius - SaloonRoadLoad(0))
+                                                / kEffectiveMass,
+                                            1e-12);
+                                        EXPECT_DOUBLE_EQ(first.engineFrom, 2000);
+                                        EXPECT_EQ(first.limit, StepLimit::Launch);
+                                    }}),
+    [](const ::testing::TestParamInfo<LimitProperty>& info) { return std::string(info.param.name); });
+
+// The same physics written out plainly and integrated in time by the classic
+// Runge-Kutta rule in steps of 0.1 ms, deciding the gear at every step.
+struct FineLimitedCar {
+    std::vector<double> ratios; // overall, gear 1 first
+    double redLine, launch, shiftSeconds, gripForce;
+
+    double EngineSpeed(std::size_t g, double v) const { return ratios[g] * v / kRadius / 6.28303384 * 60; }
+
+    double Acceleration(std::size_t g, double v) const
+    {
+        const double rpm = std::max(EngineSpeed(g, v), launch);
+        const double force = std::min(ratios[g] * 0.9 * SaloonTorque(rpm / 60) / kRadius, gripForce);
+        return (force - SaloonRoadLoad(v)) / kEffectiveMass;
+    }
+
+    double Seconds(double to) const
+    {
+        const double dt = 1e-4;
+        const auto rungeKutta = [&](const std::function<double(double)>& a, double v) {
+            const double k1 = a(v);
+            const double k2 = a(v + dt / 2 * k1);
+            const double k3 = a(v + dt / 2 * k2);
+            const double k4 = a(v + dt * k3);
+            return v + dt / 6 * (k1 + 2 * k2 + 2 * k3 + k4);
+        };
+        // The lowest gear of those that pull hardest over the first 1 m/s.
+        std::size_t gear = 0;
+        for (std::size_t g = 1; g < ratios.size(); ++g) {
+            if (Acceleration(g, 0) + Acceleration(g, 1) > Acceleration(gear, 0) + Acceleration(gear, 1)) {
+                gear = g;
+            }
+        }
+        double v = 0;
+        double t = 0;
+        while (v < to) {
+            const bool atRedLine = EngineSpeed(gear, v) >= redLine;
+            const bool nextBetter = gear + 1 < ratios.size() && EngineSpeed(gear + 1, v) < redLine
+                                    && Acceleration(gear + 1, v) > Acceleration(gear, v);
+            if (atRedLine || nextBetter) {
+                ++gear;
+                for (double coast = 0; coast < shiftSeconds - dt / 2; coast += dt) {
+                    v = rungeKutta([](double x) { return -SaloonRoadLoad(x) / kEffectiveMass; }, v);
+                    t += dt;
+                }
+                continue;
+            }
+            const double next = rungeKutta([&](double x) { return Acceleration(gear, x); }, v);
+            t += next < to ? dt : dt * (to - v) / (next - v);
+            v = next;
+        }
+        return t;
+    }
+};
+
+TEST(EveryLimit, MatchesAFineIntegrationOfTheSamePhysics)
+{
+    const CalcInput in = SaloonWith(Limits("4500", "2000", "0.3", "0.7", "55"));
+    const Traced run = Calculate(in);
+    const auto parsed = test::ParseSentence(run.sentence, test::DecimalPoint());
+    ASSERT_TRUE(parsed);
+    const FineLimitedCar fine{{3.5 * 4.1, 2.1 * 4.1, 1.4 * 4.1, 1.0 * 4.1}, 4500, 2000, 0.3, 0.7 * 0.55 * 1200 * 9.81};
+    const double reference = fine.Seconds(28);
+    EXPECT_NEAR(parsed->seconds, reference, 0.01 * reference);
+
+    // Every limit acted, and the summary's stretches cover the run.
+    const RunSummary summary = Summarize(run.trace);
+    EXPECT_GT(summary.limits.gripUpTo, 0);
+    EXPECT_EQ(summary.limits.redLine, 4500);
+    EXPECT_EQ(summary.limits.redLineChanges, 3);
+    EXPECT_EQ(summary.limits.shiftGaps, 3);
+    EXPECT_NEAR(summary.limits.shiftSeconds, 0.3, 1e-12);
+    ASSERT_EQ(summary.shiftGaps.size(), std::size_t{3});
+    EXPECT_LT(summary.shiftGaps[0].speedAfter, summary.shiftGaps[0].speedBefore);
+    double stretched = 0;
+    for (std::size_t i = 0; i < summary.stretches.size(); ++i) {
+        stretched += summary.stretches[i].seconds;
+        if (i > 0) {
+            EXPECT_EQ(summary.stretches[i].fromSpeed, summary.stretches[i - 1].toSpeed);
+        }
+    }
+    EXPECT_NEAR(stretched, summary.whole.seconds, 1e-12);
+    EXPECT_EQ(summary.stretches.front().fromSpeed, 0);
+    EXPECT_EQ(summary.stretches.back().toSpeed, 28);
+}
+
+} // namespace
+} // namespace kinetra
