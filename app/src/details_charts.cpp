@@ -87,7 +87,7 @@ void MarkChange(QChart& chart, QPointF at, const QString& label, const QColor& c
 // The red line on the traction diagram: where each gear's curve ends, the
 // ends joined in red dashes (the engine speed is one, the road speed at which
 // each gear reaches it is not).
-void AddRedLine(QChart& chart, const RunTrace& run, const QLocale& locale)
+void AddRedLine(QChart& chart, const RunTrace& run)
 {
     std::vector<QPointF> ends;
     for (const GearCurve& curve : run.traction) {
@@ -101,7 +101,8 @@ void AddRedLine(QChart& chart, const RunTrace& run, const QLocale& locale)
     std::ranges::sort(ends, {}, &QPointF::x);
     const QColor red(0xB0, 0x00, 0x20);
     auto* line = new QLineSeries;
-    line->setName(u"Régimen máximo (%1 rev/min)"_s.arg(locale.toString(run.redLine, 'f', 0)));
+    // Short, as the gears' names: the legend holds up to six gears, the path and this.
+    line->setName(u"Régimen máximo"_s);
     line->setPen(QPen(red, 2, Qt::DashLine));
     auto* marks = new QScatterSeries;
     marks->setMarkerSize(8);
@@ -171,20 +172,16 @@ QChart* SpeedChart(const ShownRun& shown, const RunTrace* previous, const QLocal
     double seconds = 0;
     QLineSeries* line = nullptr;
     int lineGear = 0;
-    bool gapInLegend = false;
+    std::vector<QLineSeries*> gaps;
     for (const TraceStep& step : run.steps) {
         if (step.limit == StepLimit::ShiftGap) {
             auto* gap = new QLineSeries;
+            gap->setName(u"Sin tracción"_s);
             gap->setPen(QPen(Qt::gray, 3, Qt::DashLine));
             gap->append(seconds, step.fromSpeed);
             seconds += step.seconds;
             gap->append(seconds, step.toSpeed);
-            chart->addSeries(gap);
-            if (gapInLegend) {
-                HideFromLegend(*chart, gap);
-            }
-            gap->setName(u"Cambio sin tracción"_s);
-            gapInLegend = true;
+            gaps.push_back(gap);
             line = nullptr;
             continue;
         }
@@ -198,6 +195,13 @@ QChart* SpeedChart(const ShownRun& shown, const RunTrace* previous, const QLocal
         }
         seconds += step.seconds;
         line->append(seconds, step.toSpeed);
+    }
+    // After the gears, so that the legend names them first; once.
+    for (QLineSeries* gap : gaps) {
+        chart->addSeries(gap);
+        if (gap != gaps.front()) {
+            HideFromLegend(*chart, gap);
+        }
     }
     for (const ChangeUp& change : shown.summary.changes) {
         MarkChange(*chart, {change.seconds, change.speed},
@@ -230,14 +234,18 @@ QChart* TractionChart(const ShownRun& shown, const QLocale& userLocale, const QF
         }
         chart->addSeries(line);
     }
-    AddRedLine(*chart, run, locale);
+    AddRedLine(*chart, run);
     if (!run.steps.empty()) {
         auto* path = new QLineSeries;
         path->setName(u"Recorrido"_s);
         path->setPen(QPen(Qt::black, 2, Qt::DotLine));
+        // A change up drops straight from one gear's curve to the next: the
+        // coasting of a shift gap is shown on the speed chart.
         for (const TraceStep& step : run.steps) {
-            path->append(step.fromSpeed, step.accelerationFrom);
-            path->append(step.toSpeed, step.accelerationTo);
+            if (step.limit != StepLimit::ShiftGap) {
+                path->append(step.fromSpeed, step.accelerationFrom);
+                path->append(step.toSpeed, step.accelerationTo);
+            }
         }
         chart->addSeries(path);
     }
@@ -258,7 +266,9 @@ QChart* TractionChart(const ShownRun& shown, const QLocale& userLocale, const QF
         }
     }
     for (const TraceStep& step : run.steps) {
-        bottom = std::min({bottom, step.accelerationFrom, step.accelerationTo});
+        if (step.limit != StepLimit::ShiftGap) {
+            bottom = std::min({bottom, step.accelerationFrom, step.accelerationTo});
+        }
     }
     if (top > bottom) {
         acceleration->setRange(bottom, top);
