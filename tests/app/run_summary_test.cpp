@@ -33,6 +33,8 @@ RunTrace HandMadeLimitedRun()
                  {11, 12, 2, 0.75, 1.9, 1.7, 5940, 6500, StepLimit::Engine, true},
                  {12, 11.9, 3, 0.3, -0.33, -0.33, 4333, 4297, StepLimit::ShiftGap},
                  {11.9, 13, 3, 1.25, 0.9, 0.7, 4297, 4694}};
+    run.gridSpeeds = {10, 11, 12, 13};
+    run.traction = {{2, {2.0, 2.0, 1.7, qQNaN()}, 12, 1.7}};
     return run;
 }
 
@@ -127,6 +129,10 @@ private slots:
         QCOMPARE(RunInWords(run, locale), words);
         QCOMPARE(LimitsInWords(run.limits, locale), limits);
         QCOMPARE(SpeedChartInWords(run, nullptr, locale).contains("sin tracción 0,30 s, hasta 11,9 m/s"), limited);
+        const RunTrace trace = limited ? HandMadeLimitedRun() : HandMadeRun();
+        QCOMPARE(
+            TractionChartInWords({trace, run}, locale).contains("Llega al régimen máximo, 6500 rev/min, a 12,0 m/s"),
+            limited);
     }
 };
 
