@@ -68,6 +68,15 @@ QAccessibleInterface* FormAccessible(const QString& className, QObject* object)
     return nullptr;
 }
 
+// A limit left blank is no limit: the details say what the limits did only
+// for a car that has some.
+bool AnyLimitTyped(const LimitTexts& limits)
+{
+    return std::ranges::any_of(
+        std::array{limits.redLine, limits.launchSpeed, limits.shiftTime, limits.grip, limits.drivenShare},
+        [](const QString& text) { return !text.trimmed().isEmpty(); });
+}
+
 } // namespace
 
 Form1::Form1(QLocale locale, QWidget* parent) : QWidget(parent), locale_(std::move(locale))
@@ -469,11 +478,7 @@ void Form1::Command1_Click()
         ShowResult(*sentence,
                    ReadingNotes(input, state_, {Text(25)->text(), Text(26)->text(), Text(27)->text()}, locale_));
         // A fault leaves the last good run's details, as it leaves the sentence.
-        const LimitTexts& limits = input.limits;
-        const bool limitsSet = std::ranges::any_of(
-            std::array{limits.redLine, limits.launchSpeed, limits.shiftTime, limits.grip, limits.drivenShare},
-            [](const QString& text) { return !text.trimmed().isEmpty(); });
-        runs_.Add(std::move(run), limitsSet);
+        runs_.Add(std::move(run), AnyLimitTyped(input.limits));
         SetOpen(*details_, true, true);
         if (detailsWindow_ != nullptr) {
             detailsWindow_->ShowRuns(runs_);
