@@ -7,7 +7,8 @@ namespace {
 
 std::optional<double> Read(const QString& text, const char* boxName)
 {
-    if (Cleaned(text).isEmpty()) {
+    // Empty boxes are the usual case: they cost no copy.
+    if (text.isEmpty() || Cleaned(text).isEmpty()) {
         return std::nullopt;
     }
     return ReadBox(boxName, text, "Escriba en %1 un número menor que 1E+308, o déjelo en blanco.");

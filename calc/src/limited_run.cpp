@@ -26,7 +26,7 @@
 namespace kinetra {
 namespace {
 
-constexpr double kSubStep = 0.05;    // m/s
+constexpr double kSubStep = 0.1;     // m/s
 constexpr double kCoastStep = 0.005; // s
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
@@ -135,10 +135,11 @@ QString KilometresPerHourText(double metresPerSecond)
 }
 
 // A speed for a report, rounded down to a tenth, so that a final speed typed
-// as said is one the car reaches.
-double ReportedSpeed(double v)
+// as said is one the car reaches; never below the initial speed, which the
+// car has.
+double ReportedSpeed(const Car& car, double v)
 {
-    return std::floor(v * 10) / 10;
+    return std::max(std::floor(v * 10) / 10, car.vehicle.initialSpeed);
 }
 
 QString SpeedText(double v)
@@ -153,7 +154,7 @@ QString GearBox(int gear)
 
 [[noreturn]] void ThrowRedLineTopSpeed(const Car& car, double v, int gear)
 {
-    const double shown = ReportedSpeed(v);
+    const double shown = ReportedSpeed(car, v);
     const double initial = car.vehicle.initialSpeed;
     const QString further = QStringLiteral("un «Régimen máximo» mayor o una relación menor en %1").arg(GearBox(gear));
     throw CalcFault(
@@ -168,7 +169,7 @@ QString GearBox(int gear)
 
 [[noreturn]] void ThrowStall(const Car& car, double v, int gear, StepLimit limit)
 {
-    const double shown = ReportedSpeed(v);
+    const double shown = ReportedSpeed(car, v);
     const double initial = car.vehicle.initialSpeed;
     if (limit == StepLimit::Grip) {
         const QString further = QStringLiteral("un coeficiente mayor en %1 o un porcentaje mayor en %2")
@@ -227,7 +228,7 @@ int StartGear(const Car& car, const CalcInput& input, const CalcTables& tables)
                            "o un «Régimen máximo» mayor.")
                 .arg(SpeedText(from), QString::number(top), QString::number(car.EngineSpeed(top, from) * 60, 'f', 0),
                      InputNumber(car.redLine * 60), QString::fromUtf8(box::kInitialSpeed),
-                     InputNumber(ReportedSpeed(car.redLineSpeed[static_cast<std::size_t>(top)]))));
+                     InputNumber(std::floor(car.redLineSpeed[static_cast<std::size_t>(top)] * 10) / 10)));
     }
     if (!(best > 0)) {
         const double load = car.RoadLoad(from);
@@ -324,7 +325,10 @@ private:
                 eventHere = true;
             }
             const double am = car_.At(gear, x0 + (x1 - x0) / 2).acceleration;
-            if (!(d1.acceleration > 0 && am > 0)) {
+            if (!(am > 0)) {
+                ThrowStallWithin(car_, gear, x0, x0 + (x1 - x0) / 2);
+            }
+            if (!(d1.acceleration > 0)) {
                 ThrowStallWithin(car_, gear, x0, x1);
             }
             seconds += ((x1 - x0) / 6) * (1 / a0 + 4 / am + 1 / d1.acceleration);
@@ -377,7 +381,7 @@ private:
                                                "avance detiene el vehículo, que iba a %3. Escriba en %4 un tiempo "
                                                "menor, por ejemplo 0.2, o déjelo en blanco.")
                                     .arg(QString::number(gear_), InputNumber(car_.shiftSeconds),
-                                         SpeedText(ReportedSpeed(from)), QString::fromUtf8(box::kShiftTime)));
+                                         SpeedText(ReportedSpeed(car_, from)), QString::fromUtf8(box::kShiftTime)));
             }
             v = next;
             seconds += dt;
@@ -393,7 +397,7 @@ private:
     // speed reached before it is a result, and a quicker change may keep it.
     [[noreturn]] void ThrowStallAfterGap(double v) const
     {
-        const double fastest = ReportedSpeed(fastest_);
+        const double fastest = ReportedSpeed(car_, fastest_);
         const QString quicker =
             QStringLiteral("un tiempo menor en %1, por ejemplo 0.2").arg(QString::fromUtf8(box::kShiftTime));
         throw CalcFault(FaultKind::CannotAccelerate,
@@ -401,7 +405,7 @@ private:
                                        "cambio a %3.ª va a %4, y a esa velocidad la fuerza del motor en las ruedas "
                                        "no supera la resistencia al avance.")
                                 .arg(SpeedText(fastest), InputNumber(car_.shiftSeconds), QString::number(gear_),
-                                     SpeedText(ReportedSpeed(v)))
+                                     SpeedText(std::floor(v * 10) / 10))
                             + (fastest >= car_.vehicle.initialSpeed + 1
                                    ? QStringLiteral(" Escriba en %1 %2 o menos, o, para llegar más lejos, %3.")
                                          .arg(QString::fromUtf8(box::kFinalSpeed), InputNumber(fastest), quicker)

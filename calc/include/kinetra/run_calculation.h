@@ -20,7 +20,9 @@ using CalcOutcome = std::variant<QString, CalcFault>;
 // entries written before it stay. `locale` is the user's: it reads a frontal
 // area kept as text and writes the time of the sentence. With a `trace`, the
 // run is also recorded there step by step as it is timed; it is complete
-// only when the outcome is a sentence.
+// only when the outcome is a sentence. A car with limits that can act (see
+// `CalcInput::limits`) runs a finer integration of its own, placed on the
+// limits' events; its steps are then pieces of at most 1 m/s.
 CalcOutcome RunCalculation(const CalcInput& input, WindowState& state, CalcTables& tables, const QLocale& locale,
                            RunTrace* trace = nullptr);
 
