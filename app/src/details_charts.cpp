@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <vector>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -39,9 +40,21 @@ QValueAxis* AddAxes(QChart& chart, const QString& xTitle, const QString& yTitle)
     y->setLabelFormat(u"%.1f"_s);
     chart.addAxis(x, Qt::AlignBottom);
     chart.addAxis(y, Qt::AlignLeft);
+    // The ranges span every series: attached, an axis may take the range of
+    // one series alone, a single point, which leaves the chart empty.
+    QPointF low(qInf(), qInf());
+    QPointF high(-qInf(), -qInf());
     for (QAbstractSeries* series : chart.series()) {
         series->attachAxis(x);
         series->attachAxis(y);
+        for (const QPointF& point : static_cast<QXYSeries*>(series)->points()) {
+            low = {std::min(low.x(), point.x()), std::min(low.y(), point.y())};
+            high = {std::max(high.x(), point.x()), std::max(high.y(), point.y())};
+        }
+    }
+    if (low.x() < high.x() && low.y() < high.y()) {
+        x->setRange(low.x(), high.x());
+        y->setRange(low.y(), high.y());
     }
     x->applyNiceNumbers();
     y->applyNiceNumbers();
@@ -69,6 +82,39 @@ void MarkChange(QChart& chart, QPointF at, const QString& label, const QColor& c
     dot->setPointLabelsClipping(false);
     chart.addSeries(dot);
     HideFromLegend(chart, dot);
+}
+
+// The red line on the traction diagram: where each gear's curve ends, the
+// ends joined in red dashes (the engine speed is one, the road speed at which
+// each gear reaches it is not).
+void AddRedLine(QChart& chart, const RunTrace& run)
+{
+    std::vector<QPointF> ends;
+    for (const GearCurve& curve : run.traction) {
+        if (std::isfinite(curve.redLineSpeed) && std::isfinite(curve.redLineAcceleration)) {
+            ends.emplace_back(curve.redLineSpeed, curve.redLineAcceleration);
+        }
+    }
+    if (ends.empty()) {
+        return;
+    }
+    std::ranges::sort(ends, {}, &QPointF::x);
+    const QColor red(0xB0, 0x00, 0x20);
+    auto* line = new QLineSeries;
+    // Short, as the gears' names: the legend holds up to six gears, the path and this.
+    line->setName(u"Régimen máximo"_s);
+    line->setPen(QPen(red, 2, Qt::DashLine));
+    auto* marks = new QScatterSeries;
+    marks->setMarkerSize(8);
+    marks->setColor(red);
+    marks->setBorderColor(red);
+    for (const QPointF& end : ends) {
+        line->append(end);
+        marks->append(end);
+    }
+    chart.addSeries(line);
+    chart.addSeries(marks);
+    HideFromLegend(chart, marks);
 }
 
 // The chart's theme has fonts of its own, which do not follow the desktop's.
@@ -121,11 +167,24 @@ QChart* SpeedChart(const ShownRun& shown, const RunTrace* previous, const QLocal
         before->setPen(QPen(QColor(150, 150, 150, 140), 2, Qt::DashLine));
         chart->addSeries(before);
     }
-    // A line per stretch in one gear, each starting where the last ended.
+    // A line per stretch in one gear, each starting where the last ended; a
+    // change up that coasts with no engine force in grey dashes between two.
     double seconds = 0;
     QLineSeries* line = nullptr;
     int lineGear = 0;
+    std::vector<QLineSeries*> gaps;
     for (const TraceStep& step : run.steps) {
+        if (step.limit == StepLimit::ShiftGap) {
+            auto* gap = new QLineSeries;
+            gap->setName(u"Sin tracción"_s);
+            gap->setPen(QPen(Qt::gray, 3, Qt::DashLine));
+            gap->append(seconds, step.fromSpeed);
+            seconds += step.seconds;
+            gap->append(seconds, step.toSpeed);
+            gaps.push_back(gap);
+            line = nullptr;
+            continue;
+        }
         if (line == nullptr || step.gear != lineGear) {
             line = new QLineSeries;
             lineGear = step.gear;
@@ -136,6 +195,13 @@ QChart* SpeedChart(const ShownRun& shown, const RunTrace* previous, const QLocal
         }
         seconds += step.seconds;
         line->append(seconds, step.toSpeed);
+    }
+    // After the gears, so that the legend names them first; once.
+    for (QLineSeries* gap : gaps) {
+        chart->addSeries(gap);
+        if (gap != gaps.front()) {
+            HideFromLegend(*chart, gap);
+        }
     }
     for (const ChangeUp& change : shown.summary.changes) {
         MarkChange(*chart, {change.seconds, change.speed},
@@ -162,15 +228,24 @@ QChart* TractionChart(const ShownRun& shown, const QLocale& userLocale, const QF
                 line->append(run.gridSpeeds[i], curve.acceleration[i]);
             }
         }
+        // The gear's curve ends where the engine reaches its red line.
+        if (std::isfinite(curve.redLineSpeed) && std::isfinite(curve.redLineAcceleration)) {
+            line->append(curve.redLineSpeed, curve.redLineAcceleration);
+        }
         chart->addSeries(line);
     }
+    AddRedLine(*chart, run);
     if (!run.steps.empty()) {
         auto* path = new QLineSeries;
         path->setName(u"Recorrido"_s);
         path->setPen(QPen(Qt::black, 2, Qt::DotLine));
+        // A change up drops straight from one gear's curve to the next: the
+        // coasting of a shift gap is shown on the speed chart.
         for (const TraceStep& step : run.steps) {
-            path->append(step.fromSpeed, step.accelerationFrom);
-            path->append(step.toSpeed, step.accelerationTo);
+            if (step.limit != StepLimit::ShiftGap) {
+                path->append(step.fromSpeed, step.accelerationFrom);
+                path->append(step.toSpeed, step.accelerationTo);
+            }
         }
         chart->addSeries(path);
     }
@@ -191,7 +266,9 @@ QChart* TractionChart(const ShownRun& shown, const QLocale& userLocale, const QF
         }
     }
     for (const TraceStep& step : run.steps) {
-        bottom = std::min({bottom, step.accelerationFrom, step.accelerationTo});
+        if (step.limit != StepLimit::ShiftGap) {
+            bottom = std::min({bottom, step.accelerationFrom, step.accelerationTo});
+        }
     }
     if (top > bottom) {
         acceleration->setRange(bottom, top);

@@ -1,5 +1,6 @@
 #include "kinetra/details_text.h"
 
+#include <algorithm>
 #include <cmath>
 
 using namespace Qt::Literals::StringLiterals;
@@ -13,14 +14,26 @@ QLocale Plain(QLocale locale)
     return locale;
 }
 
+// Two runs that stepped alike draw one curve: the same speeds, gears and times.
+bool SameSteps(const RunTrace& a, const RunTrace& b)
+{
+    return std::ranges::equal(a.steps, b.steps, [](const TraceStep& x, const TraceStep& y) {
+        return x.fromSpeed == y.fromSpeed && x.toSpeed == y.toSpeed && x.gear == y.gear && x.seconds == y.seconds;
+    });
+}
+
 } // namespace
 
-void RunHistory::Add(RunTrace run)
+void RunHistory::Add(RunTrace run, bool limitsSet)
 {
-    previous = std::move(latest);
+    // The same run again is no run to compare with: the one before it stays.
+    if (!latest || !SameSteps(latest->trace, run)) {
+        previous = std::move(latest);
+    }
     RunSummary summary = Summarize(run);
-    latest = ShownRun{std::move(run), std::move(summary)};
+    latest = ShownRun{std::move(run), std::move(summary), limitsSet};
 }
+
 double KilometresPerHour(double metresPerSecond)
 {
     return metresPerSecond * 3.6;
@@ -91,6 +104,40 @@ QString RunInWords(const RunSummary& run, const QLocale& userLocale)
         locale.toString(whole.seconds, 'f', 2), locale.toString(whole.metres, 'f', 1));
 }
 
+QString LimitsInWords(const ActedLimits& acted, const QLocale& userLocale)
+{
+    const QLocale locale = Plain(userLocale);
+    const auto speed = [&](double v) { return locale.toString(v, 'f', 1); };
+    QStringList parts;
+    if (acted.launchUpTo > 0) {
+        parts << u"embrague patinando hasta %1 m/s"_s.arg(speed(acted.launchUpTo));
+    }
+    if (acted.gripUpTo > 0) {
+        parts << u"adherencia hasta %1 m/s"_s.arg(speed(acted.gripUpTo));
+    }
+    if (acted.redLineChanges > 0) {
+        parts << (acted.redLineChanges == 1 ? u"cambio a %1 rev/min"_s : u"cambios a %1 rev/min"_s)
+                     .arg(locale.toString(acted.redLine, 'f', 0));
+    }
+    if (acted.shiftGaps > 0) {
+        parts << (acted.shiftGaps == 1 ? u"%1 cambio de %2 s"_s : u"%1 cambios de %2 s"_s)
+                     .arg(acted.shiftGaps)
+                     .arg(locale.toString(acted.shiftSeconds, 'g', 3));
+    }
+    if (parts.isEmpty()) {
+        return {};
+    }
+    QString line = parts.join(u"; "_s) + u'.';
+    line[0] = line[0].toUpper();
+    return line;
+}
+
+QString WhatTheModelLeavesOut()
+{
+    return u"El modelo deja fuera: la transferencia de carga entre los ejes; el deslizamiento de las ruedas más "
+           u"allá de la adherencia; la inercia que cambia con la marcha; un convertidor de par."_s;
+}
+
 QString SpeedChartInWords(const RunSummary& run, const RunSummary* previous, const QLocale& userLocale)
 {
     if (run.stretches.empty()) {
@@ -104,6 +151,11 @@ QString SpeedChartInWords(const RunSummary& run, const RunSummary* previous, con
     for (const ChangeUp& change : run.changes) {
         text += u"; cambia a %1 a %2 m/s (%3 km/h) a los %4 s"_s.arg(
             GearName(change.toGear), n(change.speed, 1), n(KilometresPerHour(change.speed), 1), n(change.seconds, 2));
+        // Gears change up one at a time, so a gear is engaged at most once.
+        const auto gap = std::ranges::find(run.shiftGaps, change.toGear, &ShiftGap::toGear);
+        if (gap != run.shiftGaps.end()) {
+            text += u", sin tracción %1 s, hasta %2 m/s"_s.arg(n(gap->seconds, 2), n(gap->speedAfter, 1));
+        }
     }
     text += u"; llega a %1 m/s a los %2 s."_s.arg(n(whole.toSpeed, 1), n(whole.seconds, 2));
     if (previous != nullptr && !previous->stretches.empty()) {
@@ -135,6 +187,10 @@ QString TractionChartInWords(const ShownRun& shown, const QLocale& userLocale)
         }
         text += u" %1 marcha: como máximo %2 m/s² a %3 m/s."_s.arg(GearName(curve.gear), n(curve.acceleration[best], 2),
                                                                    n(run.gridSpeeds[best], 1));
+        if (std::isfinite(curve.redLineSpeed)) {
+            text +=
+                u" Llega al régimen máximo, %1 rev/min, a %2 m/s."_s.arg(n(run.redLine, 0), n(curve.redLineSpeed, 1));
+        }
     }
     for (const ChangeUp& change : shown.summary.changes) {
         text += u" Cambia a %1 a %2 m/s, con %3 m/s²."_s.arg(GearName(change.toGear), n(change.speed, 1),

@@ -17,6 +17,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace kinetra {
@@ -111,8 +113,10 @@ DetailsWindow::DetailsWindow(QLocale locale, QWidget* parent) : QWidget(parent, 
     table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() * 3 / 2);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setTabKeyNavigation(false); // Tab leaves the table; the arrows move in it
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // The columns are sized by FitTable, to share the table's width.
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    table_->viewport()->installEventFilter(this);
 
     speedView_ = NewChartView(u"Gráfica de velocidad frente al tiempo"_s, this);
     speedView_->setObjectName(u"GraficaVelocidad"_s);
@@ -163,9 +167,13 @@ void DetailsWindow::ShowRuns(const RunHistory& runs)
     const ShownRun& run = *runs.latest;
     const RunTrace* previous = runs.previous ? &runs.previous->trace : nullptr;
     const RunSummary* previousSummary = runs.previous ? &runs.previous->summary : nullptr;
-    const QString words = RunInWords(run.summary, locale_);
-    summary_->setText(words);
-    summary_->setAccessibleName(u"Resumen: "_s + words);
+    QStringList lines{RunInWords(run.summary, locale_)};
+    if (run.limitsSet) {
+        const QString acted = LimitsInWords(run.summary.limits, locale_);
+        lines << (acted.isEmpty() ? u"Ningún límite del vehículo llegó a actuar."_s : acted) << WhatTheModelLeavesOut();
+    }
+    summary_->setText(lines.join(u'\n'));
+    summary_->setAccessibleName(u"Resumen: "_s + lines.join(u' '));
     FillTable(run.summary);
     tableText_ = TableAsTsv(run.summary, locale_);
     SetChart(*speedView_, SpeedChart(run, previous, locale_, font()),
@@ -192,14 +200,41 @@ void DetailsWindow::FillTable(const RunSummary& run)
             table_->setItem(row, column, item);
         }
     }
-    // No taller than its rows, and room for a scroll bar on a narrow screen:
-    // the charts take what is left.
-    int height = table_->horizontalHeader()->sizeHint().height() + 2 * table_->frameWidth()
-                 + table_->horizontalScrollBar()->sizeHint().height();
+    FitTable();
+}
+
+// Each column as wide as its widest cell, and the room left over shared out
+// evenly, so that no empty band is left at the right. No taller than its
+// rows, with room for a scroll bar only while the columns do not fit: the
+// charts take what is left.
+void DetailsWindow::FitTable()
+{
+    QHeaderView& header = *table_->horizontalHeader();
+    const int columns = table_->columnCount();
+    table_->resizeColumnsToContents();
+    const int needed = header.length();
+    const int spare = std::max(0, table_->viewport()->width() - needed);
+    for (int column = 0; column < columns; ++column) {
+        // The last column takes what an even share leaves over.
+        const int share = column + 1 < columns ? spare / columns : spare - (columns - 1) * (spare / columns);
+        header.resizeSection(column, header.sectionSize(column) + share);
+    }
+    int height = header.sizeHint().height() + 2 * table_->frameWidth();
+    if (needed > table_->viewport()->width()) {
+        height += table_->horizontalScrollBar()->sizeHint().height();
+    }
     for (int row = 0; row < table_->rowCount(); ++row) {
         height += table_->rowHeight(row);
     }
     table_->setMaximumHeight(height);
+}
+
+bool DetailsWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == table_->viewport() && event->type() == QEvent::Resize) {
+        FitTable();
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 // Esc closes the window from wherever the focus is in it: no part of it

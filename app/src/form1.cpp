@@ -72,6 +72,15 @@ QAccessibleInterface* FormAccessible(const QString& className, QObject* object)
 // The torque column, top row down: C0, N, N2, N3, N4, N5, N6.
 constexpr std::array kTorqueBoxes{22, 21, 20, 19, 24, 23, 28};
 
+// A limit left blank is no limit: the details say what the limits did only
+// for a car that has some.
+bool AnyLimitTyped(const LimitTexts& limits)
+{
+    return std::ranges::any_of(
+        std::array{limits.redLine, limits.launchSpeed, limits.shiftTime, limits.grip, limits.drivenShare},
+        [](const QString& text) { return !text.trimmed().isEmpty(); });
+}
+
 } // namespace
 
 Form1::Form1(QLocale locale, QWidget* parent) : QWidget(parent), locale_(std::move(locale))
@@ -142,11 +151,11 @@ void Form1::BuildControls()
         // A box lies over the label or option button that runs under it.
         textBoxes_[index]->raise();
     }
-    for (const ControlEntry& entry : FormControls()) {
+    ForEachControl([&](const ControlEntry& entry) {
         if (!entry.buddy.isEmpty()) {
             findChild<QLabel*>(entry.name.toString())->setBuddy(findChild<QLineEdit*>(entry.buddy.toString()));
         }
-    }
+    });
 
     check1_ = findChild<QCheckBox*>(u"Check1"_s);
     check2_ = findChild<QCheckBox*>(u"Check2"_s);
@@ -215,6 +224,16 @@ void Form1::ChainFocusByTabIndex()
     setTabOrder(notes_, command2_);
     // "Curva de par…" follows the last torque box, which it fills.
     setTabOrder(Text(28), torqueCurveButton_);
+    // The boxes the program adds, the car's limits, come after it, in the
+    // order they stand.
+    QWidget* last = torqueCurveButton_;
+    for (const ControlEntry& entry : AddedControls()) {
+        if (entry.kind == ControlKind::TextBox) {
+            QWidget* box = findChild<QWidget*>(entry.name.toString());
+            setTabOrder(last, box);
+            last = box;
+        }
+    }
     // Only now: Qt leaves a control that takes no focus out of the chain.
     for (const ControlEntry* entry : focusOrder) {
         SetOpen(*findChild<QWidget*>(entry->name.toString()), entry->enabledAtStart, true);
@@ -445,6 +464,9 @@ CalcInput Form1::InputFromBoxes() const
     for (std::size_t power = 0; power < kTorqueBoxes.size(); ++power) {
         input.torqueCoefficient[power] = Text(kTorqueBoxes[power])->text();
     }
+    const auto typed = [this](const QString& name) { return findChild<QLineEdit*>(name)->text(); };
+    input.limits = {typed(u"RedLine"_s), typed(u"LaunchSpeed"_s), typed(u"ShiftTime"_s), typed(u"Grip"_s),
+                    typed(u"DrivenShare"_s)};
     return input;
 }
 
@@ -462,7 +484,7 @@ void Form1::Command1_Click()
         ShowResult(*sentence,
                    ReadingNotes(input, state_, {Text(25)->text(), Text(26)->text(), Text(27)->text()}, locale_));
         // A fault leaves the last good run's details, as it leaves the sentence.
-        runs_.Add(std::move(run));
+        runs_.Add(std::move(run), AnyLimitTyped(input.limits));
         SetOpen(*details_, true, true);
         if (detailsWindow_ != nullptr) {
             detailsWindow_->ShowRuns(runs_);

@@ -247,6 +247,27 @@ static_assert(kControls.size() == 71, "the form has 71 controls");
 static_assert(std::ranges::all_of(kControls, [](const ControlEntry& c) { return c.place.onPixelGrid(); }),
               "every place converts to whole pixels");
 
+// A row of the car's limits, placed from the corner of their group: the
+// caption, the box and, right of it, the unit.
+constexpr QStringView kLimitGroup = u"VehicleLimits";
+constexpr ControlEntry InLimitGroup(ControlEntry entry)
+{
+    entry.container = kLimitGroup;
+    return entry;
+}
+constexpr ControlEntry LimitLabel(QStringView name, QStringView caption, int top, QStringView box)
+{
+    return InLimitGroup(Label(name, caption, {240, top, 2400, 255}, kNoTabIndex, box));
+}
+constexpr ControlEntry LimitBox(QStringView name, int top, BoxText text)
+{
+    return InLimitGroup(Box(name, {2760, top, 855, 285}, kNoTabIndex, text));
+}
+constexpr ControlEntry LimitUnit(QStringView name, QStringView unit, int top)
+{
+    return InLimitGroup(Label(name, unit, {3720, top, 855, 255}, kNoTabIndex));
+}
+
 // Controls the program adds to the form, kept apart from the form's own: they
 // take no place in its tab numbering and none of its controls moves for them.
 constexpr std::array kAdded{
@@ -264,6 +285,39 @@ constexpr std::array kAdded{
            u"Curva de par",
            u"Abre la curva de par del motor: escriba sus puntos en rev/min y N·m, o los datos del folleto, y pase "
            u"los coeficientes a la columna"),
+
+    // The car's optional limits, in the free corner right of the input data
+    // and above the commands; each row lines up with a row of the data block.
+    Frame(u"VehicleLimits", u"Límites del vehículo (opcional)", {6600, 4560, 4815, 2520}, kNoTabIndex),
+    LimitLabel(u"RedLineLabel", u"Régimen máximo", 480, u"RedLine"),
+    LimitBox(u"RedLine", 480,
+             {u"Régimen máximo", u"Régimen máximo del motor, en rev/min: ninguna marcha pasa de él (vacío: sin límite)",
+              u"6500"}),
+    LimitUnit(u"RedLineUnit", u"rev/min", 480),
+    LimitLabel(u"LaunchSpeedLabel", u"Régimen de salida", 840, u"LaunchSpeed"),
+    LimitBox(u"LaunchSpeed", 840,
+             {u"Régimen de salida",
+              u"Régimen del motor mientras patina el embrague al salir, en rev/min (vacío: sin embrague que patine)",
+              u"2500"}),
+    LimitUnit(u"LaunchSpeedUnit", u"rev/min", 840),
+    LimitLabel(u"ShiftTimeLabel", u"Tiempo de cambio", 1200, u"ShiftTime"),
+    LimitBox(
+        u"ShiftTime", 1200,
+        {u"Tiempo de cambio", u"Tiempo sin tracción en cada cambio a una marcha más larga, en s (vacío: 0)", u"0.3"}),
+    LimitUnit(u"ShiftTimeUnit", u"s", 1200),
+    LimitLabel(u"GripLabel", u"Adherencia μ", 1560, u"Grip"),
+    LimitBox(u"Grip", 1560,
+             {u"Adherencia μ",
+              u"Coeficiente de adherencia de los neumáticos, sin unidades (1.0 en asfalto seco); va con «Peso en el "
+              u"eje motriz» (vacíos los dos: sin límite)",
+              u"1.0"}),
+    LimitLabel(u"DrivenShareLabel", u"Peso en el eje motriz", 1920, u"DrivenShare"),
+    LimitBox(u"DrivenShare", 1920,
+             {u"Peso en el eje motriz",
+              u"Parte del peso del vehículo sobre las ruedas motrices, en % (60 típico en tracción delantera); va "
+              u"con «Adherencia μ»",
+              u"60"}),
+    LimitUnit(u"DrivenShareUnit", u"%", 1920),
 };
 
 static_assert(std::ranges::all_of(kAdded, [](const ControlEntry& c) { return c.place.onPixelGrid(); }),

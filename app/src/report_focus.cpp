@@ -9,15 +9,18 @@ namespace {
 // the row when the row holds several boxes ("Ruedas: perfil").
 QString BoxCalled(QStringView caption, QStringView part)
 {
-    for (const ControlEntry& entry : FormControls()) {
-        if (entry.kind != ControlKind::TextBox) {
-            continue;
-        }
-        const QStringView name = entry.accessibleName;
-        const bool sameRow =
-            name == caption || (name.startsWith(caption) && name.mid(caption.size()).startsWith(u": "));
-        if (sameRow && (part.isEmpty() || name.mid(caption.size() + 2) == part)) {
-            return entry.name.toString();
+    // The form's own boxes, then those the program adds (the car's limits).
+    for (const std::span<const ControlEntry> controls : {FormControls(), AddedControls()}) {
+        for (const ControlEntry& entry : controls) {
+            if (entry.kind != ControlKind::TextBox) {
+                continue;
+            }
+            const QStringView name = entry.accessibleName;
+            const bool sameRow =
+                name == caption || (name.startsWith(caption) && name.mid(caption.size()).startsWith(u": "));
+            if (sameRow && (part.isEmpty() || name.mid(caption.size() + 2) == part)) {
+                return entry.name.toString();
+            }
         }
     }
     return {};

@@ -9,14 +9,17 @@
 #include "kinetra/torque_curve_fit.h"
 
 #include <QApplication>
+#include <QChartView>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDialog>
+#include <QHeaderView>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QTableWidget>
 #include <QTimer>
+#include <QValueAxis>
 
 using namespace kinetra;
 using namespace kinetra::testing;
@@ -217,6 +220,9 @@ void Form1ActionsTest::calcularShowsTheSentence_data()
         << SixGears() << QStringList{"Check1", "Check2"} << "Option2" << QStringList{"", "1.45", "1,75"} << 6
         << FrontalArea{AreaOf(u"1.45", u"1,75")} << DecimalComma() << "click"
         << "• «Alto X Ancho» (ancho) dice «1,75»";
+    QTest::addRow("every limit of the car")
+        << Then(Saloon(), {{29, "6500"}, {30, "2500"}, {31, "0.3"}, {32, "1.0"}, {33, "60"}}) << QStringList{}
+        << "Option1" << QStringList{"2", "", ""} << 4 << FrontalArea{"2"} << DecimalComma() << "click" << QString();
 }
 
 void Form1ActionsTest::calcularShowsTheSentence()
@@ -301,16 +307,26 @@ void Form1ActionsTest::calcularShowsTheSentence()
              "Marcha\tDesde (m/s)\tDesde (km/h)\tHasta (m/s)\tHasta (km/h)\tTiempo (s)\t"
              "Distancia (m)\tMotor al entrar (rev/min)\tMotor al salir (rev/min)");
     const QTableWidget* table = Details(form)->findChild<QTableWidget*>();
+    const bool limited = std::ranges::any_of(typing, [](const auto& typed) { return typed.first > 28; });
+    const auto redLine = std::ranges::find(typing, 29, &Typing::value_type::first);
     QCOMPARE(table->rowCount(), last - first + 2);
     for (int row = 0; row < table->rowCount(); ++row) {
         QStringList cells;
         for (int column = 0; column < table->columnCount(); ++column) cells << table->item(row, column)->text();
         QCOMPARE(lines.at(row + 1), cells.join(u'\t'));
         QCOMPARE(cells.front(), row + 1 < table->rowCount() ? QString::number(first + row) : "Total");
+        if (redLine != typing.end()) QVERIFY(locale.toDouble(cells.back()) <= redLine->second.toDouble());
     }
+    // The summary says which limits acted and what the model leaves out, only for a car with limits.
+    QCOMPARE(HeardInDetails(form, "Resumen", QAccessible::Name).contains("El modelo deja fuera"), limited);
     const QStringList total = lines.at(lines.size() - 2).split(u'\t');
     QCOMPARE(total.at(5), locale.toString(locale.toDouble(sentence.captured(1)), 'f', 2));
     QCOMPARE(total.at(6).contains(locale.decimalPoint()), true);
+    // The speed chart spans the whole run; the table's columns fill its width.
+    const auto* speed = Details(form)->findChild<QChartView*>("GraficaVelocidad");
+    const auto* time = qobject_cast<QValueAxis*>(speed->chart()->axes(Qt::Horizontal).constFirst());
+    QVERIFY(time->min() <= 0 && time->max() >= locale.toDouble(sentence.captured(1)));
+    QVERIFY(table->horizontalHeader()->length() >= table->viewport()->width());
 }
 
 void Form1ActionsTest::faultIsReportedAndResultKept_data()
@@ -333,6 +349,8 @@ void Form1ActionsTest::faultIsReportedAndResultKept_data()
     Typing emptied;
     for (int number : {1, 2, 3, 4, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 28})
         emptied.emplace_back(number, QString());
+    QTest::addRow("a launch speed at the red line")
+        << Typing{{29, "6500"}, {30, "6500"}} << QString() << Typing{{30, "2500"}, {9, "20"}} << "LaunchSpeed";
     QTest::addRow("every box emptied, its example showing")
         << emptied << QString() << Then(Saloon(), {{9, "20"}}) << "Text9";
 }
@@ -433,6 +451,8 @@ void Form1ActionsTest::reportPointsAtItsBox_data()
                                                       << "Text26";
     QTest::addRow("a remark, not a part") << "«Cx» (aerodinámico) dice «-1»."
                                           << "Text14";
+    QTest::addRow("a limit of the car") << "«Adherencia μ» dice «0»: escriba un número mayor que 0."
+                                        << "Grip";
     QTest::addRow("no box named") << "División por cero."
                                   << "";
 }

@@ -20,12 +20,21 @@ using namespace kinetra::testing;
 
 namespace {
 
+// The boxes of the car's optional limits, in their order on the form.
+const QStringList kLimitBoxes{"RedLine", "LaunchSpeed", "ShiftTime", "Grip", "DrivenShare"};
+
 QStringList ControlNames()
 {
-    // The form's 71 controls and the "Detalles…" button added to its frame.
-    QStringList names{"Check1", "Check2", "Option1", "Option2", "Command1", "Command2",
-                      "Frame1", "Line1",  "Line2",   "Line3",   "Image1",   "Detalles"};
-    names << "TorqueCurveButton"; // added under the torque column
+    // The form's 71 controls, the "Detalles…" button added to its frame, "Curva de
+    // par…" and the group of the car's limits.
+    QStringList names{"Check1", "Check2", "Option1", "Option2", "Command1", "Command2",     "Frame1",
+                      "Line1",  "Line2",  "Line3",   "Image1",  "Detalles", "VehicleLimits"};
+    for (const QString& box : kLimitBoxes) names << box << box + "Label";
+    names << "RedLineUnit"
+          << "LaunchSpeedUnit"
+          << "ShiftTimeUnit"
+          << "DrivenShareUnit";
+    names << "TorqueCurveButton";
     for (int n = 1; n <= 28; ++n) names << QStringLiteral("Text%1").arg(n);
     for (int n = 1; n <= 32; ++n) names << QStringLiteral("Label%1").arg(n);
     return names;
@@ -71,15 +80,19 @@ int CaptionExtent(const QWidget* control)
     return metrics.horizontalAdvance(qobject_cast<const QLabel*>(control)->text());
 }
 
-const QStringList kFocusWithGearsLocked = [] {
-    QStringList order{"Text1",  "Text2",  "Text3",    "Text4",    "Check1", "Check2", "Text7",   "Text8",   "Text9",
-                      "Text10", "Text11", "Text12",   "Text13",   "Text14", "Text15", "Text16",  "Text17",  "Text18",
-                      "Text19", "Text20", "Text21",   "Text22",   "Text23", "Text24", "Option1", "Option2", "Text25",
-                      "Text26", "Text27", "Command1", "Command2", "Text28", "Text1"};
-    // "Curva de par…" follows the last torque box, before the round starts again.
-    order.insert(order.size() - 1, "TorqueCurveButton");
-    return order;
-}();
+const QStringList kFocusWithGearsLocked{"Text1",    "Text2",       "Text3",
+                                        "Text4",    "Check1",      "Check2",
+                                        "Text7",    "Text8",       "Text9",
+                                        "Text10",   "Text11",      "Text12",
+                                        "Text13",   "Text14",      "Text15",
+                                        "Text16",   "Text17",      "Text18",
+                                        "Text19",   "Text20",      "Text21",
+                                        "Text22",   "Text23",      "Text24",
+                                        "Option1",  "Option2",     "Text25",
+                                        "Text26",   "Text27",      "Command1",
+                                        "Command2", "Text28",      "TorqueCurveButton",
+                                        "RedLine",  "LaunchSpeed", "ShiftTime",
+                                        "Grip",     "DrivenShare", "Text1"};
 
 // The form's client area, which scrolls inside the window when it is larger
 // than the screen.
@@ -141,6 +154,14 @@ void Form1WindowTest::startState()
         if (defaults.contains(number)) QCOMPARE(box->placeholderText(), defaults.at(number));
         QCOMPARE(box->isEnabled(), number != 5 && number != 6);
         QVERIFY(!box->toolTip().isEmpty() && !box->accessibleName().isEmpty());
+    }
+    // The car's limits start empty, for the plain calculation; each box tells its unit.
+    const QStringList units{"en rev/min", "en rev/min", "en s", "sin unidades", "en %"};
+    for (qsizetype limit = 0; limit < kLimitBoxes.size(); ++limit) {
+        const auto* box = Find<QLineEdit>(form, kLimitBoxes[limit]);
+        QVERIFY(box->text().isEmpty() && !box->placeholderText().isEmpty());
+        QVERIFY2(box->toolTip().contains(units[limit]) && box->accessibleDescription() == box->toolTip(),
+                 qPrintable(box->toolTip()));
     }
     // The frontal area is read in the user's number format; its help says so.
     QVERIFY(Box(Form1(DecimalComma()), 25)->toolTip().contains(u"«,» como separador decimal (por ejemplo 2,25)"));
@@ -231,9 +252,15 @@ void Form1WindowTest::everyControlInsideTheWindow()
         if (!name.startsWith("Label") && !name.startsWith("Line") && !name.startsWith("Option")) inputs << control;
     }
     QCOMPARE(Find(form, "Label31")->parentWidget(), Find(form, "Frame1"));
+    QCOMPARE(Find(form, "RedLine")->parentWidget(), Find(form, "VehicleLimits"));
+    // Compared where they stand on the form, whatever holds them.
+    const auto onForm = [&](const QWidget* control) {
+        return QRect(control->mapTo(Canvas(form), QPoint()), control->size());
+    };
     for (const QWidget* first : inputs) {
         for (const QWidget* second : inputs) {
-            QVERIFY2(first == second || !first->geometry().intersects(second->geometry()),
+            QVERIFY2(first->isAncestorOf(second) || second->isAncestorOf(first) || first == second
+                         || !onForm(first).intersects(onForm(second)),
                      qPrintable(first->objectName() + " on " + second->objectName()));
         }
     }
@@ -245,7 +272,7 @@ void Form1WindowTest::captionsAreSeenWhole_data()
     for (const QString& name : ControlNames()) {
         // The check boxes' caption is hidden on purpose; Label31 holds the result.
         if (name.startsWith("Text") || name.startsWith("Line") || name.startsWith("Check") || name == "Image1"
-            || name == "Label31") {
+            || name == "Label31" || kLimitBoxes.contains(name)) {
             continue;
         }
         QTest::addRow("%s", qPrintable(name)) << name;
@@ -267,8 +294,7 @@ void Form1WindowTest::captionsAreSeenWhole()
 void Form1WindowTest::boxesShowTheirTextAndLieOnTop()
 {
     const Form1 form;
-    for (int number = 1; number <= 28; ++number) {
-        const QLineEdit* box = Box(form, number);
+    for (const QLineEdit* box : form.findChildren<QLineEdit*>()) {
         QStyleOptionFrame option;
         option.initFrom(box);
         option.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box);
@@ -380,7 +406,7 @@ void Form1WindowTest::fitsTheDesktop()
 
     // Whatever the Tab key reaches is scrolled into sight.
     const QWidget* view = Find<QScrollArea>(form, "FormScroll")->viewport();
-    while (QApplication::focusWidget()->objectName() != "Command2") {
+    while (QApplication::focusWidget()->objectName() != kLimitBoxes.last()) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         const QWidget* focused = QApplication::focusWidget();
         QVERIFY2(view->rect().contains(QRect(focused->mapTo(view, QPoint()), focused->size())),
@@ -406,6 +432,9 @@ void Form1WindowTest::heardByScreenReaders_data()
     QTest::addRow("Resultados, its R underlined") << "Frame1" << int(QAccessible::Grouping) << "Resultados";
     QTest::addRow("Detalles") << "Detalles" << int(QAccessible::Button) << "Detalles del cálculo";
     QTest::addRow("Curva de par") << "TorqueCurveButton" << int(QAccessible::Button) << "Curva de par";
+    QTest::addRow("the limits' group") << "VehicleLimits" << int(QAccessible::Grouping)
+                                       << "Límites del vehículo (opcional)";
+    QTest::addRow("a limit of the car") << "RedLine" << int(QAccessible::EditableText) << "Régimen máximo";
     QTest::addRow("a line") << "Line1" << int(QAccessible::Separator) << "";
 }
 

@@ -33,9 +33,13 @@ Control* Find(const Form1& form, const QString& name)
     return form.findChild<Control*>(name);
 }
 
+// Boxes 1 to 28 are the form's; 29 to 33 the car's optional limits, in the
+// order of LimitTexts.
 inline QLineEdit* Box(const Form1& form, int number)
 {
-    return Find<QLineEdit>(form, QStringLiteral("Text%1").arg(number));
+    static const char* const kLimits[] = {"RedLine", "LaunchSpeed", "ShiftTime", "Grip", "DrivenShare"};
+    return number <= 28 ? Find<QLineEdit>(form, QStringLiteral("Text%1").arg(number))
+                        : Find<QLineEdit>(form, kLimits[number - 29]);
 }
 
 inline QString Result(const Form1& form)
@@ -131,7 +135,12 @@ inline CalcInput InputFrom(const Typing& typing)
                                    {15, &input.rollingCoefficient},
                                    {16, &input.slopePercent},
                                    {17, &input.tyreAspect},
-                                   {18, &input.rimDiameter}};
+                                   {18, &input.rimDiameter},
+                                   {29, &input.limits.redLine},
+                                   {30, &input.limits.launchSpeed},
+                                   {31, &input.limits.shiftTime},
+                                   {32, &input.limits.grip},
+                                   {33, &input.limits.drivenShare}};
     for (std::size_t gear = 0; gear < 6; ++gear) member[static_cast<int>(gear) + 1] = &input.gearRatio[gear];
     const int torqueBoxes[] = {22, 21, 20, 19, 24, 23, 28};
     for (std::size_t power = 0; power < 7; ++power) member[torqueBoxes[power]] = &input.torqueCoefficient[power];

@@ -16,15 +16,17 @@ namespace kinetra {
 struct ShownRun {
     RunTrace trace;
     RunSummary summary;
+    bool limitsSet = false; // the car had some of its optional limits typed
 };
 
-// The last two runs that succeeded, the latest first: the details show the
-// latest and draw the one before faintly, to compare two gear sets.
+// The last two different runs that succeeded, the latest first: the details
+// show the latest and draw the one before faintly, to compare two gear sets.
+// The same run again replaces the latest and keeps the one before.
 struct RunHistory {
     std::optional<ShownRun> latest;
     std::optional<ShownRun> previous;
 
-    void Add(RunTrace run);
+    void Add(RunTrace run, bool limitsSet = false);
 };
 
 // km/h from m/s.
@@ -44,6 +46,14 @@ QString TableAsTsv(const RunSummary& run, const QLocale& locale);
 
 // The run told in words: start and final gear, time, distance, speeds.
 QString RunInWords(const RunSummary& run, const QLocale& locale);
+
+// Which of the car's limits acted, as one line in `locale` ("Adherencia
+// hasta 9,3 m/s; cambios a 6500 rev/min; 4 cambios de 0,3 s."); empty when
+// none did.
+QString LimitsInWords(const ActedLimits& acted, const QLocale& locale);
+
+// What the model of a car with limits leaves out, as one line.
+QString WhatTheModelLeavesOut();
 
 // What the two charts show, in words, for screen readers.
 QString SpeedChartInWords(const RunSummary& run, const RunSummary* previous, const QLocale& locale);

@@ -30,9 +30,11 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void FillTable(const RunSummary& run);
+    void FitTable();
 
     QLocale locale_;
     QString tableText_;

@@ -47,7 +47,9 @@ struct ControlEntry {
 std::span<const ControlEntry> FormControls();
 
 // The controls the program adds to the form ("Detalles…" inside the results,
-// "Curva de par…" under the torque column), placed and scaled as the form's own.
+// "Curva de par…" under the torque column, the car's limits), placed and
+// scaled as the form's own, each inside a container of the form or of its
+// own that comes before it.
 std::span<const ControlEntry> AddedControls();
 
 // How much of a captioned control stays in sight, in twips: its width, cut
