@@ -440,18 +440,19 @@ INSTANTIATE_TEST_SUITE_P(
                   },
                   FaultKind::CannotAccelerate,
                   QStringLiteral("no puede pasar de 0 m/s: en 2.ª marcha, entre 0 y 1 m/s, la fuerza del motor en las "
-                                 "ruedas no supera la resistencia al avance. Ya falla el primer paso, y eso no cambia "
-                                 "con «Velocidad Final»: para acelerar desde 0 m/s hace falta más par motor a pocas "
-                                 "vueltas, de 0 a 4 rev/s («C0» es el par a 0 rev/s), una relación mayor "
-                                 "en «Segunda» o menos carga."),
+                                 "ruedas no supera la resistencia al avance. Ya falla el primer paso: el vehículo "
+                                 "arranca con el par de «C0» (80 N·m), el del motor a 0 rev/s, y para acelerar desde 0 "
+                                 "m/s hace falta más par motor a pocas vueltas, de 0 a 4 rev/s, una relación mayor en "
+                                 "«Segunda» o menos carga; eso no cambia con «Velocidad Final»."),
                   false, [](const CalcTables& t) { EXPECT_EQ(t.StepTime.at(1), 7); },
                   [](CalcInput& in, WindowState&, const QString&) { in.slopePercent = "8"; }},
         FaultCase{"NoTorqueAtRest", [](CalcInput& in, WindowState&) { in.torqueCoefficient[0] = "0"; },
                   FaultKind::CannotAccelerate,
-                  QStringLiteral("Ya falla el primer paso, y eso no cambia con «Velocidad Final»: para acelerar desde 0 "
-                                 "m/s hace falta más par motor a pocas vueltas, de 0 a 7 rev/s («C0» es el "
-                                 "par a 0 rev/s), una relación mayor en «Primera» o menos carga. Revise los datos que "
-                                 "deciden la fuerza y la resistencia: «Primera» (3.5), «Segunda» (2.1), «Tercera» "
+                  QStringLiteral("Ya falla el primer paso: el vehículo arranca con el par de «C0» (0 N·m), el del motor "
+                                 "a 0 rev/s, y para acelerar desde 0 m/s hace falta más par motor a pocas vueltas, de 0 "
+                                 "a 7 rev/s, una relación mayor en «Primera» o menos carga; eso no cambia con «Velocidad "
+                                 "Final». El par a pocas vueltas se puede ajustar con «Curva de par…». Revise los datos "
+                                 "que deciden la fuerza y la resistencia: «Primera» (3.5), «Segunda» (2.1), «Tercera» "
                                  "(1.4), «Cuarta» (1), «Diferencial» (4.1), «Rendimiento Transmisión» (0.9), «C0» (0)"),
                   false, [](const CalcTables& t) { EXPECT_EQ(t.StepTime.at(1), 7); },
                   [](CalcInput& in, WindowState&, const QString&) { in.torqueCoefficient[0] = "80"; }},
@@ -461,13 +462,45 @@ INSTANTIATE_TEST_SUITE_P(
                       in.finalSpeed = "80";
                   },
                   FaultKind::CannotAccelerate,
-                  QStringLiteral("no puede pasar de 56 m/s: en 4.ª marcha, entre 56 y 57 m/s, la fuerza del motor en las "
+                  QStringLiteral("no puede pasar de 56 m/s (202 km/h): en 4.ª marcha, entre 56 y 57 m/s, la fuerza del "
+                                 "motor en las "
                                  "ruedas no supera la resistencia al avance. Escriba en «Velocidad Final» 56 o menos, o, "
                                  "para llegar más lejos, revise los datos que deciden la fuerza y la resistencia: "),
                   false, [](const CalcTables& t) { EXPECT_NE(t.StepTime.at(46), 7); },
                   [](CalcInput& in, WindowState&, const QString& r) {
                       in.finalSpeed = Advised(r, QStringLiteral("Escriba en «Velocidad Final» "));
                   }},
+        FaultCase{"FinalSpeedTypedInKmh", [](CalcInput& in, WindowState&) { in.finalSpeed = "100"; },
+                  FaultKind::CannotAccelerate,
+                  QStringLiteral("no puede pasar de 56 m/s (202 km/h): en 4.ª marcha"), false,
+                  [](const CalcTables& t) { EXPECT_NE(t.StepTime.at(46), 7); },
+                  [](CalcInput& in, WindowState&, const QString& r) {
+                      EXPECT_TRUE(r.contains(QStringLiteral("«Velocidad Final»: «100» se leyó 100 m/s: 100 m/s son "
+                                                            "360 km/h; 100 km/h son 27,78 m/s.")));
+                      in.finalSpeed = Advised(r, QStringLiteral("Si eran km/h, escriba "));
+                  }},
+        FaultCase{"NegativeTorqueAtRest", [](CalcInput& in, WindowState&) { in.torqueCoefficient[0] = "-104"; },
+                  FaultKind::NoStartingGear,
+                  QStringLiteral("Ninguna marcha puede arrancar a 0 m/s: el vehículo arranca con el par de «C0» (-104 "
+                                 "N·m), el del motor a 0 rev/s, y en ninguna marcha ese par vence la resistencia al "
+                                 "avance: un par de 0 o negativo no mueve el vehículo. Escriba en «C0» el par del motor "
+                                 "a pocas vueltas. El par a pocas vueltas se puede ajustar con «Curva de par…»."),
+                  false, [](const CalcTables& t) { EXPECT_EQ(t.StepTime.at(1), 7); },
+                  [](CalcInput& in, WindowState&, const QString&) { in.torqueCoefficient[0] = "80"; }},
+        FaultCase{"RollingCoefficientAsAPercentage", [](CalcInput& in, WindowState&) { in.rollingCoefficient = "1.5"; },
+                  FaultKind::NoStartingGear,
+                  QStringLiteral("«Coef. Rodadura»: «1.5» se leyó 1.5: ¿era un 1.5 %? Escriba 0.015. Lo habitual es de "
+                                 "0.004 a 0.05."),
+                  false, [](const CalcTables& t) { EXPECT_EQ(t.StepTime.at(1), 7); },
+                  [](CalcInput& in, WindowState&, const QString& r) {
+                      in.rollingCoefficient = Advised(r, QStringLiteral("%? Escriba "));
+                  }},
+        FaultCase{"AreaFromSidesInCentimetres", [](CalcInput&, WindowState& s) { s.frontalArea = 145 * 0.8 * 175.0; },
+                  FaultKind::CannotAccelerate,
+                  QStringLiteral("«Alto X Ancho» da 20300 m²: ¿eran el alto y el ancho en cm? Escríbalos en m. Lo "
+                                 "habitual es de 0,3 a 12 m²."),
+                  false, [](const CalcTables&) {},
+                  [](CalcInput&, WindowState& s, const QString&) { s.frontalArea = 1.45 * 0.8 * 1.75; }},
         FaultCase{"RollingResistanceBeatsEveryGear", [](CalcInput& in, WindowState&) { in.rollingCoefficient = "0.5"; },
                   FaultKind::NoStartingGear,
                   QStringLiteral("Ninguna marcha puede arrancar a 0 m/s: en ninguna marcha la fuerza del motor en las "
