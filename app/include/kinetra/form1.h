@@ -79,6 +79,13 @@ private:
     // The result of "Calcular": `sentence` into Label31, and the sentence
     // followed by `notes` told to screen readers once, wherever the focus is.
     void ShowResult(const QString& sentence, const QStringList& notes);
+    // Tells screen readers `text` once, wherever the focus is.
+    void Announce(const QString& text);
+    // A reason why the result on screen no longer answers the boxes, shown
+    // under it and over its details and told once, while a result stands.
+    void AddStaleNote(const QString& note);
+    // The speed of `box` (8 or 9) in km/h, beside it, as it is typed.
+    void ShowSpeedInKmh(int box);
 
     QLocale locale_;
     WindowState state_;
@@ -95,6 +102,7 @@ private:
     QPushButton* command2_ = nullptr;
     QLabel* result_ = nullptr;              // Label31
     ResultNotes* notes_ = nullptr;          // under the sentence: what was read differently
+    QStringList staleNotes_;                // why the result shown is no longer current
     QWidget* resultAnnouncement_ = nullptr; // no pixels: what screen readers are told of a new result
     QMessageBox* faultReport_ = nullptr;    // made at the first fault, then reused
     QString reportedBox_;                   // the box the open report points at
