@@ -131,12 +131,12 @@ QStringList ReadingNotes(const CalcInput& input, const WindowState& state, const
             notes.append(note);
         }
     }
+    notes.append(PlausibilityNotes(input, state, locale));
     for (QString note : {RangeNote(input), AreaNote(state, area, locale)}) {
         if (!note.isEmpty()) {
             notes.append(note);
         }
     }
-    notes.append(PlausibilityNotes(input, state, locale));
     return notes;
 }
 
