@@ -1,3 +1,4 @@
+#include "kinetra/field_value.h"
 #include "kinetra/gear_choice.h"
 #include "kinetra/run_calculation.h"
 #include "test_car.h"
@@ -212,6 +213,20 @@ TEST(ReferenceCars, GiveTheirExactSentencesAndTables)
         EXPECT_EQ(ResultSentence(trace.startGear, trace.steps.back().gear, fromSteps, car.locale).toStdString(),
                   car.sentence);
         EXPECT_EQ(trace.steps.front().engineFrom, (t.WheelSpeed.at(1) * t.OverallRatio.at(trace.startGear)) * 60);
+        // Every step, from a moving start too, goes 1 m/s up the grid, the
+        // engine turning at the wheel speed of its ends times the gear's ratio.
+        const double vi = FieldValue(car.in.initialSpeed);
+        ASSERT_EQ(trace.gridSpeeds.size(), trace.steps.size() + 1) << car.name;
+        for (std::size_t i = 0; i < trace.steps.size(); ++i) {
+            const TraceStep& step = trace.steps[i];
+            const int entry = static_cast<int>(i) + 1;
+            EXPECT_NEAR(step.fromSpeed, vi + static_cast<double>(i), 1e-12) << car.name;
+            EXPECT_NEAR(step.toSpeed, vi + static_cast<double>(i) + 1, 1e-12) << car.name;
+            EXPECT_NEAR(trace.gridSpeeds[i + 1], step.toSpeed, 1e-12) << car.name;
+            EXPECT_EQ(step.engineFrom, (t.WheelSpeed.at(entry) * t.OverallRatio.at(step.gear)) * 60) << car.name;
+            EXPECT_EQ(step.engineTo, (t.WheelSpeed.at(entry + 1) * t.OverallRatio.at(step.gear)) * 60) << car.name;
+        }
+        EXPECT_NEAR(trace.gridSpeeds.front(), vi, 1e-12) << car.name;
         // A step that keeps its gear reads that gear's traction curve.
         for (std::size_t i = 1; i < trace.steps.size(); ++i) {
             const TraceStep& step = trace.steps[i];
@@ -564,6 +579,58 @@ INSTANTIATE_TEST_SUITE_P(
                   QStringLiteral("La fuerza en las ruedas sale demasiado grande: revise «Primera» (1e+154), "
                                  "«Diferencial» (1e+154), «Rendimiento Transmisión» (0.9), el par motor (80 N·m)"),
                   false, [](const CalcTables& t) { EXPECT_EQ(t.StartAccelLow.at(1), 7); }},
+        FaultCase{"EfficiencyOfAHundredPercent", [](CalcInput& in, WindowState&) { in.efficiency = "100"; },
+                  FaultKind::InvalidInput, QStringLiteral("un 100 % se escribe 1."), false, NothingWritten,
+                  [](CalcInput& in, WindowState&, const QString& r) {
+                      in.efficiency = Advised(r, QStringLiteral("se escribe "));
+                  }},
+        FaultCase{"OverallRatioOverflows",
+                  [](CalcInput& in, WindowState&) {
+                      in.gearRatio[1] = "1e300";
+                      in.finalDrive = "1e10";
+                  },
+                  FaultKind::Overflow,
+                  QStringLiteral("Pasó al multiplicar «Segunda» (1e+300) por «Diferencial» (10000000000)"), false,
+                  [](const CalcTables& t) { EXPECT_EQ(t.OverallRatio.at(2), 7); }},
+        FaultCase{"OverflowAtAMovingStartNamesItsSpeed",
+                  [](CalcInput& in, WindowState&) {
+                      in.initialSpeed = "10";
+                      in.torqueCoefficient[6] = "1e308";
+                  },
+                  FaultKind::Overflow, QStringLiteral("aceleración en 1.ª marcha a 10 m/s."), false,
+                  [](const CalcTables& t) { EXPECT_EQ(t.StartAccelLow.at(1), 7); }},
+        // Ratio x efficiency x torque just below the largest double: only the
+        // division by the wheel radius, then the road's pull downhill, pass it.
+        FaultCase{"ForceAtTheWheelsJustPastTheLargest",
+                  [](CalcInput& in, WindowState&) {
+                      in.gearRatio = {"1e153", "", "", "", "", ""};
+                      in.finalDrive = "2.3e153";
+                  },
+                  FaultKind::Overflow, QStringLiteral("La fuerza en las ruedas sale demasiado grande"), false,
+                  [](const CalcTables& t) { EXPECT_EQ(t.StartAccelLow.at(1), 7); }},
+        FaultCase{"DownhillLoadPushesTheNetForcePastTheLargest",
+                  [](CalcInput& in, WindowState&) {
+                      in.gearRatio = {"1e153", "", "", "", "", ""};
+                      in.finalDrive = "6.6e152";
+                      in.mass = "1e307";
+                      in.slopePercent = "-100";
+                  },
+                  FaultKind::Overflow, QStringLiteral("La fuerza en las ruedas sale demasiado grande"), false,
+                  [](const CalcTables& t) { EXPECT_EQ(t.StartAccelLow.at(1), 7); }},
+        FaultCase{"NoTorqueNoLoad",
+                  [](CalcInput& in, WindowState& s) {
+                      in.torqueCoefficient = {"", "", "", "", "", "", ""};
+                      in.rollingCoefficient = "0";
+                      s.frontalArea = 0.0;
+                  },
+                  FaultKind::NoStartingGear,
+                  QStringLiteral("el vehículo arranca con el par de «C0» (0 N·m), el del motor a 0 rev/s, y en ninguna "
+                                 "marcha ese par vence la resistencia al avance: un par de 0 o negativo no mueve el "
+                                 "vehículo."),
+                  false, [](const CalcTables& t) { EXPECT_EQ(t.StepTime.at(1), 7); },
+                  [](CalcInput& in, WindowState&, const QString&) {
+                      in.torqueCoefficient = test::SaloonCar().torqueCoefficient;
+                  }},
         FaultCase{"EfficiencyAsAPercentage", [](CalcInput& in, WindowState&) { in.efficiency = "85"; },
                   FaultKind::InvalidInput,
                   QStringLiteral("«Rendimiento Transmisión» dice «85»: el rendimiento no puede ser mayor que 1. "
