@@ -62,12 +62,12 @@ constexpr QStringView kDataChanged = u"Los datos han cambiado desde este resulta
 
 // The speed boxes and their km/h readings, with the symbol that says which
 // is which.
-constexpr std::array<std::pair<int, QStringView>, 2> kSpeedBoxes{std::pair{8, u"Vi"}, std::pair{9, u"Vf"}};
-
-QLabel* KmhLabel(const QWidget& form, int box)
-{
-    return form.findChild<QLabel*>(box == 8 ? u"KmhInicial"_s : u"KmhFinal"_s);
-}
+struct SpeedBox {
+    int box;
+    QStringView symbol;
+    QStringView reading; // the label
+};
+constexpr std::array kSpeedBoxes{SpeedBox{8, u"Vi", u"KmhInicial"}, SpeedBox{9, u"Vf", u"KmhFinal"}};
 
 // To screen readers the form is a window, not an anonymous grouping, and its
 // lines are separators, not empty frames.
@@ -272,8 +272,8 @@ void Form1::FitToDesktop()
     // The km/h readings are an aside: smaller, to fit their strip.
     QFont aside = fit.font;
     aside.setPointSizeF(fit.font.pointSizeF() * 0.8);
-    for (const auto& [box, symbol] : kSpeedBoxes) {
-        KmhLabel(*this, box)->setFont(aside);
+    for (const SpeedBox& speed : kSpeedBoxes) {
+        findChild<QLabel*>(speed.reading.toString())->setFont(aside);
     }
 }
 
@@ -294,9 +294,12 @@ void Form1::ConnectHandlers()
     for (QAbstractButton* button : std::initializer_list<QAbstractButton*>{check1_, check2_, option1_, option2_}) {
         connect(button, &QAbstractButton::clicked, this, [this] { AddStaleNote(kDataChanged.toString()); });
     }
-    for (const auto& [box, symbol] : kSpeedBoxes) {
-        connect(Text(box), &QLineEdit::textChanged, this, [this, box] { ShowSpeedInKmh(box); });
-        ShowSpeedInKmh(box);
+    for (const SpeedBox& speed : kSpeedBoxes) {
+        const auto show = [this, speed] {
+            ShowSpeedInKmh(*Text(speed.box), speed.symbol, *findChild<QLabel*>(speed.reading.toString()));
+        };
+        connect(Text(speed.box), &QLineEdit::textChanged, this, show);
+        show();
     }
     // Tab, a shortcut or a report may move the focus out of sight of a form
     // that scrolls: the form follows it, bringing the whole control into
@@ -549,22 +552,21 @@ void Form1::AddStaleNote(const QString& note)
 
 // "Vi = 100,8 km/h" in the user's number format, while the box begins with
 // a number the field rule reads.
-void Form1::ShowSpeedInKmh(int box)
+void Form1::ShowSpeedInKmh(const QLineEdit& box, QStringView symbol, QLabel& reading) const
 {
     static const QRegularExpression startsWithNumber(u"^[+-]?\\.?\\d"_s);
-    const QString text = Text(box)->text().remove(QRegularExpression(u"[ \\t\\n]"_s));
-    QString reading;
+    static const QRegularExpression ignored(u"[ \\t\\n]"_s);
+    const QString text = box.text().remove(ignored);
+    QString kmh;
     if (startsWithNumber.match(text).hasMatch()) {
         try {
-            const auto symbol = std::ranges::find(kSpeedBoxes, box, &std::pair<int, QStringView>::first)->second;
-            reading = symbol.toString() + u" = "_s + SpeedInKmh(FieldValue(text), locale_);
+            kmh = symbol.toString() + u" = "_s + SpeedInKmh(FieldValue(text), locale_);
         } catch (const CalcFault&) {
             // Too large to read: the calculation will say so.
         }
     }
-    QLabel* label = KmhLabel(*this, box);
-    label->setText(reading);
-    label->setAccessibleName(reading.isEmpty() ? label->toolTip() : reading);
+    reading.setText(kmh);
+    reading.setAccessibleName(kmh.isEmpty() ? reading.toolTip() : kmh);
 }
 
 // "Salir": the only window closes, and with it the program.

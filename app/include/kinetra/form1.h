@@ -84,8 +84,8 @@ private:
     // A reason why the result on screen no longer answers the boxes, shown
     // under it and over its details and told once, while a result stands.
     void AddStaleNote(const QString& note);
-    // The speed of `box` (8 or 9) in km/h, beside it, as it is typed.
-    void ShowSpeedInKmh(int box);
+    // The speed typed in `box` in km/h, in `reading`, after `symbol`.
+    void ShowSpeedInKmh(const QLineEdit& box, QStringView symbol, QLabel& reading) const;
 
     QLocale locale_;
     WindowState state_;
