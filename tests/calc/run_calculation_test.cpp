@@ -516,6 +516,31 @@ INSTANTIATE_TEST_SUITE_P(
                                  "habitual es de 0,3 a 12 m²."),
                   false, [](const CalcTables&) {},
                   [](CalcInput&, WindowState& s, const QString&) { s.frontalArea = 1.45 * 0.8 * 1.75; }},
+        FaultCase{"TooLittleTorqueAtRestUphill",
+                  [](CalcInput& in, WindowState&) {
+                      in.torqueCoefficient[0] = "1"; // the engine pulls once it turns, but not at rest
+                      in.slopePercent = "2";
+                  },
+                  FaultKind::NoStartingGear,
+                  QStringLiteral("Ninguna marcha puede arrancar a 0 m/s: el vehículo arranca con el par de «C0» (1 N·m), "
+                                 "el del motor a 0 rev/s, y en ninguna marcha ese par vence la resistencia al avance. "
+                                 "Escriba en «C0»"),
+                  false, [](const CalcTables& t) { EXPECT_EQ(t.StepTime.at(1), 7); },
+                  [](CalcInput& in, WindowState&, const QString&) { in.torqueCoefficient[0] = "80"; }},
+        FaultCase{"FirstStepFailsAtSpeed",
+                  [](CalcInput& in, WindowState&) {
+                      in.initialSpeed = "55.5";
+                      in.finalSpeed = "58";
+                  },
+                  FaultKind::CannotAccelerate,
+                  QStringLiteral("Ya falla el primer paso, y eso no cambia con «Velocidad Final»: para acelerar desde "
+                                 "55.5 m/s hace falta más par motor entre 114 y 116 rev/s, lo que gira el motor en ese paso, una "
+                                 "relación mayor en «Cuarta» o menos carga."),
+                  false, [](const CalcTables& t) { EXPECT_EQ(t.StepTime.at(1), 7); },
+                  [](CalcInput& in, WindowState&, const QString&) {
+                      in.initialSpeed = "40";
+                      in.finalSpeed = "55";
+                  }},
         FaultCase{"RollingResistanceBeatsEveryGear", [](CalcInput& in, WindowState&) { in.rollingCoefficient = "0.5"; },
                   FaultKind::NoStartingGear,
                   QStringLiteral("Ninguna marcha puede arrancar a 0 m/s: en ninguna marcha la fuerza del motor en las "
