@@ -47,6 +47,9 @@ struct Range {
     Slip slip = Slip::None;
 };
 
+// The six gears come first in the table below.
+constexpr std::size_t kGears = 6;
+
 constexpr std::array kRanges{
     Range{box::kGear[0], &GearText<0>, 0.3, 20, ""},
     Range{box::kGear[1], &GearText<1>, 0.3, 20, ""},
@@ -164,13 +167,13 @@ std::vector<Note> Notes(const CalcInput& input, const WindowState& state, const 
         const Range& range = kRanges[i];
         // Fifth and sixth gear count only while they take part; an empty
         // gear is no gear.
-        if (i < 6 && static_cast<int>(i) >= state.gearCount) {
+        if (i < kGears && static_cast<int>(i) >= state.gearCount) {
             continue;
         }
         const QString& text = range.text(input);
         const auto value = ValueOf(text);
         if (!value || CommaAfterDigit(Cleaned(text)) >= 0 || Within(*value, range.low, range.high)
-            || (i < 6 && *value == 0)) {
+            || (i < kGears && *value == 0)) {
             continue;
         }
         const QString unit = QString::fromUtf8(range.unit);
