@@ -63,7 +63,7 @@ group() {
             dpkg-dev file desktop-file-utils appstream ;;
         format) printf '%s\n' "clang-format, to format the C++ files" clang-format ;;
         screen_reader) printf '%s\n' "Orca, a virtual display and key presses, to hear the window" \
-            orca speech-dispatcher espeak-ng xvfb xdotool dbus-daemon ;;
+            orca speech-dispatcher espeak-ng xvfb xdotool dbus-daemon python3-pyatspi ;;
     esac
 }
 

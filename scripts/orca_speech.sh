@@ -1,13 +1,16 @@
 #!/bin/bash
 # What the Orca screen reader says while a keyboard user works the window:
 # the start, a calculation by Enter in a box, one by the focused "Calcular",
-# one by Alt+C, a fault report that appears and is closed with Enter, and
-# Enter on the result once Alt+R has taken the focus there.
+# one by Alt+C, a fault report that appears and is closed with Enter, Enter
+# on the result once Alt+R has taken the focus there, the toggle action of
+# "Quinta" as a screen reader calls it and Tab into the box it opens, and
+# Tab through the tyre boxes and into the width box.
 #
 # Runs the window on a virtual X display with its own session bus and
 # accessibility bus, and Orca with its debug log, which records every
 # utterance even without a sound card. Not part of the test suite: it needs
-# orca, speech-dispatcher, espeak-ng, xvfb and xdotool (Debian packages).
+# orca, speech-dispatcher, espeak-ng, xvfb, xdotool and python3-pyatspi
+# (Debian packages).
 #
 #   scripts/orca_speech.sh [PROGRAM [OUTPUT_DIR]]
 #
@@ -92,6 +95,46 @@ focus_newest() {
     return 0
 }
 type_text() { xdotool type --delay 40 -- "$1"; }
+# What a screen reader does through the accessibility bus, not the keyboard
+# (Debian's own Python, which has pyatspi, whatever python3 is first in PATH):
+# "toggle NAME" runs the toggle action of the control called NAME, "focus
+# NAME" gives it the focus.
+atspi() {
+    /usr/bin/python3 - "$1" "$2" <<'PY'
+import sys
+import pyatspi
+
+what, name = sys.argv[1], sys.argv[2]
+
+# A box shares its name with the label beside it: the box is the one whose
+# text can be edited; a check box is one with actions.
+def fits(node):
+    try:
+        node.queryEditableText() if what == "focus" else node.queryAction()
+        return True
+    except NotImplementedError:
+        return False
+
+def find(node):
+    if node is None:
+        return None
+    if node.name == name and fits(node):
+        return node
+    for child in node:
+        found = find(child)
+        if found is not None:
+            return found
+    return None
+
+app = next(a for a in pyatspi.Registry.getDesktop(0) if a is not None and a.name == "Kinetra")
+control = find(app)
+if what == "toggle":
+    action = control.queryAction()
+    action.doAction(next(i for i in range(action.nActions) if action.getName(i).lower() == "toggle"))
+else:
+    control.queryComponent().grabFocus()
+PY
+}
 
 focus_window "$main_window"
 step "window shown" 5
@@ -147,6 +190,27 @@ key alt+r
 step "Alt+R: the result"
 key Return
 step "Enter on the focused result" 6
+
+# "Quinta" ticked by its accessible toggle action opens its ratio box, which
+# Tab from "Cuarta" then reaches.
+atspi focus "Cuarta"
+step "focus on Cuarta (Text4)" 3
+atspi toggle "Quinta: usar la marcha"
+step "Quinta's toggle action" 4
+key Tab
+step "Tab from Cuarta: the Quinta box" 4
+
+# The tyre boxes and the width box, each heard by its own name.
+atspi focus "Pendiente (%)"
+step "focus on Pendiente (Text16)" 3
+key Tab
+step "Tab: the tyre's aspect ratio (Text17)" 4
+key Tab
+step "Tab: the rim (Text18)" 4
+atspi focus "Alto X Ancho: alto"
+step "focus on the height (Text26)" 3
+key Tab
+step "Tab: the width (Text27)" 4
 step "(Orca catching up)" 8
 
 kill "$app" 2>/dev/null || true

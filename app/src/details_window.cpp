@@ -253,4 +253,20 @@ void DetailsWindow::CopyTable() const
     QApplication::clipboard()->setText(tableText_);
 }
 
+void DetailsWindow::SetStaleNote(const QString& note)
+{
+    if (staleNote_ == nullptr) {
+        staleNote_ = new QLabel(this);
+        staleNote_->setObjectName(u"AvisoResultadoAnterior"_s);
+        staleNote_->setWordWrap(true);
+        staleNote_->setTextFormat(Qt::PlainText);
+        QFont bold = staleNote_->font();
+        bold.setBold(true);
+        staleNote_->setFont(bold);
+        static_cast<QBoxLayout*>(layout())->insertWidget(0, staleNote_);
+    }
+    staleNote_->setText(note);
+    staleNote_->setVisible(!note.isEmpty());
+}
+
 } // namespace kinetra

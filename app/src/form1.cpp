@@ -1,14 +1,18 @@
 #include "kinetra/form1.h"
 
 #include "kinetra/details_window.h"
+#include "kinetra/field_value.h"
 #include "kinetra/form_controls.h"
 #include "kinetra/form_fit.h"
 #include "kinetra/form_layout.h"
+#include "kinetra/long_numbers.h"
 #include "kinetra/option_button.h"
+#include "kinetra/plausibility.h"
 #include "kinetra/reading_notes.h"
 #include "kinetra/report_focus.h"
 #include "kinetra/result_notes.h"
 #include "kinetra/run_calculation.h"
+#include "kinetra/square_check_box.h"
 #include "kinetra/torque_curve_dialog.h"
 
 #include <QAccessibleWidget>
@@ -22,6 +26,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStyle>
@@ -51,6 +56,19 @@ constexpr std::array<QStringView, 3> kMnemonicControls{u"Command1", u"Command2",
 // wherever the focus is, whereas the result label's change of name is heard
 // only while the label has the focus.
 constexpr QStringView kResultAnnouncement = u"ResultAnnouncement";
+
+// Why a result shown may no longer answer the boxes.
+constexpr QStringView kLastCalculationFailed = u"Resultado del cálculo anterior: el último no se pudo hacer.";
+constexpr QStringView kDataChanged = u"Los datos han cambiado desde este resultado.";
+
+// The speed boxes and their km/h readings, with the symbol that says which
+// is which.
+struct SpeedBox {
+    int box;
+    QStringView symbol;
+    QStringView reading; // the label
+};
+constexpr std::array kSpeedBoxes{SpeedBox{8, u"Vi", u"KmhInicial"}, SpeedBox{9, u"Vf", u"KmhFinal"}};
 
 // To screen readers the form is a window, not an anonymous grouping, and its
 // lines are separators, not empty frames.
@@ -89,6 +107,7 @@ Form1::Form1(QLocale locale, QWidget* parent) : QWidget(parent), locale_(std::mo
     setWindowTitle(kWindowCaption.toString());
     setWindowIcon(QIcon(u":/kinetra/kinetra-32.png"_s));
     QAccessible::installFactory(FormAccessible);
+    QAccessible::installFactory(SquareCheckBox::Accessible);
 
     // The form's client area scrolls inside the window when a large desktop
     // font makes it larger than the screen; the frame of the scroll area and
@@ -150,6 +169,7 @@ void Form1::BuildControls()
         textBoxes_[index] = findChild<QLineEdit*>(u"Text%1"_s.arg(index + 1));
         // A box lies over the label or option button that runs under it.
         textBoxes_[index]->raise();
+        ShowNumbersFromTheirStart(*textBoxes_[index]);
     }
     ForEachControl([&](const ControlEntry& entry) {
         if (!entry.buddy.isEmpty()) {
@@ -275,6 +295,12 @@ void Form1::FitToDesktop()
     ForEachControl([&](const ControlEntry& entry) {
         findChild<QWidget*>(entry.name.toString())->setGeometry(Geometry(entry, fit.pixelsPerTwip));
     });
+    // The km/h readings are an aside: smaller, to fit their strip.
+    QFont aside = fit.font;
+    aside.setPointSizeF(fit.font.pointSizeF() * 0.8);
+    for (const SpeedBox& speed : kSpeedBoxes) {
+        findChild<QLabel*>(speed.reading.toString())->setFont(aside);
+    }
 }
 
 void Form1::ConnectHandlers()
@@ -288,6 +314,21 @@ void Form1::ConnectHandlers()
     connect(details_, &QPushButton::clicked, this, &Form1::ShowDetails);
     connect(torqueCurveButton_, &QPushButton::clicked, this, &Form1::ShowTorqueCurve);
     connect(result_, &QWidget::customContextMenuRequested, this, &Form1::ShowResultMenu);
+    // Whatever the person changes after a result makes it an old one: the
+    // form's boxes and the car's limits alike.
+    for (QLineEdit* box : canvas_->findChildren<QLineEdit*>()) {
+        connect(box, &QLineEdit::textEdited, this, [this] { AddStaleNote(kDataChanged.toString()); });
+    }
+    for (QAbstractButton* button : std::initializer_list<QAbstractButton*>{check1_, check2_, option1_, option2_}) {
+        connect(button, &QAbstractButton::clicked, this, [this] { AddStaleNote(kDataChanged.toString()); });
+    }
+    for (const SpeedBox& speed : kSpeedBoxes) {
+        const auto show = [this, speed] {
+            ShowSpeedInKmh(*Text(speed.box), speed.symbol, *findChild<QLabel*>(speed.reading.toString()));
+        };
+        connect(Text(speed.box), &QLineEdit::textChanged, this, show);
+        show();
+    }
     // Tab, a shortcut or a report may move the focus out of sight of a form
     // that scrolls: the form follows it, bringing the whole control into
     // sight (not only a box's text cursor) with a little of what is around.
@@ -474,6 +515,7 @@ CalcInput Form1::InputFromBoxes() const
 void Form1::Command1_Click()
 {
     if (const auto fault = TakeFrontalAreaOfSelectedMode()) {
+        AddStaleNote(kLastCalculationFailed.toString());
         ReportFault(*fault);
         return;
     }
@@ -488,8 +530,10 @@ void Form1::Command1_Click()
         SetOpen(*details_, true, true);
         if (detailsWindow_ != nullptr) {
             detailsWindow_->ShowRuns(runs_);
+            detailsWindow_->SetStaleNote({});
         }
     } else {
+        AddStaleNote(kLastCalculationFailed.toString());
         ReportFault(std::get<CalcFault>(outcome));
     }
 }
@@ -501,19 +545,57 @@ void Form1::ShowResult(const QString& sentence, const QStringList& noteList)
     result_->setText(sentence);
     result_->setAccessibleName(ResultName(sentence));
     // Placed under the sentence as it now wraps.
+    staleNotes_.clear();
+    notes_->ShowStale(staleNotes_, *result_);
     notes_->Show(noteList, *result_);
     // A result label that has the focus is read out again when its name
     // changes; the notification then adds only what the name lacks, so that
     // nothing is heard twice. The same sentence again is no change of name.
     const QString whole = notes.isEmpty() ? sentence.trimmed() : sentence.trimmed() + u' ' + notes;
     const QString told = result_->hasFocus() && renamed ? notes : whole;
-    if (told.isEmpty()) {
+    if (!told.isEmpty()) {
+        Announce(told);
+    }
+}
+
+void Form1::Announce(const QString& text)
+{
+    // Shown again, the notification is spoken again, once per text.
+    resultAnnouncement_->hide();
+    resultAnnouncement_->setAccessibleName(text);
+    resultAnnouncement_->show();
+}
+
+void Form1::AddStaleNote(const QString& note)
+{
+    if (result_->text().isEmpty() || staleNotes_.contains(note)) {
         return;
     }
-    // Shown again, the notification is spoken again, once per result.
-    resultAnnouncement_->hide();
-    resultAnnouncement_->setAccessibleName(told);
-    resultAnnouncement_->show();
+    staleNotes_.append(note);
+    notes_->ShowStale(staleNotes_, *result_);
+    if (detailsWindow_ != nullptr) {
+        detailsWindow_->SetStaleNote(staleNotes_.join(u' '));
+    }
+    Announce(note);
+}
+
+// "Vi = 100,8 km/h" in the user's number format, while the box begins with
+// a number the field rule reads.
+void Form1::ShowSpeedInKmh(const QLineEdit& box, QStringView symbol, QLabel& reading) const
+{
+    static const QRegularExpression startsWithNumber(u"^[+-]?\\.?\\d"_s);
+    static const QRegularExpression ignored(u"[ \\t\\n]"_s);
+    const QString text = box.text().remove(ignored);
+    QString kmh;
+    if (startsWithNumber.match(text).hasMatch()) {
+        try {
+            kmh = symbol.toString() + u" = "_s + SpeedInKmh(FieldValue(text), locale_);
+        } catch (const CalcFault&) {
+            // Too large to read: the calculation will say so.
+        }
+    }
+    reading.setText(kmh);
+    reading.setAccessibleName(kmh.isEmpty() ? reading.toolTip() : kmh);
 }
 
 // "Salir": the only window closes, and with it the program.
@@ -527,6 +609,7 @@ void Form1::ShowDetails()
     if (detailsWindow_ == nullptr) {
         detailsWindow_ = new DetailsWindow(locale_, this);
         detailsWindow_->ShowRuns(runs_);
+        detailsWindow_->SetStaleNote(staleNotes_.join(u' '));
     }
     detailsWindow_->show();
     detailsWindow_->raise();
@@ -562,11 +645,16 @@ void Form1::ShowTorqueCurve()
 void Form1::UseTorqueCoefficients(const TorqueCoefficients& coefficients)
 {
     const std::array<QString, 7> texts = CoefficientTexts(coefficients);
+    bool changed = false;
     for (std::size_t power = 0; power < kTorqueBoxes.size(); ++power) {
         QLineEdit* box = Text(kTorqueBoxes[power]);
+        changed = changed || box->text() != texts[power];
         box->setText(texts[power]);
         // The sign and the leading digits are what a narrow box should show.
         box->setCursorPosition(0);
+    }
+    if (changed) {
+        AddStaleNote(kDataChanged.toString());
     }
 }
 

@@ -210,18 +210,19 @@ constexpr std::array kControls{
     Box(u"Text16", ColumnBox(kDataRightBox, 6480), 36,
         {u"Pendiente (%)", u"Pendiente de la carretera, en % (0 en llano)", u"0", u"0"}),
 
-    // Tyre size, written width / aspect R rim.
+    // Tyre size, written width / aspect R rim. The separators name no box:
+    // screen readers would take "/", "R" and "X" for the boxes' names.
     Label(u"Label17", u"Ruedas", {1320, kTyreTop, 855, 255}, 25, u"Text12"),
     Box(u"Text12", {2160, kTyreTop, 855, 285}, 32,
         {u"Ruedas: ancho", u"Ancho del neumático, en mm (195 en 195/65 R15)", u"195"}),
-    Label(u"Label21", u"/", {3120, kTyreTop, 375, 255}, 38, u"Text17"),
+    Label(u"Label21", u"/", {3120, kTyreTop, 375, 255}, 38),
     Box(u"Text17", {3360, kTyreTop, 855, 285}, 39,
         {u"Ruedas: perfil", u"Perfil del neumático: altura del flanco, en % del ancho (65 en 195/65 R15)", u"65"}),
-    Label(u"Label22", u"R", {4320, kTyreTop, 735, 255}, 40, u"Text18"),
+    Label(u"Label22", u"R", {4320, kTyreTop, 735, 255}, 40),
     Box(u"Text18", {4560, kTyreTop, 855, 285}, 41,
         {u"Ruedas: llanta", u"Diámetro de la llanta, en pulgadas (15 en 195/65 R15)", u"15"}),
 
-    // Frontal area, typed or from height and width.
+    // Frontal area, typed or from height and width; "X" only separates.
     Button(u"Option1", ControlKind::OptionButton, u"Area Frontal", {720, kAreaTop, 1455, 255}, 55, u"Area Frontal",
            u"El área frontal se escribe en la casilla de al lado"),
     Box(u"Text25", {1920, kAreaTop, 975, 285}, 57,
@@ -233,7 +234,7 @@ constexpr std::array kControls{
            u"El área frontal sale del alto y el ancho del vehículo: alto × 0.8 × ancho"),
     Box(u"Text26", {4320, kAreaTop, 735, 285}, 58,
         {u"Alto X Ancho: alto", u"Alto del vehículo, en m (por ejemplo 1.45)", u"1.45"}),
-    Label(u"Label30", u"X", {5160, kAreaTop, 255, 255}, 59, u"Text27"),
+    Label(u"Label30", u"X", {5160, kAreaTop, 255, 255}, 59),
     Box(u"Text27", {5400, kAreaTop, 735, 285}, 60,
         {u"Alto X Ancho: ancho", u"Ancho del vehículo, en m (por ejemplo 1.75)", u"1.75"}),
 
@@ -318,6 +319,14 @@ constexpr std::array kAdded{
               u"con «Adherencia μ»",
               u"60"}),
     LimitUnit(u"DrivenShareUnit", u"%", 1920),
+
+    // The speeds in km/h as they are typed, in a smaller font, in the one
+    // strip near the speed boxes that no control takes at any scale: between
+    // the heading's line and the first row of the data, "Vi" over its box.
+    Button(u"KmhInicial", ControlKind::Label, {}, {kDataLeftBox, 5175, 1185, 225}, kNoTabIndex,
+           u"Velocidad Inicial en km/h", u"La velocidad inicial escrita, pasada a km/h"),
+    Button(u"KmhFinal", ControlKind::Label, {}, {kDataRightLabel, 5175, 1455, 225}, kNoTabIndex,
+           u"Velocidad Final en km/h", u"La velocidad final escrita, pasada a km/h"),
 };
 
 static_assert(std::ranges::all_of(kAdded, [](const ControlEntry& c) { return c.place.onPixelGrid(); }),

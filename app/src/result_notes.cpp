@@ -1,14 +1,30 @@
 #include "kinetra/result_notes.h"
 
 #include <QLabel>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace kinetra {
+namespace {
 
-ResultNotes::ResultNotes(QWidget* parent) : QScrollArea(parent), text_(new QLabel(this))
+QLabel* NoteLabel(const QString& name, QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    label->setAutoFillBackground(false);
+    return label;
+}
+
+} // namespace
+
+ResultNotes::ResultNotes(QWidget* parent) : QScrollArea(parent)
 {
     setObjectName(u"ResultNotes"_s);
     setFrameShape(QFrame::StyledPanel);
@@ -17,13 +33,20 @@ ResultNotes::ResultNotes(QWidget* parent) : QScrollArea(parent), text_(new QLabe
     viewport()->setAutoFillBackground(false);
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(u"Notas del resultado"_s);
-    text_->setObjectName(u"ResultNotesText"_s);
-    text_->setTextFormat(Qt::PlainText);
-    text_->setWordWrap(true);
-    text_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    text_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    text_->setAutoFillBackground(false);
-    setWidget(text_);
+    auto* page = new QWidget(this);
+    page->setAutoFillBackground(false);
+    stale_ = NoteLabel(u"StaleNote"_s, page);
+    QFont bold = stale_->font();
+    bold.setBold(true);
+    stale_->setFont(bold);
+    stale_->hide();
+    text_ = NoteLabel(u"ResultNotesText"_s, page);
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(stale_);
+    layout->addWidget(text_, 1);
+    setWidget(page);
     hide();
 }
 
@@ -32,7 +55,19 @@ void ResultNotes::Show(const QStringList& notes, const QLabel& sentence)
     text_->setText(notes.isEmpty() ? QString() : u"• "_s + notes.join(u"\n• "_s));
     // Screen readers hear a label by its name.
     text_->setAccessibleName(u"Notas del resultado: "_s + notes.join(u' '));
-    setVisible(!notes.isEmpty());
+    Place(sentence);
+}
+
+void ResultNotes::ShowStale(const QStringList& stale, const QLabel& sentence)
+{
+    stale_->setText(stale.join(u'\n'));
+    stale_->setVisible(!stale.isEmpty());
+    Place(sentence);
+}
+
+void ResultNotes::Place(const QLabel& sentence)
+{
+    setVisible(!text_->text().isEmpty() || !stale_->text().isEmpty());
     // Under the sentence, within the sentence's box, at least two lines high.
     const QRect box = sentence.geometry();
     const int lineHeight = sentence.fontMetrics().lineSpacing();
@@ -45,6 +80,11 @@ void ResultNotes::Show(const QStringList& notes, const QLabel& sentence)
 QString ResultNotes::text() const
 {
     return text_->text();
+}
+
+QString ResultNotes::staleText() const
+{
+    return stale_->text();
 }
 
 } // namespace kinetra

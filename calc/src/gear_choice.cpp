@@ -19,11 +19,11 @@ namespace {
 {
     const double from = (step + vehicle.initialSpeed) - 1;
     throw CalcFault(FaultKind::CannotAccelerate,
-                    QStringLiteral("El vehículo no puede pasar de %1 m/s: en %2.ª marcha, entre %1 y %3 m/s, la "
+                    QStringLiteral("El vehículo no puede pasar de %1 m/s%4: en %2.ª marcha, entre %1 y %3 m/s, la "
                                    "fuerza del motor en las ruedas no supera la resistencia al avance.")
                             .arg(InputNumber(from))
                             .arg(gear)
-                            .arg(InputNumber(from + 1))
+                            .arg(InputNumber(from + 1), KmhAside(from))
                         + StallAdvice(vehicle, step, gear, topGear));
 }
 

@@ -4,6 +4,7 @@
 #include "input_boxes.h"
 #include "kinetra/calc_fault.h"
 #include "kinetra/field_value.h"
+#include "kinetra/plausibility.h"
 #include "kinetra/speed_tables.h"
 
 #include <vector>
@@ -130,6 +131,7 @@ QStringList ReadingNotes(const CalcInput& input, const WindowState& state, const
             notes.append(note);
         }
     }
+    notes.append(PlausibilityNotes(input, state, locale));
     for (QString note : {RangeNote(input), AreaNote(state, area, locale)}) {
         if (!note.isEmpty()) {
             notes.append(note);

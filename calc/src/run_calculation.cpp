@@ -6,6 +6,7 @@
 #include "input_boxes.h"
 #include "input_checks.h"
 #include "kinetra/gear_choice.h"
+#include "kinetra/plausibility.h"
 #include "kinetra/speed_tables.h"
 #include "kinetra/torque.h"
 #include "kinetra/vehicle.h"
@@ -63,7 +64,8 @@ CalcOutcome RunCalculation(const CalcInput& input, WindowState& state, CalcTable
     try {
         return RunStages(input, state, tables, locale, trace);
     } catch (const CalcFault& fault) {
-        return CalcFault(fault.kind(), WithDecimalCommaHints(fault.message(), InputBoxes(input)));
+        return CalcFault(fault.kind(), WithLikelySlips(WithDecimalCommaHints(fault.message(), InputBoxes(input)), input,
+                                                       state, locale));
     }
 }
 

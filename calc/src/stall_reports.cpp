@@ -29,7 +29,40 @@ QString WholeNumber(double value)
     return QString::number(value, 'f', 0);
 }
 
+// At 0 m/s the engine gives the torque of «C0» alone. No gear beats the
+// road's resistance there, while the engine pulls once it turns, or «C0» is
+// no torque at all: that torque is what keeps the car from moving off.
+bool TorqueAtRestTooSmall(const Vehicle& vehicle, const CalcTables& tables, int topGear)
+{
+    if (vehicle.initialSpeed != 0) {
+        return false;
+    }
+    bool pullsOnceTurning = false;
+    for (int g = 1; g <= topGear; ++g) {
+        if (tables.StartAccelLow[g] > 0) {
+            return false;
+        }
+        pullsOnceTurning = pullsOnceTurning || tables.StartAccelHigh[g] > 0;
+    }
+    return pullsOnceTurning || !(vehicle.torqueCoefficient[0] > 0);
+}
+
+// The torque-curve dialog fits the polynomial to a few points of the
+// engine's curve: the way to a sound torque at low revs.
+QString TorqueCurveAdvice()
+{
+    return QStringLiteral("El par a pocas vueltas se puede ajustar con «Curva de par…».");
+}
+
 } // namespace
+
+QString KmhAside(double metresPerSecond)
+{
+    if (metresPerSecond == 0) {
+        return {};
+    }
+    return QStringLiteral(" (%1 km/h)").arg(WholeNumber(metresPerSecond * 3.6));
+}
 
 QString ForceBalanceBoxes(const Vehicle& vehicle, int topGear)
 {
@@ -64,16 +97,24 @@ QString StallAdvice(const Vehicle& vehicle, double step, int gear, int topGear)
     }
     const double low = EngineSpeed(vehicle, gear, from);
     const double high = EngineSpeed(vehicle, gear, from + 1);
-    const QString torque = low == 0 ? QStringLiteral("a pocas vueltas, de 0 a %1 rev/s (%2 es el par a 0 rev/s)")
-                                          .arg(WholeNumber(high), QString::fromUtf8(box::kTorque[0]))
-                                    : QStringLiteral("entre %1 y %2 rev/s, lo que gira el motor en ese paso")
-                                          .arg(WholeNumber(low), WholeNumber(high));
+    if (low == 0) {
+        // From rest the engine turns from 0: the car moves off with the
+        // torque of «C0», which is where to look first.
+        return QStringLiteral(
+                   " Ya falla el primer paso: el vehículo arranca con el par de %1 (%2 N·m), el del motor a 0 rev/s, "
+                   "y para acelerar desde %3 m/s hace falta más par motor a pocas vueltas, de 0 a %4 rev/s, una "
+                   "relación mayor en %5 o menos carga; eso no cambia con %6. %7 Revise los datos que deciden la "
+                   "fuerza y la resistencia: %8.")
+            .arg(QString::fromUtf8(box::kTorque[0]), InputNumber(vehicle.torqueCoefficient[0]), InputNumber(from),
+                 WholeNumber(high), QString::fromUtf8(box::kGear[gear - 1]), QString::fromUtf8(box::kFinalSpeed),
+                 TorqueCurveAdvice(), ForceBalanceBoxes(vehicle, topGear));
+    }
     return QStringLiteral(
                " Ya falla el primer paso, y eso no cambia con %1: para acelerar desde %2 m/s hace "
-               "falta más par motor %3, una relación mayor en %4 o menos carga. Revise los datos "
-               "que deciden la fuerza y la resistencia: %5.")
-        .arg(QString::fromUtf8(box::kFinalSpeed), InputNumber(from), torque, QString::fromUtf8(box::kGear[gear - 1]),
-             ForceBalanceBoxes(vehicle, topGear));
+               "falta más par motor entre %3 y %4 rev/s, lo que gira el motor en ese paso, una relación mayor en %5 "
+               "o menos carga. Revise los datos que deciden la fuerza y la resistencia: %6.")
+        .arg(QString::fromUtf8(box::kFinalSpeed), InputNumber(from), WholeNumber(low), WholeNumber(high),
+             QString::fromUtf8(box::kGear[gear - 1]), ForceBalanceBoxes(vehicle, topGear));
 }
 
 CalcFault NoStartingGearFault(const CalcInput& input, const Vehicle& vehicle, const CalcTables& tables, int topGear)
@@ -84,8 +125,8 @@ CalcFault NoStartingGearFault(const CalcInput& input, const Vehicle& vehicle, co
                                         "de %1, por ejemplo 3.5.")
                              .arg(QString::fromUtf8(box::kGear[0])));
     }
-    const QString head =
-        QStringLiteral("Ninguna marcha puede arrancar a %1 m/s: ").arg(InputNumber(vehicle.initialSpeed));
+    const QString head = QStringLiteral("Ninguna marcha puede arrancar a %1 m/s%2: ")
+                             .arg(InputNumber(vehicle.initialSpeed), KmhAside(vehicle.initialSpeed));
     const QString boxes = QStringLiteral(" Revise los datos que deciden la fuerza y la resistencia: %1.")
                               .arg(ForceBalanceBoxes(vehicle, topGear));
     const auto fault = [&](const QString& why) { return CalcFault(FaultKind::NoStartingGear, head + why + boxes); };
@@ -102,6 +143,15 @@ CalcFault NoStartingGearFault(const CalcInput& input, const Vehicle& vehicle, co
     double best = tables.StartMeanAccel[1];
     for (int g = 2; g <= topGear; ++g) {
         best = std::max(best, tables.StartMeanAccel[g]);
+    }
+    if (!(best > 0) && TorqueAtRestTooSmall(vehicle, tables, topGear)) {
+        const double torque = vehicle.torqueCoefficient[0];
+        return fault(QStringLiteral("el vehículo arranca con el par de %1 (%2 N·m), el del motor a 0 rev/s, y en "
+                                    "ninguna marcha ese par vence la resistencia al avance%3. Escriba en %1 el par "
+                                    "del motor a pocas vueltas. %4")
+                         .arg(QString::fromUtf8(box::kTorque[0]), InputNumber(torque),
+                              torque > 0 ? QString() : QStringLiteral(": un par de 0 o negativo no mueve el vehículo"),
+                              TorqueCurveAdvice()));
     }
     if (!(best > 0)) {
         return fault(

@@ -13,6 +13,9 @@ namespace kinetra {
 // where that is clear, and every box that enters the balance of the engine's
 // force at the wheels against the road's resistance, with what was read there.
 
+// " (176 km/h)", the km/h beside a speed in m/s; empty at rest.
+QString KmhAside(double metresPerSecond);
+
 // "«Primera» (3.5), ... y «Pendiente (%)» (0)", with the ratios of gears 1 .. topGear.
 QString ForceBalanceBoxes(const Vehicle& vehicle, int topGear);
 

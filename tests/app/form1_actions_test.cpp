@@ -112,6 +112,11 @@ void Form1ActionsTest::checkBoxesFollowTheirState_data()
         << QStringList{"Check2", "Check2"} << 5 << true << false << QStringList{"9", "0.8"};
     QTest::addRow("fifth unticked, then sixth")
         << QStringList{"Check1", "Check1", "Check2"} << 6 << true << true << QStringList{"9", "9"};
+    // A screen reader's toggle action does what a click does.
+    QTest::addRow("fifth by the toggle action")
+        << QStringList{"toggle Check1"} << 5 << true << false << QStringList{"9", ""};
+    QTest::addRow("sixth by the toggle action, fifth unticked by it")
+        << QStringList{"toggle Check2", "toggle Check1"} << 4 << false << false << QStringList{"", "0.8"};
 }
 
 void Form1ActionsTest::checkBoxesFollowTheirState()
@@ -124,8 +129,16 @@ void Form1ActionsTest::checkBoxesFollowTheirState()
 
     Form1 form;
     form.show();
-    for (const QString& name : clicks) {
-        Click(form, name);
+    for (const QString& click : clicks) {
+        const QString name = click.section(' ', -1);
+        if (click.startsWith("toggle ")) {
+            QAccessibleActionInterface* actions =
+                QAccessible::queryAccessibleInterface(Find(form, name))->actionInterface();
+            QCOMPARE(actions->actionNames().front(), QAccessibleActionInterface::toggleAction());
+            actions->doAction(QAccessibleActionInterface::toggleAction());
+        } else {
+            Click(form, name);
+        }
         Type(form, name == "Check1" ? 5 : 6, "0.8");
     }
     QCOMPARE(form.windowState().gearCount, gearCount);
@@ -342,6 +355,8 @@ void Form1ActionsTest::faultIsReportedAndResultKept_data()
         << Typing{{11, "-1200"}} << QString() << Typing{{11, "1200"}, {9, "20"}} << "Text11";
     QTest::addRow("speed range: final below initial")
         << Typing{{8, "30"}} << QString() << Typing{{8, "0"}, {9, "20"}} << "Text9";
+    QTest::addRow("no torque to move off with")
+        << Typing{{22, "-104"}} << QString() << Typing{{22, "60"}, {9, "20"}} << "Text22";
     QTest::addRow("frontal area too large")
         << Typing{{26, "1e300"}, {27, "1e300"}} << "Option2" << Typing{{26, "1.4"}, {27, "1.7"}, {9, "20"}} << "Text26";
     // The examples shown in empty boxes make a whole car, but they are not text:
@@ -391,6 +406,15 @@ void Form1ActionsTest::faultIsReportedAndResultKept()
     QCOMPARE(HeardResult(form), "Resultados: " + firstResult.trimmed());
     QVERIFY(Details(form)->isVisible() && Find(form, "Detalles")->isEnabled());
     QCOMPARE(CopiedTable(form), firstTable);
+    // The result and its details say they belong to other data; each reason
+    // is told once, the failure last.
+    const QString failed = "Resultado del cálculo anterior: el último no se pudo hacer.";
+    const QString changed = "Los datos han cambiado desde este resultado.";
+    QCOMPARE(Find<QLabel>(form, "StaleNote")->text(), changed + "\n" + failed);
+    QVERIFY(Find(form, "StaleNote")->isVisibleTo(&form));
+    QCOMPARE(Details(form)->findChild<QLabel*>("AvisoResultadoAnterior")->text(), changed + " " + failed);
+    const QAccessibleInterface* told = QAccessible::queryAccessibleInterface(Find(form, "ResultAnnouncement"));
+    QCOMPARE(told->text(QAccessible::Name), failed);
     QVERIFY(!HeardInDetails(form, "GraficaVelocidad", QAccessible::Description).contains("Cálculo anterior"));
 
     WindowState state{4, {}};
@@ -418,6 +442,8 @@ void Form1ActionsTest::faultIsReportedAndResultKept()
     const CalcInput repaired = InputFrom(Then(Then(Saloon(), fault), repair));
     QCOMPARE(Result(form), std::get<QString>(RunCalculation(repaired, state, tables, DecimalComma())));
     QVERIFY(Result(form) != firstResult);
+    QVERIFY(!Find(form, "StaleNote")->isVisibleTo(&form));
+    QVERIFY(!Details(form)->findChild<QLabel*>("AvisoResultadoAnterior")->isVisibleTo(Details(form)));
 
     // The details follow the repaired run and draw the first one faintly;
     // "Detalles…" again brings the same window, and Esc closes it.
@@ -549,6 +575,7 @@ void Form1ActionsTest::torqueCurveFillsTheColumn()
     QVERIFY(!dialog->isVisible());
     QTRY_COMPARE(QApplication::focusWidget(), Box(form, 22));
     QCOMPARE(Result(form), before); // until the next "Calcular"
+    QVERIFY(Find<QLabel>(form, "StaleNote")->text().contains("Los datos han cambiado"));
     // The fit's coefficients, C0 at the top, each box's text read back as the same double.
     const std::array<QString, 7> fitted =
         CoefficientTexts(std::get<TorqueCurveFit>(FitTorqueCurve({.points = pasted})).coefficients);

@@ -26,7 +26,7 @@ const QStringList kLimitBoxes{"RedLine", "LaunchSpeed", "ShiftTime", "Grip", "Dr
 QStringList ControlNames()
 {
     // The form's 71 controls, the "Detalles…" button added to its frame, "Curva de
-    // par…" and the group of the car's limits.
+    // par…", the group of the car's limits and the speeds' km/h readings.
     QStringList names{"Check1", "Check2", "Option1", "Option2", "Command1", "Command2",     "Frame1",
                       "Line1",  "Line2",  "Line3",   "Image1",  "Detalles", "VehicleLimits"};
     for (const QString& box : kLimitBoxes) names << box << box + "Label";
@@ -35,6 +35,8 @@ QStringList ControlNames()
           << "ShiftTimeUnit"
           << "DrivenShareUnit";
     names << "TorqueCurveButton";
+    names << "KmhInicial"
+          << "KmhFinal";
     for (int n = 1; n <= 28; ++n) names << QStringLiteral("Text%1").arg(n);
     for (int n = 1; n <= 32; ++n) names << QStringLiteral("Label%1").arg(n);
     return names;
@@ -181,6 +183,16 @@ void Form1WindowTest::startState()
     QCOMPARE(result->textInteractionFlags(), Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     QCOMPARE(result->focusPolicy(), Qt::ClickFocus);
 
+    // The speeds in km/h as they are typed, in the user's number format.
+    const Form1 comma(DecimalComma());
+    for (const auto& [typed, reading] : {std::pair{"28", "Vf = 100,8 km/h"}, std::pair{" 1e1x", "Vf = 36 km/h"},
+                                         std::pair{"abc", ""}, std::pair{"-", ""}, std::pair{"", ""}}) {
+        Type(comma, 9, typed);
+        QCOMPARE(Find<QLabel>(comma, "KmhFinal")->text(), reading);
+    }
+    Box(comma, 8)->setText("27.78");
+    QCOMPARE(Find<QLabel>(comma, "KmhInicial")->text(), "Vi = 100 km/h");
+
     QCOMPARE(form.windowState().gearCount, 4);
     QVERIFY(std::holds_alternative<std::monostate>(form.windowState().frontalArea));
     const CalcTables& tables = form.calcTables();
@@ -308,6 +320,19 @@ void Form1WindowTest::boxesShowTheirTextAndLieOnTop()
                      qPrintable(cover->objectName() + " over " + box->objectName()));
         }
     }
+    // A number longer than its box shows its start, sign included, once set
+    // or left; the tooltip keeps the description and gives the whole number.
+    Form1 shown;
+    shown.ShowAtStart();
+    QVERIFY(QTest::qWaitForWindowActive(&shown));
+    Box(shown, 19)->setText("-2.21482e-06");
+    QCOMPARE(Box(shown, 19)->cursorPosition(), 0);
+    Box(shown, 20)->setFocus();
+    QTest::keyClicks(Box(shown, 20), "-0.0137396123");
+    QVERIFY(Box(shown, 20)->cursorPosition() > 0);
+    QTest::keyClick(Box(shown, 20), Qt::Key_Tab);
+    QCOMPARE(Box(shown, 20)->cursorPosition(), 0);
+    QCOMPARE(Box(shown, 20)->toolTip(), Box(shown, 20)->accessibleDescription() + "\nValor: -0.0137396123");
 }
 
 void Form1WindowTest::rowsLineUp_data()
@@ -329,6 +354,12 @@ void Form1WindowTest::rowsLineUp_data()
                                                << "Text5";
     QTest::addRow("Check2 and the sixth gear") << "Check2"
                                                << "Text6";
+    QTest::addRow("the slash and the aspect ratio") << "Label21"
+                                                    << "Text17";
+    QTest::addRow("R and the rim") << "Label22"
+                                   << "Text18";
+    QTest::addRow("X and the vehicle's width") << "Label30"
+                                               << "Text27";
 }
 
 void Form1WindowTest::rowsLineUp()
@@ -392,6 +423,7 @@ void Form1WindowTest::fitsTheDesktop()
     QCOMPARE(form.font().pointSizeF(), desktopPoints);
     QCOMPARE(Canvas(form)->width() > form.width(), scrollsAcross);
     QCOMPARE(Canvas(form)->height() > form.height(), scrollsDown);
+    TypeAll(form, {{8, "27.8"}, {9, "83.3"}}); // 100,1 and 299,9 km/h, the widest common readings
     for (const QString& name : ControlNames()) {
         const QWidget* control = Find(form, name);
         if (qobject_cast<const QLabel*>(control) && name != "Label31" && name != "Image1") {
@@ -426,6 +458,8 @@ void Form1WindowTest::heardByScreenReaders_data()
     QTest::addRow("fifth gear's square") << "Check1" << int(QAccessible::CheckBox) << "Quinta: usar la marcha";
     QTest::addRow("mass") << "Text11" << int(QAccessible::EditableText) << "Peso del vehículo";
     QTest::addRow("aspect ratio, behind the slash") << "Text17" << int(QAccessible::EditableText) << "Ruedas: perfil";
+    QTest::addRow("rim, behind the R") << "Text18" << int(QAccessible::EditableText) << "Ruedas: llanta";
+    QTest::addRow("width, behind the X") << "Text27" << int(QAccessible::EditableText) << "Alto X Ancho: ancho";
     QTest::addRow("result before any calculation") << "Label31" << int(QAccessible::StaticText) << "Resultados";
     QTest::addRow("Calcular, its C underlined") << "Command1" << int(QAccessible::Button) << "Calcular";
     QTest::addRow("Salir, its S underlined") << "Command2" << int(QAccessible::Button) << "Salir";
@@ -448,6 +482,15 @@ void Form1WindowTest::heardByScreenReaders()
     const QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(control);
     QCOMPARE(int(heard->role()), role);
     QCOMPARE(heard->text(QAccessible::Name), accessibleName);
+    // Nothing else labels a box: screen readers take a label relation as its name.
+    for (const auto& [label, relation] :
+         role == QAccessible::EditableText ? heard->relations(QAccessible::Label) : decltype(heard->relations()){}) {
+        if (label->object() == control->parent() && qobject_cast<QGroupBox*>(control->parent()) != nullptr) {
+            continue; // the group a box stands in is its context, heard before its own caption
+        }
+        QVERIFY2(!accessibleName.isEmpty() && accessibleName.startsWith(label->text(QAccessible::Name)),
+                 qPrintable(label->text(QAccessible::Name)));
+    }
 
     // Every box is called by the caption a person reads beside it, and its
     // description gives the meaning.

@@ -1,3 +1,4 @@
+#include "kinetra/field_value.h"
 #include "kinetra/gear_choice.h"
 #include "kinetra/run_calculation.h"
 #include "test_car.h"
@@ -212,6 +213,20 @@ TEST(ReferenceCars, GiveTheirExactSentencesAndTables)
         EXPECT_EQ(ResultSentence(trace.startGear, trace.steps.back().gear, fromSteps, car.locale).toStdString(),
                   car.sentence);
         EXPECT_EQ(trace.steps.front().engineFrom, (t.WheelSpeed.at(1) * t.OverallRatio.at(trace.startGear)) * 60);
+        // Every step, from a moving start too, goes 1 m/s up the grid, the
+        // engine turning at the wheel speed of its ends times the gear's ratio.
+        const double vi = FieldValue(car.in.initialSpeed);
+        ASSERT_EQ(trace.gridSpeeds.size(), trace.steps.size() + 1) << car.name;
+        for (std::size_t i = 0; i < trace.steps.size(); ++i) {
+            const TraceStep& step = trace.steps[i];
+            const int entry = static_cast<int>(i) + 1;
+            EXPECT_NEAR(step.fromSpeed, vi + static_cast<double>(i), 1e-12) << car.name;
+            EXPECT_NEAR(step.toSpeed, vi + static_cast<double>(i) + 1, 1e-12) << car.name;
+            EXPECT_NEAR(trace.gridSpeeds[i + 1], step.toSpeed, 1e-12) << car.name;
+            EXPECT_EQ(step.engineFrom, (t.WheelSpeed.at(entry) * t.OverallRatio.at(step.gear)) * 60) << car.name;
+            EXPECT_EQ(step.engineTo, (t.WheelSpeed.at(entry + 1) * t.OverallRatio.at(step.gear)) * 60) << car.name;
+        }
+        EXPECT_NEAR(trace.gridSpeeds.front(), vi, 1e-12) << car.name;
         // A step that keeps its gear reads that gear's traction curve.
         for (std::size_t i = 1; i < trace.steps.size(); ++i) {
             const TraceStep& step = trace.steps[i];
@@ -440,18 +455,19 @@ INSTANTIATE_TEST_SUITE_P(
                   },
                   FaultKind::CannotAccelerate,
                   QStringLiteral("no puede pasar de 0 m/s: en 2.ª marcha, entre 0 y 1 m/s, la fuerza del motor en las "
-                                 "ruedas no supera la resistencia al avance. Ya falla el primer paso, y eso no cambia "
-                                 "con «Velocidad Final»: para acelerar desde 0 m/s hace falta más par motor a pocas "
-                                 "vueltas, de 0 a 4 rev/s («C0» es el par a 0 rev/s), una relación mayor "
-                                 "en «Segunda» o menos carga."),
+                                 "ruedas no supera la resistencia al avance. Ya falla el primer paso: el vehículo "
+                                 "arranca con el par de «C0» (80 N·m), el del motor a 0 rev/s, y para acelerar desde 0 "
+                                 "m/s hace falta más par motor a pocas vueltas, de 0 a 4 rev/s, una relación mayor en "
+                                 "«Segunda» o menos carga; eso no cambia con «Velocidad Final»."),
                   false, [](const CalcTables& t) { EXPECT_EQ(t.StepTime.at(1), 7); },
                   [](CalcInput& in, WindowState&, const QString&) { in.slopePercent = "8"; }},
         FaultCase{"NoTorqueAtRest", [](CalcInput& in, WindowState&) { in.torqueCoefficient[0] = "0"; },
                   FaultKind::CannotAccelerate,
-                  QStringLiteral("Ya falla el primer paso, y eso no cambia con «Velocidad Final»: para acelerar desde 0 "
-                                 "m/s hace falta más par motor a pocas vueltas, de 0 a 7 rev/s («C0» es el "
-                                 "par a 0 rev/s), una relación mayor en «Primera» o menos carga. Revise los datos que "
-                                 "deciden la fuerza y la resistencia: «Primera» (3.5), «Segunda» (2.1), «Tercera» "
+                  QStringLiteral("Ya falla el primer paso: el vehículo arranca con el par de «C0» (0 N·m), el del motor "
+                                 "a 0 rev/s, y para acelerar desde 0 m/s hace falta más par motor a pocas vueltas, de 0 "
+                                 "a 7 rev/s, una relación mayor en «Primera» o menos carga; eso no cambia con «Velocidad "
+                                 "Final». El par a pocas vueltas se puede ajustar con «Curva de par…». Revise los datos "
+                                 "que deciden la fuerza y la resistencia: «Primera» (3.5), «Segunda» (2.1), «Tercera» "
                                  "(1.4), «Cuarta» (1), «Diferencial» (4.1), «Rendimiento Transmisión» (0.9), «C0» (0)"),
                   false, [](const CalcTables& t) { EXPECT_EQ(t.StepTime.at(1), 7); },
                   [](CalcInput& in, WindowState&, const QString&) { in.torqueCoefficient[0] = "80"; }},
@@ -461,12 +477,69 @@ INSTANTIATE_TEST_SUITE_P(
                       in.finalSpeed = "80";
                   },
                   FaultKind::CannotAccelerate,
-                  QStringLiteral("no puede pasar de 56 m/s: en 4.ª marcha, entre 56 y 57 m/s, la fuerza del motor en las "
+                  QStringLiteral("no puede pasar de 56 m/s (202 km/h): en 4.ª marcha, entre 56 y 57 m/s, la fuerza del "
+                                 "motor en las "
                                  "ruedas no supera la resistencia al avance. Escriba en «Velocidad Final» 56 o menos, o, "
                                  "para llegar más lejos, revise los datos que deciden la fuerza y la resistencia: "),
                   false, [](const CalcTables& t) { EXPECT_NE(t.StepTime.at(46), 7); },
                   [](CalcInput& in, WindowState&, const QString& r) {
                       in.finalSpeed = Advised(r, QStringLiteral("Escriba en «Velocidad Final» "));
+                  }},
+        FaultCase{"FinalSpeedTypedInKmh", [](CalcInput& in, WindowState&) { in.finalSpeed = "100"; },
+                  FaultKind::CannotAccelerate,
+                  QStringLiteral("no puede pasar de 56 m/s (202 km/h): en 4.ª marcha"), false,
+                  [](const CalcTables& t) { EXPECT_NE(t.StepTime.at(46), 7); },
+                  [](CalcInput& in, WindowState&, const QString& r) {
+                      EXPECT_TRUE(r.contains(QStringLiteral("«Velocidad Final»: «100» se leyó 100 m/s: 100 m/s son "
+                                                            "360 km/h; 100 km/h son 27,78 m/s.")));
+                      in.finalSpeed = Advised(r, QStringLiteral("Si eran km/h, escriba "));
+                  }},
+        FaultCase{"NegativeTorqueAtRest", [](CalcInput& in, WindowState&) { in.torqueCoefficient[0] = "-104"; },
+                  FaultKind::NoStartingGear,
+                  QStringLiteral("Ninguna marcha puede arrancar a 0 m/s: el vehículo arranca con el par de «C0» (-104 "
+                                 "N·m), el del motor a 0 rev/s, y en ninguna marcha ese par vence la resistencia al "
+                                 "avance: un par de 0 o negativo no mueve el vehículo. Escriba en «C0» el par del motor "
+                                 "a pocas vueltas. El par a pocas vueltas se puede ajustar con «Curva de par…»."),
+                  false, [](const CalcTables& t) { EXPECT_EQ(t.StepTime.at(1), 7); },
+                  [](CalcInput& in, WindowState&, const QString&) { in.torqueCoefficient[0] = "80"; }},
+        FaultCase{"RollingCoefficientAsAPercentage", [](CalcInput& in, WindowState&) { in.rollingCoefficient = "1.5"; },
+                  FaultKind::NoStartingGear,
+                  QStringLiteral("«Coef. Rodadura»: «1.5» se leyó 1.5: ¿era un 1.5 %? Escriba 0.015. Lo habitual es de "
+                                 "0.004 a 0.05."),
+                  false, [](const CalcTables& t) { EXPECT_EQ(t.StepTime.at(1), 7); },
+                  [](CalcInput& in, WindowState&, const QString& r) {
+                      in.rollingCoefficient = Advised(r, QStringLiteral("%? Escriba "));
+                  }},
+        FaultCase{"AreaFromSidesInCentimetres", [](CalcInput&, WindowState& s) { s.frontalArea = 145 * 0.8 * 175.0; },
+                  FaultKind::CannotAccelerate,
+                  QStringLiteral("«Alto X Ancho» da 20300 m²: ¿eran el alto y el ancho en cm? Escríbalos en m. Lo "
+                                 "habitual es de 0,3 a 12 m²."),
+                  false, [](const CalcTables&) {},
+                  [](CalcInput&, WindowState& s, const QString&) { s.frontalArea = 1.45 * 0.8 * 1.75; }},
+        FaultCase{"TooLittleTorqueAtRestUphill",
+                  [](CalcInput& in, WindowState&) {
+                      in.torqueCoefficient[0] = "1"; // the engine pulls once it turns, but not at rest
+                      in.slopePercent = "2";
+                  },
+                  FaultKind::NoStartingGear,
+                  QStringLiteral("Ninguna marcha puede arrancar a 0 m/s: el vehículo arranca con el par de «C0» (1 N·m), "
+                                 "el del motor a 0 rev/s, y en ninguna marcha ese par vence la resistencia al avance. "
+                                 "Escriba en «C0»"),
+                  false, [](const CalcTables& t) { EXPECT_EQ(t.StepTime.at(1), 7); },
+                  [](CalcInput& in, WindowState&, const QString&) { in.torqueCoefficient[0] = "80"; }},
+        FaultCase{"FirstStepFailsAtSpeed",
+                  [](CalcInput& in, WindowState&) {
+                      in.initialSpeed = "55.5";
+                      in.finalSpeed = "58";
+                  },
+                  FaultKind::CannotAccelerate,
+                  QStringLiteral("Ya falla el primer paso, y eso no cambia con «Velocidad Final»: para acelerar desde "
+                                 "55.5 m/s hace falta más par motor entre 114 y 116 rev/s, lo que gira el motor en ese paso, una "
+                                 "relación mayor en «Cuarta» o menos carga."),
+                  false, [](const CalcTables& t) { EXPECT_EQ(t.StepTime.at(1), 7); },
+                  [](CalcInput& in, WindowState&, const QString&) {
+                      in.initialSpeed = "40";
+                      in.finalSpeed = "55";
                   }},
         FaultCase{"RollingResistanceBeatsEveryGear", [](CalcInput& in, WindowState&) { in.rollingCoefficient = "0.5"; },
                   FaultKind::NoStartingGear,
@@ -531,6 +604,58 @@ INSTANTIATE_TEST_SUITE_P(
                   QStringLiteral("La fuerza en las ruedas sale demasiado grande: revise «Primera» (1e+154), "
                                  "«Diferencial» (1e+154), «Rendimiento Transmisión» (0.9), el par motor (80 N·m)"),
                   false, [](const CalcTables& t) { EXPECT_EQ(t.StartAccelLow.at(1), 7); }},
+        FaultCase{"EfficiencyOfAHundredPercent", [](CalcInput& in, WindowState&) { in.efficiency = "100"; },
+                  FaultKind::InvalidInput, QStringLiteral("un 100 % se escribe 1."), false, NothingWritten,
+                  [](CalcInput& in, WindowState&, const QString& r) {
+                      in.efficiency = Advised(r, QStringLiteral("se escribe "));
+                  }},
+        FaultCase{"OverallRatioOverflows",
+                  [](CalcInput& in, WindowState&) {
+                      in.gearRatio[1] = "1e300";
+                      in.finalDrive = "1e10";
+                  },
+                  FaultKind::Overflow,
+                  QStringLiteral("Pasó al multiplicar «Segunda» (1e+300) por «Diferencial» (10000000000)"), false,
+                  [](const CalcTables& t) { EXPECT_EQ(t.OverallRatio.at(2), 7); }},
+        FaultCase{"OverflowAtAMovingStartNamesItsSpeed",
+                  [](CalcInput& in, WindowState&) {
+                      in.initialSpeed = "10";
+                      in.torqueCoefficient[6] = "1e308";
+                  },
+                  FaultKind::Overflow, QStringLiteral("aceleración en 1.ª marcha a 10 m/s."), false,
+                  [](const CalcTables& t) { EXPECT_EQ(t.StartAccelLow.at(1), 7); }},
+        // Ratio x efficiency x torque just below the largest double: only the
+        // division by the wheel radius, then the road's pull downhill, pass it.
+        FaultCase{"ForceAtTheWheelsJustPastTheLargest",
+                  [](CalcInput& in, WindowState&) {
+                      in.gearRatio = {"1e153", "", "", "", "", ""};
+                      in.finalDrive = "2.3e153";
+                  },
+                  FaultKind::Overflow, QStringLiteral("La fuerza en las ruedas sale demasiado grande"), false,
+                  [](const CalcTables& t) { EXPECT_EQ(t.StartAccelLow.at(1), 7); }},
+        FaultCase{"DownhillLoadPushesTheNetForcePastTheLargest",
+                  [](CalcInput& in, WindowState&) {
+                      in.gearRatio = {"1e153", "", "", "", "", ""};
+                      in.finalDrive = "6.6e152";
+                      in.mass = "1e307";
+                      in.slopePercent = "-100";
+                  },
+                  FaultKind::Overflow, QStringLiteral("La fuerza en las ruedas sale demasiado grande"), false,
+                  [](const CalcTables& t) { EXPECT_EQ(t.StartAccelLow.at(1), 7); }},
+        FaultCase{"NoTorqueNoLoad",
+                  [](CalcInput& in, WindowState& s) {
+                      in.torqueCoefficient = {"", "", "", "", "", "", ""};
+                      in.rollingCoefficient = "0";
+                      s.frontalArea = 0.0;
+                  },
+                  FaultKind::NoStartingGear,
+                  QStringLiteral("el vehículo arranca con el par de «C0» (0 N·m), el del motor a 0 rev/s, y en ninguna "
+                                 "marcha ese par vence la resistencia al avance: un par de 0 o negativo no mueve el "
+                                 "vehículo."),
+                  false, [](const CalcTables& t) { EXPECT_EQ(t.StepTime.at(1), 7); },
+                  [](CalcInput& in, WindowState&, const QString&) {
+                      in.torqueCoefficient = test::SaloonCar().torqueCoefficient;
+                  }},
         FaultCase{"EfficiencyAsAPercentage", [](CalcInput& in, WindowState&) { in.efficiency = "85"; },
                   FaultKind::InvalidInput,
                   QStringLiteral("«Rendimiento Transmisión» dice «85»: el rendimiento no puede ser mayor que 1. "

@@ -1,6 +1,7 @@
 // Where the calculation answers plainly instead of reusing old table entries,
 // climbing past the gearbox, dividing by a zero acceleration or adding a
 // negative time.
+#include "kinetra/plausibility.h"
 #include "kinetra/reading_notes.h"
 #include "kinetra/run_calculation.h"
 #include "test_car.h"
@@ -359,6 +360,26 @@ INSTANTIATE_TEST_SUITE_P(
                   {},
                   {"Sin resistencia del aire: «Alto X Ancho» da 0 m² (alto «» × 0.8 × ancho «»). Escriba el alto y el "
                    "ancho en m, por ejemplo 1.4 y 1.7."}},
+        NotesCase{"ThousandsWrittenWithAPoint",
+                  &CalcInput::mass,
+                  "1.050",
+                  2.0,
+                  {},
+                  {"«Peso del vehículo»: «1.050» se leyó 1.05 kg: ¿eran 1050 kg? Escriba 1050. Lo habitual es de 50 a "
+                   "60000 kg."}},
+        NotesCase{"TonnesForKilograms",
+                  &CalcInput::mass,
+                  "1.2",
+                  2.0,
+                  {},
+                  {"«Peso del vehículo»: «1.2» se leyó 1.2 kg: ¿eran 1.2 t? Escriba 1200. Lo habitual es de 50 a 60000 "
+                   "kg."}},
+        NotesCase{"CxNoCarHas",
+                  &CalcInput::dragCoefficient,
+                  "0.05",
+                  2.0,
+                  {},
+                  {"«Cx»: «0.05» se leyó 0.05. Lo habitual es de 0.15 a 1.2."}},
         NotesCase{
             "AreaTypedAsZero",
             nullptr,
@@ -367,6 +388,43 @@ INSTANTIATE_TEST_SUITE_P(
             {"0,0", "", ""},
             {"Sin resistencia del aire: «Area Frontal» dice «0,0», 0 m². Escriba el área en m², por ejemplo 2,2."}}),
     [](const ::testing::TestParamInfo<NotesCase>& info) { return std::string(info.param.name); });
+
+TEST(PlausibilityNotes, NoneForOrdinaryVehicles)
+{
+    struct Vehicle {
+        const char* name;
+        std::array<QString, 6> gears;
+        QString finalDrive, speed, massFactor, mass, tyreWidth, tyreAspect, rim, efficiency, cx, rolling, slope;
+        double area;
+    };
+    // clang-format off
+    for (const Vehicle& v : {
+             Vehicle{"Lorry", {"14.9", "11.7", "9.0", "7.1", "5.5", "0.73"}, "3.1", "25", "1.1", "40000", "315", "80",
+                     "22.5", "0.88", "0.6", "0.006", "6", 9.5},
+             Vehicle{"Motorbike", {"2.6", "1.9", "1.5", "1.3", "1.1", "1.0"}, "6.2", "83", "1.15", "260", "180", "55",
+                     "17", "0.9", "0.6", "0.02", "0", 0.6},
+             Vehicle{"Van", {"3.7", "2.0", "1.3", "0.95", "0.75", ""}, "4.2", "40", "1.08", "3500", "225", "65",
+                     "16", "0.9", "0.38", "0.012", "-3", 4.3}}) {
+        // clang-format on
+        CalcInput in = test::SaloonCar();
+        in.gearRatio = v.gears;
+        in.finalDrive = v.finalDrive;
+        in.finalSpeed = v.speed;
+        in.massFactor = v.massFactor;
+        in.mass = v.mass;
+        in.tyreWidth = v.tyreWidth;
+        in.tyreAspect = v.tyreAspect;
+        in.rimDiameter = v.rim;
+        in.efficiency = v.efficiency;
+        in.dragCoefficient = v.cx;
+        in.rollingCoefficient = v.rolling;
+        in.slopePercent = v.slope;
+        EXPECT_EQ(PlausibilityNotes(in, WindowState{6, v.area}, test::DecimalComma()).join(u'|').toStdString(), "")
+            << v.name;
+    }
+    EXPECT_EQ(SpeedInKmh(28, test::DecimalComma()), QStringLiteral("100,8 km/h"));
+    EXPECT_EQ(SpeedInKmh(1000 / 3.6, test::DecimalComma()), QStringLiteral("1000 km/h")) << "no thousands point";
+}
 
 } // namespace
 } // namespace kinetra

@@ -28,6 +28,10 @@ public:
     // Puts the table on the clipboard as tab-separated text.
     void CopyTable() const;
 
+    // Says above the run why it may no longer answer the form's boxes, as
+    // the form's result does; empty: the run is current.
+    void SetStaleNote(const QString& note);
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -44,6 +48,7 @@ private:
     QChartView* tractionView_ = nullptr;
     QPushButton* copy_ = nullptr;
     QPushButton* close_ = nullptr;
+    QLabel* staleNote_ = nullptr; // made when first needed
 };
 
 } // namespace kinetra

@@ -87,6 +87,13 @@ private:
     void ShowResult(const QString& sentence, const QStringList& notes);
     // "Usar estos coeficientes": c0 .. c6 into the torque column, top row down.
     void UseTorqueCoefficients(const TorqueCoefficients& coefficients);
+    // Tells screen readers `text` once, wherever the focus is.
+    void Announce(const QString& text);
+    // A reason why the result on screen no longer answers the boxes, shown
+    // under it and over its details and told once, while a result stands.
+    void AddStaleNote(const QString& note);
+    // The speed typed in `box` in km/h, in `reading`, after `symbol`.
+    void ShowSpeedInKmh(const QLineEdit& box, QStringView symbol, QLabel& reading) const;
 
     QLocale locale_;
     WindowState state_;
@@ -103,6 +110,7 @@ private:
     QPushButton* command2_ = nullptr;
     QLabel* result_ = nullptr;              // Label31
     ResultNotes* notes_ = nullptr;          // under the sentence: what was read differently
+    QStringList staleNotes_;                // why the result shown is no longer current
     QWidget* resultAnnouncement_ = nullptr; // no pixels: what screen readers are told of a new result
     QMessageBox* faultReport_ = nullptr;    // made at the first fault, then reused
     QString reportedBox_;                   // the box the open report points at

@@ -18,10 +18,11 @@ struct AreaBoxes {
 
 // What a calculation that succeeded read differently from what the person
 // most likely meant, one Spanish sentence a note, to stand beside the result:
-// a box whose number stops at a comma, a run that covers fewer speeds than
-// were typed (the grid goes in whole 1 m/s steps), and a frontal area of 0,
-// which leaves the air's resistance out. Empty when everything was read as
-// typed. `state` is the window's state as the calculation used it.
+// a box whose number stops at a comma, the values no road vehicle has
+// (PlausibilityNotes), a run that covers fewer speeds than were typed (the
+// grid goes in whole 1 m/s steps), and a frontal area of 0, which leaves the
+// air's resistance out. Empty when everything was read as typed. `state` is
+// the window's state as the calculation used it.
 QStringList ReadingNotes(const CalcInput& input, const WindowState& state, const AreaBoxes& area,
                          const QLocale& locale);
 
