@@ -117,6 +117,14 @@ void AddRedLine(QChart& chart, const RunTrace& run)
     HideFromLegend(chart, marks);
 }
 
+QLocale Plain(QLocale locale)
+{
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale;
+}
+
+} // namespace
+
 // The chart's theme has fonts of its own, which do not follow the desktop's.
 void UseFont(QChart& chart, const QFont& font)
 {
@@ -134,14 +142,6 @@ void UseFont(QChart& chart, const QFont& font)
         }
     }
 }
-
-QLocale Plain(QLocale locale)
-{
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    return locale;
-}
-
-} // namespace
 
 QColor GearColour(int gear)
 {

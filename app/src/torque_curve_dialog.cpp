@@ -1,5 +1,7 @@
 #include "kinetra/torque_curve_dialog.h"
 
+#include "kinetra/details_charts.h"
+
 #include <QAccessibleWidget>
 #include <QChart>
 #include <QChartView>
@@ -68,19 +70,6 @@ QLineEdit* FigureBox(const QString& name, const QString& accessibleName, const Q
     // Room for "10.000" rev/min and the box's margins, never squeezed.
     box->setFixedWidth(box->fontMetrics().horizontalAdvance(u"00.000,0"_s) + box->fontMetrics().height());
     return box;
-}
-
-// The chart's theme has fonts of its own, which do not follow the desktop's.
-void UseFont(QChart& chart, const QFont& font)
-{
-    QFont title = font;
-    title.setBold(true);
-    chart.setTitleFont(title);
-    chart.legend()->setFont(font);
-    for (QAbstractAxis* axis : chart.axes()) {
-        axis->setLabelsFont(font);
-        axis->setTitleFont(font);
-    }
 }
 
 // A polynomial far from its points can overflow: such points are left out.
