@@ -562,6 +562,19 @@ INSTANTIATE_TEST_SUITE_P(
                   QStringLiteral("Pasó al calcular el tiempo del paso de 10 a 11 m/s, en el que el vehículo apenas "
                                  "acelera."),
                   false, [](const CalcTables& t) { EXPECT_EQ(t.StepTime.at(1), 7); }},
+        FaultCase{"NoTorqueAtRestAndNoLoad",
+                  [](CalcInput& in, WindowState& s) {
+                      // At rest the acceleration is exactly 0, not a little above.
+                      in.torqueCoefficient = {"0", "1", "", "", "", "", ""};
+                      in.rollingCoefficient = "0";
+                      s.frontalArea = 0.0;
+                  },
+                  FaultKind::CannotAccelerate,
+                  QStringLiteral("El vehículo no puede pasar de 0 m/s: en 1.ª marcha, entre 0 y 1 m/s, la fuerza del "
+                                 "motor en las ruedas no supera la resistencia al avance. Ya falla el primer paso: el "
+                                 "vehículo arranca con el par de «C0» (0 N·m)"),
+                  false, [](const CalcTables& t) { EXPECT_EQ(t.StepTime.at(1), 7); },
+                  [](CalcInput& in, WindowState&, const QString&) { in.torqueCoefficient[0] = "80"; }},
         FaultCase{"RollingResistanceBeatsEveryGear", [](CalcInput& in, WindowState&) { in.rollingCoefficient = "0.5"; },
                   FaultKind::NoStartingGear,
                   QStringLiteral("Ninguna marcha puede arrancar a 0 m/s: en ninguna marcha la fuerza del motor en las "
