@@ -442,6 +442,8 @@ TEST(PlausibilityNotes, NameTheUsualRangeAndOnlyASlipThatFits)
              Case{"MassAtTheTopOfTheRange", mass("60000"), 4, 2.0, ""},
              Case{"MassAboveTheRange", mass("70000"), 4, 2.0,
                   "«Peso del vehículo»: «70000» se leyó 70000 kg. Lo habitual es de 50 a 60000 kg."},
+             Case{"MassNoTonnesExplain", mass("0.01"), 4, 2.0,
+                  "«Peso del vehículo»: «0.01» se leyó 0.01 kg. Lo habitual es de 50 a 60000 kg."},
              Case{"ThousandsOutOfRangeReadAsTonnes", mass("1.000.000"), 4, 2.0,
                   "«Peso del vehículo»: «1.000.000» se leyó 1 kg: ¿eran 1 t? Escriba 1000. Lo habitual es de 50 a "
                   "60000 kg."},
