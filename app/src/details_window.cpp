@@ -263,7 +263,12 @@ void DetailsWindow::SetStaleNote(const QString& note)
         QFont bold = staleNote_->font();
         bold.setBold(true);
         staleNote_->setFont(bold);
-        static_cast<QBoxLayout*>(layout())->insertWidget(0, staleNote_);
+        // Above everything, as over the form's result.
+        if (auto* column = qobject_cast<QBoxLayout*>(layout())) {
+            column->insertWidget(0, staleNote_);
+        } else {
+            layout()->addWidget(staleNote_);
+        }
     }
     staleNote_->setText(note);
     staleNote_->setVisible(!note.isEmpty());

@@ -113,7 +113,8 @@ QString LocaleNumber(double value, const QLocale& locale, int decimals)
     return text;
 }
 
-// ": ¿eran 1050 kg? Escriba 1050", or empty when no slip explains `value`.
+// ": ¿eran 1050 kg? Escriba 1050", or empty when no slip explains `value`,
+// which lies outside the range.
 QString LikelySlip(const Range& range, const QString& text, double value, const QLocale& locale)
 {
     const QString unit = QString::fromUtf8(range.unit);
@@ -129,14 +130,14 @@ QString LikelySlip(const Range& range, const QString& text, double value, const 
                 return QStringLiteral(": ¿eran %1%2? Escriba %1").arg(InputNumber(*whole), unit);
             }
         }
-        if (value > 0 && value < range.low && Within(value * 1000, range.low, range.high)) {
+        if (value < range.low && Within(value * 1000, range.low, range.high)) {
             return QStringLiteral(": ¿eran %1 t? Escriba %2").arg(InputNumber(value), InputNumber(value * 1000));
         }
         return {};
     }
     case Slip::KmhForMs: {
         const double metres = value / kKmhPerMetrePerSecond;
-        if (value <= range.high || !Within(metres, range.low, range.high)) {
+        if (!Within(metres, range.low, range.high)) {
             return {};
         }
         return QStringLiteral(": %1 m/s son %2; %1 km/h son %3 m/s. Si eran km/h, escriba %4")
@@ -145,7 +146,7 @@ QString LikelySlip(const Range& range, const QString& text, double value, const 
     }
     case Slip::Percentage: {
         const double fraction = value / 100;
-        if (value <= range.high || !Within(fraction, range.low, range.high)) {
+        if (!Within(fraction, range.low, range.high)) {
             return {};
         }
         return QStringLiteral(": ¿era un %1 %? Escriba %2").arg(InputNumber(value), InputNumber(fraction));

@@ -431,6 +431,15 @@ void Form1WindowTest::fitsTheDesktop()
             QVERIFY2(control->fontMetrics().height() <= control->height(), qPrintable(name));
         }
     }
+    // The km/h readings lie clear of every control at every scale.
+    for (const QString reading : {"KmhInicial", "KmhFinal"}) {
+        for (const QString& name : ControlNames()) {
+            const QWidget* other = Find(form, name);
+            QVERIFY2(name == reading || other->parentWidget() != Canvas(form)
+                         || !other->geometry().intersects(Find(form, reading)->geometry()),
+                     qPrintable(reading + " on " + name));
+        }
+    }
     // One scale for all: a box keeps its place relative to the window.
     const QWidget* resultFrame = Find(form, "Frame1");
     QVERIFY(std::abs(resultFrame->x() * 11775.0 / Canvas(form)->width() - 6480) <= 15);

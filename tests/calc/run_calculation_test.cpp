@@ -227,6 +227,12 @@ TEST(ReferenceCars, GiveTheirExactSentencesAndTables)
             EXPECT_EQ(step.engineTo, (t.WheelSpeed.at(entry + 1) * t.OverallRatio.at(step.gear)) * 60) << car.name;
         }
         EXPECT_NEAR(trace.gridSpeeds.front(), vi, 1e-12) << car.name;
+        // A traction curve for every gear up to the top one with a ratio.
+        int topGear = 0;
+        for (int g = 1; g <= car.gearCount; ++g) {
+            topGear = car.in.gearRatio[static_cast<std::size_t>(g - 1)].isEmpty() ? topGear : g;
+        }
+        EXPECT_EQ(trace.traction.back().gear, topGear) << car.name;
         // A step that keeps its gear reads that gear's traction curve.
         for (std::size_t i = 1; i < trace.steps.size(); ++i) {
             const TraceStep& step = trace.steps[i];
@@ -541,6 +547,34 @@ INSTANTIATE_TEST_SUITE_P(
                       in.initialSpeed = "40";
                       in.finalSpeed = "55";
                   }},
+        FaultCase{"StepTimePastTheLargestNumber",
+                  [](CalcInput& in, WindowState& s) {
+                      // No load at all, and a torque so small that the
+                      // acceleration is a subnormal number: 1 / a overflows.
+                      in.initialSpeed = "10";
+                      in.finalSpeed = "12";
+                      in.mass = "1e308";
+                      in.torqueCoefficient = {"1e-10", "", "", "", "", "", ""};
+                      in.rollingCoefficient = "0";
+                      s.frontalArea = 0.0;
+                  },
+                  FaultKind::Overflow,
+                  QStringLiteral("Pasó al calcular el tiempo del paso de 10 a 11 m/s, en el que el vehículo apenas "
+                                 "acelera."),
+                  false, [](const CalcTables& t) { EXPECT_EQ(t.StepTime.at(1), 7); }},
+        FaultCase{"NoTorqueAtRestAndNoLoad",
+                  [](CalcInput& in, WindowState& s) {
+                      // At rest the acceleration is exactly 0, not a little above.
+                      in.torqueCoefficient = {"0", "1", "", "", "", "", ""};
+                      in.rollingCoefficient = "0";
+                      s.frontalArea = 0.0;
+                  },
+                  FaultKind::CannotAccelerate,
+                  QStringLiteral("El vehículo no puede pasar de 0 m/s: en 1.ª marcha, entre 0 y 1 m/s, la fuerza del "
+                                 "motor en las ruedas no supera la resistencia al avance. Ya falla el primer paso: el "
+                                 "vehículo arranca con el par de «C0» (0 N·m)"),
+                  false, [](const CalcTables& t) { EXPECT_EQ(t.StepTime.at(1), 7); },
+                  [](CalcInput& in, WindowState&, const QString&) { in.torqueCoefficient[0] = "80"; }},
         FaultCase{"RollingResistanceBeatsEveryGear", [](CalcInput& in, WindowState&) { in.rollingCoefficient = "0.5"; },
                   FaultKind::NoStartingGear,
                   QStringLiteral("Ninguna marcha puede arrancar a 0 m/s: en ninguna marcha la fuerza del motor en las "

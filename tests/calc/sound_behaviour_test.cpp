@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
 
 namespace kinetra {
@@ -424,6 +425,58 @@ TEST(PlausibilityNotes, NoneForOrdinaryVehicles)
     }
     EXPECT_EQ(SpeedInKmh(28, test::DecimalComma()), QStringLiteral("100,8 km/h"));
     EXPECT_EQ(SpeedInKmh(1000 / 3.6, test::DecimalComma()), QStringLiteral("1000 km/h")) << "no thousands point";
+}
+
+TEST(PlausibilityNotes, NameTheUsualRangeAndOnlyASlipThatFits)
+{
+    struct Case {
+        const char* name;
+        std::function<void(CalcInput&)> change;
+        int gearCount;
+        FrontalArea area;
+        const char* notes;
+    };
+    const auto mass = [](const char* text) { return [text](CalcInput& in) { in.mass = text; }; };
+    // clang-format off
+    for (const Case& c : {
+             Case{"MassAtTheTopOfTheRange", mass("60000"), 4, 2.0, ""},
+             Case{"MassAboveTheRange", mass("70000"), 4, 2.0,
+                  "«Peso del vehículo»: «70000» se leyó 70000 kg. Lo habitual es de 50 a 60000 kg."},
+             Case{"MassNoTonnesExplain", mass("0.01"), 4, 2.0,
+                  "«Peso del vehículo»: «0.01» se leyó 0.01 kg. Lo habitual es de 50 a 60000 kg."},
+             Case{"ThousandsOutOfRangeReadAsTonnes", mass("1.000.000"), 4, 2.0,
+                  "«Peso del vehículo»: «1.000.000» se leyó 1 kg: ¿eran 1 t? Escriba 1000. Lo habitual es de 50 a "
+                  "60000 kg."},
+             Case{"SpeedNoKmhExplains", [](CalcInput& in) { in.finalSpeed = "400"; }, 4, 2.0,
+                  "«Velocidad Final»: «400» se leyó 400 m/s. Lo habitual es de 0 a 85 m/s (306 km/h)."},
+             Case{"EfficiencyNoPercentageExplains", [](CalcInput& in) { in.efficiency = "150"; }, 4, 2.0,
+                  "«Rendimiento Transmisión»: «150» se leyó 150. Lo habitual es de 0.6 a 1."},
+             Case{"FinalDriveMissing", [](CalcInput& in) { in.finalDrive = ""; }, 4, 2.0,
+                  "«Diferencial»: «» se leyó 0. Lo habitual es de 1 a 15."},
+             Case{"GearOutOfRange", [](CalcInput& in) { in.gearRatio[3] = "50"; }, 4, 2.0,
+                  "«Cuarta»: «50» se leyó 50. Lo habitual es de 0.3 a 20."},
+             Case{"LockedFifthGearLeftOut", [](CalcInput& in) { in.gearRatio[4] = "50"; }, 4, 2.0, ""},
+             Case{"AreaFromSidesTooLarge", [](CalcInput&) {}, 4, 13.0,
+                  "«Alto X Ancho» da 13 m². Lo habitual es de 0,3 a 12 m²."},
+             Case{"AreaTypedTooLarge", [](CalcInput&) {}, 4, QStringLiteral("25"),
+                  "«Area Frontal»: «25» se leyó 25 m². Lo habitual es de 0,3 a 12 m²."}}) {
+        // clang-format on
+        CalcInput in = test::SaloonCar();
+        c.change(in);
+        EXPECT_EQ(
+            PlausibilityNotes(in, WindowState{c.gearCount, c.area}, test::DecimalComma()).join(u'|').toStdString(),
+            c.notes)
+            << c.name;
+    }
+    // A refusal gets only the notes with a slip, and none for a box it quotes.
+    CalcInput in = test::SaloonCar();
+    in.dragCoefficient = "3";
+    in.finalSpeed = "100";
+    const WindowState state{4, 2.0};
+    EXPECT_EQ(WithLikelySlips(QStringLiteral("«Velocidad Final» dice «100»."), in, state, test::DecimalComma()),
+              QStringLiteral("«Velocidad Final» dice «100»."));
+    EXPECT_TRUE(WithLikelySlips(QStringLiteral("No."), in, state, test::DecimalComma())
+                    .startsWith(QStringLiteral("No. «Velocidad Final»: «100» se leyó 100 m/s: 100 m/s son 360 km/h")));
 }
 
 } // namespace
