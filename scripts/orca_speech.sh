@@ -211,6 +211,12 @@ atspi focus "Alto X Ancho: alto"
 step "focus on the height (Text26)" 3
 key Tab
 step "Tab: the width (Text27)" 4
+
+# The car's limits, each heard by its own caption within their group.
+atspi focus "Régimen máximo"
+step "focus on the red line (RedLine)" 3
+key Tab
+step "Tab: the launch speed (LaunchSpeed)" 4
 step "(Orca catching up)" 8
 
 kill "$app" 2>/dev/null || true
