@@ -325,6 +325,15 @@ INSTANTIATE_TEST_SUITE_P(
                   2.0,
                   {},
                   {"«Peso del vehículo» dice «1,200» y se leyó 1" + kPoint + " Escriba 1.2, o 1200 si eran miles."}},
+        // Only digits after the comma count towards the thousands reading.
+        NotesCase{"UnitAfterADecimalComma",
+                  &CalcInput::mass,
+                  "1,2 kg",
+                  2.0,
+                  {},
+                  {"«Peso del vehículo» dice «1,2 kg» y se leyó 1" + kPoint + " Escriba 1.2."}},
+        // A comma reading too large for the calculation offers nothing to type.
+        NotesCase{"CommaReadingTooLarge", &CalcInput::slopePercent, "0,1e999", 2.0, {}, {}},
         NotesCase{"DecimalCommaInCx",
                   &CalcInput::dragCoefficient,
                   " 0,39 ",
