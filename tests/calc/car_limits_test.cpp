@@ -1,7 +1,7 @@
 // The limits of a real car: red line, launch, shift time and grip.
-#include "kinetra/gear_choice.h"
 #include "kinetra/run_calculation.h"
 #include "kinetra/run_summary.h"
+#include "notes/result_sentence.h"
 #include "test_car.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "kinetra/field_value.h"
-#include "kinetra/gear_choice.h"
 #include "kinetra/run_calculation.h"
+#include "notes/result_sentence.h"
 #include "test_car.h"
 
 #include <gtest/gtest.h>

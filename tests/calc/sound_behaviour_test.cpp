@@ -4,6 +4,7 @@
 #include "kinetra/plausibility.h"
 #include "kinetra/reading_notes.h"
 #include "kinetra/run_calculation.h"
+#include "kinetra/speed_in_kmh.h"
 #include "test_car.h"
 
 #include <gtest/gtest.h>
@@ -434,6 +435,7 @@ TEST(PlausibilityNotes, NoneForOrdinaryVehicles)
     }
     EXPECT_EQ(SpeedInKmh(28, test::DecimalComma()), QStringLiteral("100,8 km/h"));
     EXPECT_EQ(SpeedInKmh(1000 / 3.6, test::DecimalComma()), QStringLiteral("1000 km/h")) << "no thousands point";
+    EXPECT_EQ(KmhNumber(24.3, test::DecimalPoint(), 1), QStringLiteral("87.5")) << "the user's separator";
 }
 
 TEST(PlausibilityNotes, NameTheUsualRangeAndOnlyASlipThatFits)
@@ -482,10 +484,15 @@ TEST(PlausibilityNotes, NameTheUsualRangeAndOnlyASlipThatFits)
     in.dragCoefficient = "3";
     in.finalSpeed = "100";
     const WindowState state{4, 2.0};
-    EXPECT_EQ(WithLikelySlips(QStringLiteral("«Velocidad Final» dice «100»."), in, state, test::DecimalComma()),
+    const auto hinted = [&](const QString& report) {
+        return WithLikelySlips(CalcFault(FaultKind::InvalidInput, report), in, state, test::DecimalComma());
+    };
+    EXPECT_EQ(hinted(QStringLiteral("«Velocidad Final» dice «100».")).message(),
               QStringLiteral("«Velocidad Final» dice «100»."));
-    EXPECT_TRUE(WithLikelySlips(QStringLiteral("No."), in, state, test::DecimalComma())
-                    .startsWith(QStringLiteral("No. «Velocidad Final»: «100» se leyó 100 m/s: 100 m/s son 360 km/h")));
+    const CalcFault slipped = hinted(QStringLiteral("No."));
+    EXPECT_TRUE(slipped.message().startsWith(
+        QStringLiteral("No. «Velocidad Final»: «100» se leyó 100 m/s: 100 m/s son 360 km/h")));
+    EXPECT_EQ(slipped.box(), BoxId::FinalSpeed) << "a report that named no box points at the slip it hints";
 }
 
 } // namespace

@@ -1,9 +1,13 @@
+#include "inputs/vehicle.h"
 #include "kinetra/calc_fault.h"
 #include "kinetra/calc_tables.h"
-#include "kinetra/gear_choice.h"
-#include "kinetra/speed_tables.h"
-#include "kinetra/torque.h"
-#include "kinetra/vehicle.h"
+#include "notes/result_sentence.h"
+#include "run/plain_run.h"
+#include "tables/frontal_area.h"
+#include "tables/gear_acceleration.h"
+#include "tables/gear_tables.h"
+#include "tables/speed_grid.h"
+#include "tables/wheel_and_slope.h"
 #include "test_car.h"
 
 #include <gtest/gtest.h>
@@ -49,42 +53,20 @@ TEST(Torque, PolynomialInRisingPowers)
 {
     const std::array<double, 7> c{1, 2, 3, 4, 5, 6, 7};
     // 1 + 2*2 + 3*4 + 4*8 + 5*16 + 6*32 + 7*64
-    EXPECT_EQ(EngineTorque(2, TorqueForm::Plain, c), 769);
-    EXPECT_EQ(EngineTorque(0, TorqueForm::Plain, c), 1);
-}
-
-TEST(Torque, FormsDifferOnlyInTheFifthAndSixthPowers)
-{
-    const std::array<double, 7> lowPowers{60, 0.9, -0.006, 1e-5, -2e-8, 0, 0};
-    const std::array<double, 7> constantOnly{93.5, 0, 0, 0, 0, 0, 0};
+    EXPECT_EQ(EngineTorque(2, c), 769);
+    EXPECT_EQ(EngineTorque(0, c), 1);
     for (const double n : {0.0, 1.0, 37.5, 120.0, 800.0}) {
-        EXPECT_EQ(EngineTorque(n, TorqueForm::Plain, lowPowers), EngineTorque(n, TorqueForm::NextGear, lowPowers));
-        EXPECT_EQ(EngineTorque(n, TorqueForm::Plain, constantOnly), 93.5);
-        EXPECT_EQ(EngineTorque(n, TorqueForm::NextGear, constantOnly), 93.5);
+        EXPECT_EQ(EngineTorque(n, {93.5, 0, 0, 0, 0, 0, 0}), 93.5);
     }
-    const std::array<double, 7> fifth{0, 0, 0, 0, 0, 1, 0};
-    const std::array<double, 7> sixth{0, 0, 0, 0, 0, 0, 1};
-    EXPECT_EQ(EngineTorque(2, TorqueForm::Plain, fifth), 32);
-    EXPECT_NEAR(EngineTorque(2, TorqueForm::NextGear, fifth), 32 * 0.06, 1e-7);
-    EXPECT_NEAR(EngineTorque(2, TorqueForm::NextGear, sixth), 64 * 0.06, 1e-7);
-    // Every bit, from reference_cars.py: where the factor stands within the
-    // power shows in the last place at these engine speeds.
-    EXPECT_EQ(EngineTorque(88.9, TorqueForm::NextGear, {0, 0, 0, 0, 0, 1.7, 0}), 566381379.4563075);
-    EXPECT_EQ(EngineTorque(61.7, TorqueForm::NextGear, {0, 0, 0, 0, 0, 1.7, 0}), 91206540.31988907);
-    EXPECT_EQ(EngineTorque(88.9, TorqueForm::NextGear, {0, 0, 0, 0, 0, 0, 1.3}), 38503938837.509094);
-}
-
-TEST(Torque, NextGearFactorIsTheSinglePrecisionSixHundredths)
-{
-    EXPECT_DOUBLE_EQ(kNextGearFactor, 0.0599999986588955);
-    EXPECT_NE(kNextGearFactor, 0.06);
+    EXPECT_EQ(EngineTorque(2, {0, 0, 0, 0, 0, 1, 0}), 32);
+    EXPECT_EQ(EngineTorque(2, {0, 0, 0, 0, 0, 0, 1}), 64);
 }
 
 TEST(Torque, OverflowOfTheSixthPowerIsAFault)
 {
     const std::array<double, 7> c{0, 0, 0, 0, 0, 0, 1e300};
     try {
-        EngineTorque(1e3, TorqueForm::Plain, c);
+        EngineTorque(1e3, c);
         FAIL() << "no fault";
     } catch (const CalcFault& fault) {
         EXPECT_EQ(fault.kind(), FaultKind::Overflow);

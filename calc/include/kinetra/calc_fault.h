@@ -1,8 +1,11 @@
 #pragma once
 
+#include "kinetra/input_boxes.h"
+
 #include <QString>
 
 #include <exception>
+#include <optional>
 
 namespace kinetra {
 
@@ -19,19 +22,22 @@ enum class FaultKind {
     NoStartingGear,
 };
 
-// A fault as the window shows it: its kind and a Spanish text that names it
-// and, where it helps, says what was being computed.
+// A fault as the window shows it: its kind, a Spanish text that names it
+// and, where it helps, says what was being computed, and the box the text
+// tells the user to change first, where it names one.
 class CalcFault : public std::exception {
 public:
-    CalcFault(FaultKind kind, QString message);
+    CalcFault(FaultKind kind, QString message, std::optional<BoxId> box = std::nullopt);
 
     FaultKind kind() const { return kind_; }
     const QString& message() const { return message_; }
+    std::optional<BoxId> box() const { return box_; }
     const char* what() const noexcept override { return utf8_.constData(); }
 
 private:
     FaultKind kind_;
     QString message_;
+    std::optional<BoxId> box_;
     QByteArray utf8_;
 };
 

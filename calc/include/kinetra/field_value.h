@@ -2,6 +2,8 @@
 
 #include <QStringView>
 
+#include <optional>
+
 namespace kinetra {
 
 // How the text of any input box becomes a number, whatever the user's locale:
@@ -13,5 +15,14 @@ namespace kinetra {
 // Throws CalcFault (overflow) for a number too large for a double; one too
 // small for it reads as 0.
 double FieldValue(QStringView text);
+
+// What a box reads by that rule: its number, and whether the text begins
+// with one at all ("&H1C" and "-.5" do; a blank box, "abc" and "-" read as 0
+// without one). None for a number too large for a double.
+struct FieldReading {
+    double value = 0;
+    bool isNumber = false;
+};
+std::optional<FieldReading> ReadField(QStringView text);
 
 } // namespace kinetra

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "kinetra/calc_fault.h"
 #include "kinetra/calc_input.h"
 
 #include <QLocale>
@@ -17,12 +18,11 @@ namespace kinetra {
 // state as the calculation used it.
 QStringList PlausibilityNotes(const CalcInput& input, const WindowState& state, const QLocale& locale);
 
-// `report` followed by the notes above that name a likely slip, but for the
-// boxes the report quotes ("«X» dice «...»"), whose advice it gives itself: a
-// refusal may have been caused by such a slip.
-QString WithLikelySlips(const QString& report, const CalcInput& input, const WindowState& state, const QLocale& locale);
-
-// A speed in km/h, to a tenth, in the user's number format: "100,8 km/h".
-QString SpeedInKmh(double metresPerSecond, const QLocale& locale);
+// The fault's report followed by the notes above that name a likely slip,
+// but for the boxes the report quotes ("«X» dice «...»"), whose advice it
+// gives itself: a refusal may have been caused by such a slip. A fault that
+// named no box points at the first box hinted.
+CalcFault WithLikelySlips(const CalcFault& fault, const CalcInput& input, const WindowState& state,
+                          const QLocale& locale);
 
 } // namespace kinetra

@@ -57,6 +57,7 @@ struct RunTrace {
     std::vector<double> gridSpeeds;  // m/s: the 1 m/s grid from the initial speed to the final one
     std::vector<GearCurve> traction; // every gear of the gearbox that has a ratio
     double redLine = 0;              // rev/min, «Régimen máximo»; 0 when the car has none
+    bool limitsTyped = false;        // a box of the car's limits was filled in, whether or not it acted
 };
 
 } // namespace kinetra
