@@ -10,7 +10,7 @@
 namespace kinetra {
 
 // A typed field as a message quotes it: a pasted run of digits is cut short.
-inline QString Quoted(QStringView field)
+inline QString ShortQuote(QStringView field)
 {
     constexpr qsizetype kLongest = 24;
     return field.size() <= kLongest ? field.toString() : field.first(kLongest - 4).toString() + u'…';

@@ -324,7 +324,7 @@ CurveOutcome FitTorqueCurve(const CurveRequest& request)
         if (!number) {
             return Refusal(
                 field, 0,
-                QStringLiteral("«%1» dice «%2», que no es un número.").arg(BrochureName(field), Quoted(typed)));
+                QStringLiteral("«%1» dice «%2», que no es un número.").arg(BrochureName(field), ShortQuote(typed)));
         }
         log.Add(typed, *number);
         figures[i] = number->value;

@@ -35,7 +35,7 @@ std::variant<std::array<SpanishNumber, 2>, CurveRefusal> ReadPoint(const QList<Q
         const auto number = ReadSpanishNumber(field);
         if (!number) {
             return Refusal(CurveField::Points, line,
-                           QStringLiteral("Línea %1: «%2» no es un número.").arg(line).arg(Quoted(field)));
+                           QStringLiteral("Línea %1: «%2» no es un número.").arg(line).arg(ShortQuote(field)));
         }
         numbers.push_back(*number);
     }
@@ -46,11 +46,11 @@ std::variant<std::array<SpanishNumber, 2>, CurveRefusal> ReadPoint(const QList<Q
     }
     if (numbers[0].value < 0) {
         return Refusal(CurveField::Points, line,
-                       QStringLiteral("Línea %1: el régimen es negativo (%2).").arg(line).arg(Quoted(fields[0])));
+                       QStringLiteral("Línea %1: el régimen es negativo (%2).").arg(line).arg(ShortQuote(fields[0])));
     }
     if (numbers[1].value < 0) {
         return Refusal(CurveField::Points, line,
-                       QStringLiteral("Línea %1: el par es negativo (%2).").arg(line).arg(Quoted(fields[1])));
+                       QStringLiteral("Línea %1: el par es negativo (%2).").arg(line).arg(ShortQuote(fields[1])));
     }
     return std::array{numbers[0], numbers[1]};
 }
