@@ -7,6 +7,10 @@
 
 namespace kinetra {
 
+// The run covers the speeds typed in whole 1 m/s steps from the initial
+// speed, at most this many: what the tables hold.
+inline constexpr int kMostSteps = 399;
+
 // The frontal area as the window keeps it: unset until an area mode is chosen
 // (counts as 0), the text of the area box as typed (read with the user's
 // locale when the drag term needs it), or a number from height and width.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "kinetra/calc_input.h"
+
 #include <array>
 #include <cstddef>
 
@@ -11,6 +13,7 @@ namespace kinetra {
 class Table {
 public:
     static constexpr int kSize = 401;
+    static_assert(kMostSteps == kSize - 2, "a run's steps and the entry either side of them");
 
     double at(double index) const { return entries_[Entry(index)]; }
     void set(double index, double value) { entries_[Entry(index)] = value; }

@@ -3,7 +3,6 @@
 #include "faults/report_words.h"
 #include "inputs/box_reading.h"
 #include "kinetra/calc_fault.h"
-#include "kinetra/calc_tables.h"
 
 #include <cmath>
 
@@ -107,11 +106,11 @@ void CheckSpeedRange(const CalcInput& input, const Vehicle& vehicle)
         Reject(reason + QStringLiteral(" Escriba en %1 %2 o más.").arg(Quoted(BoxId::FinalSpeed), InputNumber(vi + 1)),
                BoxId::FinalSpeed);
     }
-    if (vehicle.steps > Table::kSize - 2) {
+    if (vehicle.steps > kMostSteps) {
         Reject(QStringLiteral("%1: la velocidad final supera a la inicial en %2 m/s o más, y el cálculo admite "
                               "hasta %3 pasos de 1 m/s. Escriba en %4 menos de %5.")
-                   .arg(both(), QString::number(Table::kSize - 1), QString::number(Table::kSize - 2),
-                        Quoted(BoxId::FinalSpeed), InputNumber(vi + (Table::kSize - 1))),
+                   .arg(both(), QString::number(kMostSteps + 1), QString::number(kMostSteps),
+                        Quoted(BoxId::FinalSpeed), InputNumber(vi + (kMostSteps + 1))),
                BoxId::FinalSpeed);
     }
 }
