@@ -1,15 +1,14 @@
 #include "kinetra/details_charts.h"
 
+#include "chart_kit.h"
 #include "kinetra/details_text.h"
 
 #include <QChart>
-#include <QLegendMarker>
 #include <QLineSeries>
 #include <QScatterSeries>
 #include <QValueAxis>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <vector>
 
@@ -17,17 +16,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace kinetra {
 namespace {
-
-QChart* NewChart(const QString& title, const QLocale& locale)
-{
-    auto* chart = new QChart;
-    chart->setTitle(title);
-    chart->setLocale(locale);
-    chart->setLocalizeNumbers(true);
-    chart->legend()->setAlignment(Qt::AlignBottom);
-    chart->setMargins(QMargins(4, 4, 4, 4));
-    return chart;
-}
 
 // Returns the vertical axis, whose range a chart may still narrow.
 QValueAxis* AddAxes(QChart& chart, const QString& xTitle, const QString& yTitle)
@@ -61,13 +49,6 @@ QValueAxis* AddAxes(QChart& chart, const QString& xTitle, const QString& yTitle)
     return y;
 }
 
-void HideFromLegend(QChart& chart, QAbstractSeries* series)
-{
-    for (QLegendMarker* marker : chart.legend()->markers(series)) {
-        marker->setVisible(false);
-    }
-}
-
 // A change up: a dot, labelled with its own text in the user's locale (the
 // charts' own point labels write numbers with ".").
 void MarkChange(QChart& chart, QPointF at, const QString& label, const QColor& colour)
@@ -81,7 +62,7 @@ void MarkChange(QChart& chart, QPointF at, const QString& label, const QColor& c
     dot->setPointLabelsVisible(true);
     dot->setPointLabelsClipping(false);
     chart.addSeries(dot);
-    HideFromLegend(chart, dot);
+    ShowInLegend(chart, dot, false);
 }
 
 // The red line on the traction diagram: where each gear's curve ends, the
@@ -99,7 +80,7 @@ void AddRedLine(QChart& chart, const RunTrace& run)
         return;
     }
     std::ranges::sort(ends, {}, &QPointF::x);
-    const QColor red(0xB0, 0x00, 0x20);
+    const QColor red(kAlarmRed);
     auto* line = new QLineSeries;
     // Short, as the gears' names: the legend holds up to six gears, the path and this.
     line->setName(u"Régimen máximo"_s);
@@ -114,7 +95,7 @@ void AddRedLine(QChart& chart, const RunTrace& run)
     }
     chart.addSeries(line);
     chart.addSeries(marks);
-    HideFromLegend(chart, marks);
+    ShowInLegend(chart, marks, false);
 }
 
 QLocale Plain(QLocale locale)
@@ -123,52 +104,37 @@ QLocale Plain(QLocale locale)
     return locale;
 }
 
-} // namespace
-
-// The chart's theme has fonts of its own, which do not follow the desktop's.
-void UseFont(QChart& chart, const QFont& font)
+// Each change up marked `where` it stands on the chart, with the gear it
+// enters and its speed.
+template <class Where>
+void MarkChanges(QChart& chart, const RunSummary& summary, const QLocale& locale, Where where)
 {
-    QFont title = font;
-    title.setBold(true);
-    chart.setTitleFont(title);
-    chart.legend()->setFont(font);
-    for (QAbstractAxis* axis : chart.axes()) {
-        axis->setLabelsFont(font);
-        axis->setTitleFont(font);
-    }
-    for (QAbstractSeries* series : chart.series()) {
-        if (auto* xy = qobject_cast<QXYSeries*>(series)) {
-            xy->setPointLabelsFont(font);
-        }
+    for (const ChangeUp& change : summary.changes) {
+        MarkChange(chart, where(change),
+                   u"%1: %2 m/s"_s.arg(GearName(change.toGear), locale.toString(change.speed, 'f', 1)),
+                   GearColour(change.toGear));
     }
 }
 
-QColor GearColour(int gear)
+// The run before, faint beneath, named in the legend with its time.
+QLineSeries* PreviousRunLine(const RunTrace& previous, const QLocale& locale)
 {
-    // Told apart also by those who see red and green alike (Okabe and Ito).
-    static constexpr std::array<QRgb, 6> kColours{0x0072B2, 0xD55E00, 0x009E73, 0xCC79A7, 0xE69F00, 0x56B4E9};
-    return QColor(kColours[static_cast<std::size_t>((gear - 1 + 6) % 6)]);
+    auto* before = new QLineSeries;
+    double seconds = 0;
+    before->append(0, previous.steps.front().fromSpeed);
+    for (const TraceStep& step : previous.steps) {
+        seconds += step.seconds;
+        before->append(seconds, step.toSpeed);
+    }
+    before->setName(u"Cálculo anterior (%1 s)"_s.arg(locale.toString(seconds, 'f', 2)));
+    before->setPen(QPen(QColor(150, 150, 150, 140), 2, Qt::DashLine));
+    return before;
 }
 
-QChart* SpeedChart(const ShownRun& shown, const RunTrace* previous, const QLocale& userLocale, const QFont& font)
+// A line per stretch in one gear, each starting where the last ended; a
+// change up that coasts with no engine force in grey dashes between two.
+void AddGearStretches(QChart& chart, const RunTrace& run)
 {
-    const RunTrace& run = shown.trace;
-    const QLocale locale = Plain(userLocale);
-    QChart* chart = NewChart(u"Velocidad frente al tiempo"_s, locale);
-    if (previous != nullptr && !previous->steps.empty()) {
-        auto* before = new QLineSeries;
-        double seconds = 0;
-        before->append(0, previous->steps.front().fromSpeed);
-        for (const TraceStep& step : previous->steps) {
-            seconds += step.seconds;
-            before->append(seconds, step.toSpeed);
-        }
-        before->setName(u"Cálculo anterior (%1 s)"_s.arg(locale.toString(seconds, 'f', 2)));
-        before->setPen(QPen(QColor(150, 150, 150, 140), 2, Qt::DashLine));
-        chart->addSeries(before);
-    }
-    // A line per stretch in one gear, each starting where the last ended; a
-    // change up that coasts with no engine force in grey dashes between two.
     double seconds = 0;
     QLineSeries* line = nullptr;
     int lineGear = 0;
@@ -191,33 +157,22 @@ QChart* SpeedChart(const ShownRun& shown, const RunTrace* previous, const QLocal
             line->setName(GearName(step.gear));
             line->setPen(QPen(GearColour(step.gear), 3));
             line->append(seconds, step.fromSpeed);
-            chart->addSeries(line);
+            chart.addSeries(line);
         }
         seconds += step.seconds;
         line->append(seconds, step.toSpeed);
     }
     // After the gears, so that the legend names them first; once.
     for (QLineSeries* gap : gaps) {
-        chart->addSeries(gap);
+        chart.addSeries(gap);
         if (gap != gaps.front()) {
-            HideFromLegend(*chart, gap);
+            ShowInLegend(chart, gap, false);
         }
     }
-    for (const ChangeUp& change : shown.summary.changes) {
-        MarkChange(*chart, {change.seconds, change.speed},
-                   u"%1: %2 m/s"_s.arg(GearName(change.toGear), locale.toString(change.speed, 'f', 1)),
-                   GearColour(change.toGear));
-    }
-    AddAxes(*chart, u"Tiempo (s)"_s, u"Velocidad (m/s)"_s);
-    UseFont(*chart, font);
-    return chart;
 }
 
-QChart* TractionChart(const ShownRun& shown, const QLocale& userLocale, const QFont& font)
+void AddGearCurves(QChart& chart, const RunTrace& run)
 {
-    const RunTrace& run = shown.trace;
-    const QLocale locale = Plain(userLocale);
-    QChart* chart = NewChart(u"Diagrama de tracción"_s, locale);
     for (const GearCurve& curve : run.traction) {
         auto* line = new QLineSeries;
         // Short names: the legend holds up to six gears and the path.
@@ -232,32 +187,34 @@ QChart* TractionChart(const ShownRun& shown, const QLocale& userLocale, const QF
         if (std::isfinite(curve.redLineSpeed) && std::isfinite(curve.redLineAcceleration)) {
             line->append(curve.redLineSpeed, curve.redLineAcceleration);
         }
-        chart->addSeries(line);
+        chart.addSeries(line);
     }
-    AddRedLine(*chart, run);
-    if (!run.steps.empty()) {
-        auto* path = new QLineSeries;
-        path->setName(u"Recorrido"_s);
-        path->setPen(QPen(Qt::black, 2, Qt::DotLine));
-        // A change up drops straight from one gear's curve to the next: the
-        // coasting of a shift gap is shown on the speed chart.
-        for (const TraceStep& step : run.steps) {
-            if (step.limit != StepLimit::ShiftGap) {
-                path->append(step.fromSpeed, step.accelerationFrom);
-                path->append(step.toSpeed, step.accelerationTo);
-            }
+}
+
+void AddPath(QChart& chart, const RunTrace& run)
+{
+    if (run.steps.empty()) {
+        return;
+    }
+    auto* path = new QLineSeries;
+    path->setName(u"Recorrido"_s);
+    path->setPen(QPen(Qt::black, 2, Qt::DotLine));
+    // A change up drops straight from one gear's curve to the next: the
+    // coasting of a shift gap is shown on the speed chart.
+    for (const TraceStep& step : run.steps) {
+        if (step.limit != StepLimit::ShiftGap) {
+            path->append(step.fromSpeed, step.accelerationFrom);
+            path->append(step.toSpeed, step.accelerationTo);
         }
-        chart->addSeries(path);
     }
-    for (const ChangeUp& change : shown.summary.changes) {
-        MarkChange(*chart, {change.speed, change.acceleration},
-                   u"%1: %2 m/s"_s.arg(GearName(change.toGear), locale.toString(change.speed, 'f', 1)),
-                   GearColour(change.toGear));
-    }
-    QValueAxis* acceleration = AddAxes(*chart, u"Velocidad (m/s)"_s, u"Aceleración (m/s²)"_s);
-    // From the lowest of 0 and the run's path up to the best any gear does:
-    // a low gear far past its range falls off the bottom instead of
-    // squeezing the curves that matter into a thin band.
+    chart.addSeries(path);
+}
+
+// From the lowest of 0 and the run's path up to the best any gear does:
+// a low gear far past its range falls off the bottom instead of
+// squeezing the curves that matter into a thin band.
+void NarrowToThePath(QValueAxis& acceleration, const RunTrace& run)
+{
     double top = 0;
     double bottom = 0;
     for (const GearCurve& curve : run.traction) {
@@ -271,9 +228,44 @@ QChart* TractionChart(const ShownRun& shown, const QLocale& userLocale, const QF
         }
     }
     if (top > bottom) {
-        acceleration->setRange(bottom, top);
-        acceleration->applyNiceNumbers();
+        acceleration.setRange(bottom, top);
+        acceleration.applyNiceNumbers();
     }
+}
+
+} // namespace
+
+QColor GearColour(int gear)
+{
+    return QColor(kDistinctColours[static_cast<std::size_t>((gear - 1 + 6) % 6)]);
+}
+
+QChart* SpeedChart(const ShownRun& shown, const RunTrace* previous, const QLocale& userLocale, const QFont& font)
+{
+    const QLocale locale = Plain(userLocale);
+    QChart* chart = NewChart(u"Velocidad frente al tiempo"_s, locale);
+    if (previous != nullptr && !previous->steps.empty()) {
+        chart->addSeries(PreviousRunLine(*previous, locale));
+    }
+    AddGearStretches(*chart, shown.trace);
+    MarkChanges(*chart, shown.summary, locale,
+                [](const ChangeUp& change) { return QPointF(change.seconds, change.speed); });
+    AddAxes(*chart, u"Tiempo (s)"_s, u"Velocidad (m/s)"_s);
+    UseFont(*chart, font);
+    return chart;
+}
+
+QChart* TractionChart(const ShownRun& shown, const QLocale& userLocale, const QFont& font)
+{
+    const RunTrace& run = shown.trace;
+    const QLocale locale = Plain(userLocale);
+    QChart* chart = NewChart(u"Diagrama de tracción"_s, locale);
+    AddGearCurves(*chart, run);
+    AddRedLine(*chart, run);
+    AddPath(*chart, run);
+    MarkChanges(*chart, shown.summary, locale,
+                [](const ChangeUp& change) { return QPointF(change.speed, change.acceleration); });
+    NarrowToThePath(*AddAxes(*chart, u"Velocidad (m/s)"_s, u"Aceleración (m/s²)"_s), run);
     UseFont(*chart, font);
     return chart;
 }

@@ -1,10 +1,10 @@
 #include "kinetra/details_window.h"
 
+#include "chart_kit.h"
 #include "kinetra/details_charts.h"
 
 #include <QAccessibleWidget>
 #include <QApplication>
-#include <QChart>
 #include <QChartView>
 #include <QClipboard>
 #include <QHBoxLayout>
@@ -39,40 +39,14 @@ const QStringList& ColumnMeanings()
     return meanings;
 }
 
-QChartView* NewChartView(const QString& name, QWidget* parent)
-{
-    auto* view = new QChartView(parent);
-    view->setRenderHint(QPainter::Antialiasing);
-    view->setAccessibleName(name);
-    // Reached with Tab like every other part, so that a screen reader reads
-    // out what the chart shows.
-    view->setFocusPolicy(Qt::StrongFocus);
-    view->setMinimumSize(280, 220);
-    return view;
-}
+// The least room a chart keeps, side by side with the other.
+constexpr QSize kChartRoom(280, 220);
 
-void SetChart(QChartView& view, QChart* chart, const QString& description)
-{
-    QChart* old = view.chart();
-    view.setChart(chart);
-    delete old;
-    view.setAccessibleDescription(description);
-    view.setToolTip(description);
-}
-
-// To screen readers the details are a window and each chart a chart, not
-// anonymous groupings.
+// To screen readers the details are a window, not an anonymous grouping.
 QAccessibleInterface* DetailsAccessible(const QString& className, QObject* object)
 {
-    if (!object->isWidgetType()) {
-        return nullptr;
-    }
-    auto* widget = static_cast<QWidget*>(object);
-    if (className == QLatin1StringView(DetailsWindow::staticMetaObject.className())) {
-        return new QAccessibleWidget(widget, QAccessible::Window);
-    }
-    if (className == QLatin1StringView(QChartView::staticMetaObject.className())) {
-        return new QAccessibleWidget(widget, QAccessible::Chart);
+    if (className == QLatin1StringView(DetailsWindow::staticMetaObject.className()) && object->isWidgetType()) {
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
     }
     return nullptr;
 }
@@ -93,35 +67,10 @@ DetailsWindow::DetailsWindow(QLocale locale, QWidget* parent) : QWidget(parent, 
     summary_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     summary_->setFocusPolicy(Qt::StrongFocus);
 
-    const QStringList header = TableHeader();
-    table_ = new QTableWidget(0, static_cast<int>(header.size()), this);
-    table_->setObjectName(u"TablaPorMarchas"_s);
-    table_->setAccessibleName(u"Tabla por marchas"_s);
-    table_->setAccessibleDescription(
-        u"Una fila por marcha usada y una de total: velocidades al entrar y al salir, tiempo, distancia y "
-        u"régimen del motor"_s);
-    for (int column = 0; column < header.size(); ++column) {
-        // The unit on a line of its own keeps the columns narrow.
-        auto* item = new QTableWidgetItem(QString(header[column]).replace(u" ("_s, u"\n("_s));
-        item->setData(Qt::AccessibleTextRole, ColumnMeanings()[column]);
-        table_->setHorizontalHeaderItem(column, item);
-    }
-    table_->verticalHeader()->hide();
-    // Rows as tall as a line of text and a little air: on a small screen the
-    // charts need the height.
-    table_->verticalHeader()->setMinimumSectionSize(1);
-    table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() * 3 / 2);
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->setTabKeyNavigation(false); // Tab leaves the table; the arrows move in it
-    // The columns are sized by FitTable, to share the table's width.
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    table_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
-    table_->viewport()->installEventFilter(this);
+    BuildTable();
 
-    speedView_ = NewChartView(u"Gráfica de velocidad frente al tiempo"_s, this);
-    speedView_->setObjectName(u"GraficaVelocidad"_s);
-    tractionView_ = NewChartView(u"Diagrama de tracción"_s, this);
-    tractionView_->setObjectName(u"DiagramaTraccion"_s);
+    speedView_ = NewChartView(u"GraficaVelocidad"_s, u"Gráfica de velocidad frente al tiempo"_s, kChartRoom, this);
+    tractionView_ = NewChartView(u"DiagramaTraccion"_s, u"Diagrama de tracción"_s, kChartRoom, this);
 
     copy_ = new QPushButton(u"Copiar tabla"_s, this);
     copy_->setObjectName(u"CopiarTabla"_s);
@@ -159,6 +108,34 @@ DetailsWindow::DetailsWindow(QLocale locale, QWidget* parent) : QWidget(parent, 
     resize(QSize(960, 700).boundedTo(room));
 }
 
+void DetailsWindow::BuildTable()
+{
+    const QStringList header = TableHeader();
+    table_ = new QTableWidget(0, static_cast<int>(header.size()), this);
+    table_->setObjectName(u"TablaPorMarchas"_s);
+    table_->setAccessibleName(u"Tabla por marchas"_s);
+    table_->setAccessibleDescription(
+        u"Una fila por marcha usada y una de total: velocidades al entrar y al salir, tiempo, distancia y "
+        u"régimen del motor"_s);
+    for (int column = 0; column < header.size(); ++column) {
+        // The unit on a line of its own keeps the columns narrow.
+        auto* item = new QTableWidgetItem(QString(header[column]).replace(u" ("_s, u"\n("_s));
+        item->setData(Qt::AccessibleTextRole, ColumnMeanings()[column]);
+        table_->setHorizontalHeaderItem(column, item);
+    }
+    table_->verticalHeader()->hide();
+    // Rows as tall as a line of text and a little air: on a small screen the
+    // charts need the height.
+    table_->verticalHeader()->setMinimumSectionSize(1);
+    table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() * 3 / 2);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setTabKeyNavigation(false); // Tab leaves the table; the arrows move in it
+    // The columns are sized by FitTable, to share the table's width.
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    table_->viewport()->installEventFilter(this);
+}
+
 void DetailsWindow::ShowRuns(const RunHistory& runs)
 {
     if (!runs.latest) {
@@ -176,9 +153,10 @@ void DetailsWindow::ShowRuns(const RunHistory& runs)
     summary_->setAccessibleName(u"Resumen: "_s + lines.join(u' '));
     FillTable(run.summary);
     tableText_ = TableAsTsv(run.summary, locale_);
-    SetChart(*speedView_, SpeedChart(run, previous, locale_, font()),
-             SpeedChartInWords(run.summary, previousSummary, locale_));
-    SetChart(*tractionView_, TractionChart(run, locale_, font()), TractionChartInWords(run, locale_));
+    const QString speedWords = SpeedChartInWords(run.summary, previousSummary, locale_);
+    SetChart(*speedView_, SpeedChart(run, previous, locale_, font()), speedWords, speedWords);
+    const QString tractionWords = TractionChartInWords(run, locale_);
+    SetChart(*tractionView_, TractionChart(run, locale_, font()), tractionWords, tractionWords);
 }
 
 void DetailsWindow::FillTable(const RunSummary& run)

@@ -12,10 +12,6 @@ QT_END_NAMESPACE
 
 namespace kinetra {
 
-// The chart's theme has fonts of its own, which do not follow the desktop's:
-// every title, label and legend of `chart` in `font`.
-void UseFont(QChart& chart, const QFont& font);
-
 // Each gear in a colour of its own, the same in both charts.
 QColor GearColour(int gear);
 

@@ -37,6 +37,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void BuildTable();
     void FillTable(const RunSummary& run);
     void FitTable();
 

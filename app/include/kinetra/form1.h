@@ -72,6 +72,7 @@ private:
     void ChainFocusByTabIndex();
     void FitToDesktop();
     void ConnectHandlers();
+    void BuildResult();
 
     QLineEdit* Text(int number) const { return textBoxes_.at(static_cast<std::size_t>(number - 1)); }
     CalcInput InputFromBoxes() const;

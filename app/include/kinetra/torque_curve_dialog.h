@@ -9,6 +9,7 @@
 
 class QChartView;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -34,6 +35,14 @@ signals:
     void coefficientsChosen(const kinetra::TorqueCoefficients& coefficients);
 
 private:
+    // The parts of the dialog, each returning what the layout places beside
+    // the boxes it made: their caption, or the brochure's group.
+    QLabel* BuildPointsBox();
+    QGroupBox* BuildBrochure();
+    QLabel* BuildDegreeBox();
+    void LayOut(QLabel* pointsCaption, QGroupBox* brochure, QLabel* degreeCaption);
+    void ChainFocus();
+
     void Refit();
     void UseCoefficients();
     void ShowOutcomeInWords();

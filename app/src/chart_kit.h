@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QLocale>
+#include <QSize>
+#include <QString>
+
+#include <array>
+
+QT_BEGIN_NAMESPACE
+class QAbstractSeries;
+class QChart;
+class QChartView;
+class QWidget;
+QT_END_NAMESPACE
+
+namespace kinetra {
+
+// Colours told apart also by those who see red and green alike (Okabe and
+// Ito): the gears of the details, the torque and the power of the curve.
+inline constexpr std::array<QRgb, 6> kDistinctColours{0x0072B2, 0xD55E00, 0x009E73, 0xCC79A7, 0xE69F00, 0x56B4E9};
+// What goes wrong or runs out: the red line, a curve that cannot be fitted.
+inline constexpr QRgb kAlarmRed = 0xB00020;
+
+// A chart view reached with Tab like every other part, so that a screen
+// reader reads out what the chart shows; to screen readers, a chart.
+QChartView* NewChartView(const QString& objectName, const QString& accessibleName, QSize minimum, QWidget* parent);
+
+// An empty chart titled `title`, writing numbers as `locale` does, its
+// legend below.
+QChart* NewChart(const QString& title, const QLocale& locale);
+
+// `chart` in place of the one `view` showed, and what it shows in words.
+void SetChart(QChartView& view, QChart* chart, const QString& description, const QString& toolTip);
+
+// The chart's theme has fonts of its own, which do not follow the desktop's:
+// every title, label and legend of `chart` in `font`.
+void UseFont(QChart& chart, const QFont& font);
+
+// Whether the legend names `series`: not every line needs a name.
+void ShowInLegend(QChart& chart, QAbstractSeries* series, bool shown);
+
+} // namespace kinetra
