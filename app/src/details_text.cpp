@@ -1,5 +1,7 @@
 #include "kinetra/details_text.h"
 
+#include "kinetra/speed_in_kmh.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -24,19 +26,14 @@ bool SameSteps(const RunTrace& a, const RunTrace& b)
 
 } // namespace
 
-void RunHistory::Add(RunTrace run, bool limitsSet)
+void RunHistory::Add(RunTrace run)
 {
     // The same run again is no run to compare with: the one before it stays.
     if (!latest || !SameSteps(latest->trace, run)) {
         previous = std::move(latest);
     }
     RunSummary summary = Summarize(run);
-    latest = ShownRun{std::move(run), std::move(summary), limitsSet};
-}
-
-double KilometresPerHour(double metresPerSecond)
-{
-    return metresPerSecond * 3.6;
+    latest = ShownRun{std::move(run), std::move(summary)};
 }
 
 QString GearName(int gear)
@@ -64,9 +61,9 @@ std::vector<QStringList> TableRows(const RunSummary& run, const QLocale& userLoc
     const auto row = [&](const QString& gear, const GearStretch& s) {
         return QStringList{gear,
                            number(s.fromSpeed, 1),
-                           number(KilometresPerHour(s.fromSpeed), 1),
+                           KmhNumber(s.fromSpeed, locale, 1),
                            number(s.toSpeed, 1),
-                           number(KilometresPerHour(s.toSpeed), 1),
+                           KmhNumber(s.toSpeed, locale, 1),
                            number(s.seconds, 2),
                            number(s.metres, 1),
                            s.gear == 0 ? QString() : number(s.engineIn, 0),
@@ -97,7 +94,7 @@ QString RunInWords(const RunSummary& run, const QLocale& userLocale)
     const QLocale locale = Plain(userLocale);
     const GearStretch& whole = run.whole;
     const auto speed = [&](double v) {
-        return u"%1 m/s (%2 km/h)"_s.arg(locale.toString(v, 'f', 1), locale.toString(KilometresPerHour(v), 'f', 1));
+        return u"%1 m/s (%2 km/h)"_s.arg(locale.toString(v, 'f', 1), KmhNumber(v, locale, 1));
     };
     return u"Arranca en %1 marcha y acaba en %2. Pasa de %3 a %4 en %5 s y recorre %6 m."_s.arg(
         GearName(run.startGear), GearName(run.finalGear), speed(whole.fromSpeed), speed(whole.toSpeed),
@@ -150,7 +147,7 @@ QString SpeedChartInWords(const RunSummary& run, const RunSummary* previous, con
                                                                                                GearName(run.startGear));
     for (const ChangeUp& change : run.changes) {
         text += u"; cambia a %1 a %2 m/s (%3 km/h) a los %4 s"_s.arg(
-            GearName(change.toGear), n(change.speed, 1), n(KilometresPerHour(change.speed), 1), n(change.seconds, 2));
+            GearName(change.toGear), n(change.speed, 1), KmhNumber(change.speed, locale, 1), n(change.seconds, 2));
         // Gears change up one at a time, so a gear is engaged at most once.
         const auto gap = std::ranges::find(run.shiftGaps, change.toGear, &ShiftGap::toGear);
         if (gap != run.shiftGaps.end()) {

@@ -145,7 +145,7 @@ void DetailsWindow::ShowRuns(const RunHistory& runs)
     const RunTrace* previous = runs.previous ? &runs.previous->trace : nullptr;
     const RunSummary* previousSummary = runs.previous ? &runs.previous->summary : nullptr;
     QStringList lines{RunInWords(run.summary, locale_)};
-    if (run.limitsSet) {
+    if (run.trace.limitsTyped) {
         const QString acted = LimitsInWords(run.summary.limits, locale_);
         lines << (acted.isEmpty() ? u"Ningún límite del vehículo llegó a actuar."_s : acted) << WhatTheModelLeavesOut();
     }

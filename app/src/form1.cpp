@@ -97,6 +97,11 @@ void ForEachControl(Visit visit)
 
 } // namespace
 
+QLineEdit* Form1::Box(BoxId id) const
+{
+    return findChild<QLineEdit*>(BoxOf(id).control.toString());
+}
+
 void Form1::BuildControls()
 {
     ForEachControl([&](const ControlEntry& entry) {
@@ -107,7 +112,9 @@ void Form1::BuildControls()
         QWidget* control = MakeControl(entry, parent);
         control->setObjectName(entry.name.toString());
         control->setFocusPolicy(TakesFocus(entry.kind) ? Qt::StrongFocus : Qt::NoFocus);
-        if (!entry.accessibleName.isEmpty()) {
+        if (entry.box) {
+            control->setAccessibleName(AccessibleBoxName(*entry.box));
+        } else if (!entry.accessibleName.isEmpty()) {
             control->setAccessibleName(entry.accessibleName.toString());
         }
         if (!entry.description.isEmpty()) {

@@ -96,7 +96,7 @@ void Form1::Command1_Click()
         ShowResult(*sentence,
                    ReadingNotes(input, state_, {Text(25)->text(), Text(26)->text(), Text(27)->text()}, locale_));
         // A fault leaves the last good run's details, as it leaves the sentence.
-        runs_.Add(std::move(run), AnyLimitTyped(input.limits));
+        runs_.Add(std::move(run));
         SetOpen(*details_, true, true);
         if (detailsWindow_ != nullptr) {
             detailsWindow_->ShowRuns(runs_);
@@ -141,8 +141,8 @@ void Form1::ShowTorqueCurve()
         });
     }
     std::array<QString, 7> texts;
-    for (std::size_t power = 0; power < kTorqueBoxes.size(); ++power) {
-        texts[power] = Text(kTorqueBoxes[power])->text();
+    for (std::size_t power = 0; power < texts.size(); ++power) {
+        texts[power] = Box(TorqueBox(power))->text();
     }
     torqueCurve_->ShowCurrentCurve(CoefficientsOfTexts(texts));
     torqueCurve_->open();
@@ -156,8 +156,8 @@ void Form1::UseTorqueCoefficients(const TorqueCoefficients& coefficients)
 {
     const std::array<QString, 7> texts = CoefficientTexts(coefficients);
     bool changed = false;
-    for (std::size_t power = 0; power < kTorqueBoxes.size(); ++power) {
-        QLineEdit* box = Text(kTorqueBoxes[power]);
+    for (std::size_t power = 0; power < texts.size(); ++power) {
+        QLineEdit* box = Box(TorqueBox(power));
         changed = changed || box->text() != texts[power];
         box->setText(texts[power]);
         // The sign and the leading digits are what a narrow box should show.

@@ -1,28 +1,16 @@
-#include "form1_shared.h"
 #include "kinetra/field_value.h"
 #include "kinetra/form1.h"
+#include "kinetra/input_boxes.h"
 #include "kinetra/option_button.h"
-#include "kinetra/plausibility.h"
 #include "kinetra/run_calculation.h"
+#include "kinetra/speed_in_kmh.h"
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QRegularExpression>
-
-#include <algorithm>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace kinetra {
-
-// A limit left blank is no limit: the details say what the limits did only
-// for a car that has some.
-bool AnyLimitTyped(const LimitTexts& limits)
-{
-    return std::ranges::any_of(
-        std::array{limits.redLine, limits.launchSpeed, limits.shiftTime, limits.grip, limits.drivenShare},
-        [](const QString& text) { return !text.trimmed().isEmpty(); });
-}
 
 std::optional<CalcFault> Form1::StoreAreaFromHeightAndWidth()
 {
@@ -51,27 +39,11 @@ std::optional<CalcFault> Form1::TakeFrontalAreaOfSelectedMode()
 CalcInput Form1::InputFromBoxes() const
 {
     CalcInput input;
-    for (std::size_t gear = 0; gear < input.gearRatio.size(); ++gear) {
-        input.gearRatio[gear] = Text(static_cast<int>(gear) + 1)->text();
+    for (const InputBox& box : kInputBoxes) {
+        if (QString* text = TextIn(input, box.id)) {
+            *text = Box(box.id)->text();
+        }
     }
-    input.finalDrive = Text(7)->text();
-    input.initialSpeed = Text(8)->text();
-    input.finalSpeed = Text(9)->text();
-    input.massFactor = Text(10)->text();
-    input.mass = Text(11)->text();
-    input.tyreWidth = Text(12)->text();
-    input.efficiency = Text(13)->text();
-    input.dragCoefficient = Text(14)->text();
-    input.rollingCoefficient = Text(15)->text();
-    input.slopePercent = Text(16)->text();
-    input.tyreAspect = Text(17)->text();
-    input.rimDiameter = Text(18)->text();
-    for (std::size_t power = 0; power < kTorqueBoxes.size(); ++power) {
-        input.torqueCoefficient[power] = Text(kTorqueBoxes[power])->text();
-    }
-    const auto typed = [this](const QString& name) { return findChild<QLineEdit*>(name)->text(); };
-    input.limits = {typed(u"RedLine"_s), typed(u"LaunchSpeed"_s), typed(u"ShiftTime"_s), typed(u"Grip"_s),
-                    typed(u"DrivenShare"_s)};
     return input;
 }
 
@@ -79,17 +51,9 @@ CalcInput Form1::InputFromBoxes() const
 // a number the field rule reads.
 void Form1::ShowSpeedInKmh(const QLineEdit& box, QStringView symbol, QLabel& reading) const
 {
-    static const QRegularExpression startsWithNumber(u"^[+-]?\\.?\\d"_s);
-    static const QRegularExpression ignored(u"[ \\t\\n]"_s);
-    const QString text = box.text().remove(ignored);
-    QString kmh;
-    if (startsWithNumber.match(text).hasMatch()) {
-        try {
-            kmh = symbol.toString() + u" = "_s + SpeedInKmh(FieldValue(text), locale_);
-        } catch (const CalcFault&) {
-            // Too large to read: the calculation will say so.
-        }
-    }
+    const auto typed = ReadField(box.text());
+    const QString kmh =
+        typed && typed->isNumber ? symbol.toString() + u" = "_s + SpeedInKmh(typed->value, locale_) : QString();
     reading.setText(kmh);
     reading.setAccessibleName(kmh.isEmpty() ? reading.toolTip() : kmh);
 }

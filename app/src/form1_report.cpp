@@ -1,5 +1,4 @@
 #include "kinetra/form1.h"
-#include "kinetra/report_focus.h"
 
 #include <QLineEdit>
 #include <QMessageBox>
@@ -24,7 +23,7 @@ void Form1::ReportFault(const CalcFault& fault)
     }
     faultReport_->setWindowTitle(FaultTitle(fault.kind()));
     faultReport_->setText(fault.message());
-    reportedBox_ = BoxNamedByReport(fault.message());
+    reportedBox_ = fault.box();
     faultReport_->open();
 }
 
@@ -32,8 +31,11 @@ void Form1::ReportFault(const CalcFault& fault)
 // its text.
 void Form1::FocusReportedBox()
 {
-    auto* box = findChild<QLineEdit*>(reportedBox_);
-    if (box == nullptr || !box->isEnabled()) {
+    if (!reportedBox_) {
+        return;
+    }
+    QLineEdit* box = Box(*reportedBox_);
+    if (!box->isEnabled()) {
         return;
     }
     box->setFocus(Qt::OtherFocusReason);

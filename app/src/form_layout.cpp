@@ -1,5 +1,7 @@
 #include "kinetra/form_layout.h"
 
+#include "kinetra/input_boxes.h"
+
 #include <algorithm>
 #include <array>
 
@@ -34,19 +36,27 @@ constexpr ControlEntry Label(QStringView name, QStringView caption, TwipRect pla
     return entry;
 }
 
+// The caption of a box's row, naming the box (the row's first, where it has
+// several), as the reports quote it.
+constexpr ControlEntry BoxLabel(QStringView name, BoxId box, TwipRect place, int tabIndex)
+{
+    return Label(name, BoxOf(box).caption, place, tabIndex, BoxOf(box).control);
+}
+
 // The examples together make one car that calculates: a saloon of 1200 kg on
 // 195/65 R15 tyres, six gears, its torque peaking at 151 N·m near 71 rev/s.
 struct BoxText {
-    QStringView accessibleName;
     QStringView description;
     QStringView example;
     QStringView defaultText = {};
 };
 
-constexpr ControlEntry Box(QStringView name, TwipRect place, int tabIndex, BoxText text, bool enabledAtStart = true)
+// A box of the calculation: its control and what a screen reader calls it
+// come from the table of the input boxes, as the reports' names do.
+constexpr ControlEntry Box(BoxId box, TwipRect place, int tabIndex, BoxText text, bool enabledAtStart = true)
 {
-    ControlEntry entry = Control(name, ControlKind::TextBox, text.defaultText, place, tabIndex);
-    entry.accessibleName = text.accessibleName;
+    ControlEntry entry = Control(BoxOf(box).control, ControlKind::TextBox, text.defaultText, place, tabIndex);
+    entry.box = box;
     entry.description = text.description;
     entry.example = text.example;
     entry.enabledAtStart = enabledAtStart;
@@ -121,62 +131,62 @@ constexpr std::array kControls{
     // Gear ratios; the check boxes open the fifth and sixth rows.
     Label(u"Label4", u"Relaciones de transmisión", {480, 1680, 1935, 255}, 4),
     HorizontalLine(u"Line1", 360, 2400, 1920),
-    Label(u"Label3", u"Primera", ColumnLabel(kGearLabelLeft, 2160), 2, u"Text1"),
-    Box(u"Text1", ColumnBox(kGearBoxLeft, 2160), 3,
-        {u"Primera", u"Relación de transmisión de la primera marcha", u"3.5"}),
-    Label(u"Label5", u"Segunda", ColumnLabel(kGearLabelLeft, 2520), 5, u"Text2"),
-    Box(u"Text2", ColumnBox(kGearBoxLeft, 2520), 6,
-        {u"Segunda", u"Relación de transmisión de la segunda marcha", u"2.1"}),
-    Label(u"Label6", u"Tercera", ColumnLabel(kGearLabelLeft, 2880), 7, u"Text3"),
-    Box(u"Text3", ColumnBox(kGearBoxLeft, 2880), 8,
-        {u"Tercera", u"Relación de transmisión de la tercera marcha", u"1.4"}),
-    Label(u"Label7", u"Cuarta", ColumnLabel(kGearLabelLeft, 3240), 9, u"Text4"),
-    Box(u"Text4", ColumnBox(kGearBoxLeft, 3240), 10,
-        {u"Cuarta", u"Relación de transmisión de la cuarta marcha", u"1.0"}),
+    BoxLabel(u"Label3", BoxId::FirstGear, ColumnLabel(kGearLabelLeft, 2160), 2),
+    Box(BoxId::FirstGear, ColumnBox(kGearBoxLeft, 2160), 3,
+        {u"Relación de transmisión de la primera marcha", u"3.5"}),
+    BoxLabel(u"Label5", BoxId::SecondGear, ColumnLabel(kGearLabelLeft, 2520), 5),
+    Box(BoxId::SecondGear, ColumnBox(kGearBoxLeft, 2520), 6,
+        {u"Relación de transmisión de la segunda marcha", u"2.1"}),
+    BoxLabel(u"Label6", BoxId::ThirdGear, ColumnLabel(kGearLabelLeft, 2880), 7),
+    Box(BoxId::ThirdGear, ColumnBox(kGearBoxLeft, 2880), 8,
+        {u"Relación de transmisión de la tercera marcha", u"1.4"}),
+    BoxLabel(u"Label7", BoxId::FourthGear, ColumnLabel(kGearLabelLeft, 3240), 9),
+    Box(BoxId::FourthGear, ColumnBox(kGearBoxLeft, 3240), 10,
+        {u"Relación de transmisión de la cuarta marcha", u"1.0"}),
     // At 255 twips only the check square shows; its caption is never seen,
     // so the accessible name starts with the gear row's caption beside it.
     Button(u"Check1", ControlKind::CheckBox, u"Check1", CheckBoxAt(3600), 13, u"Quinta: usar la marcha",
            u"Marque la casilla para escribir y usar la relación de la quinta marcha"),
-    Label(u"Label9", u"Quinta", ColumnLabel(kGearLabelLeft, 3600), 15, u"Text5"),
-    Box(u"Text5", ColumnBox(kGearBoxLeft, 3600), 11,
-        {u"Quinta", u"Relación de transmisión de la quinta marcha (marque la casilla de la izquierda para usarla)",
+    BoxLabel(u"Label9", BoxId::FifthGear, ColumnLabel(kGearLabelLeft, 3600), 15),
+    Box(BoxId::FifthGear, ColumnBox(kGearBoxLeft, 3600), 11,
+        {u"Relación de transmisión de la quinta marcha (marque la casilla de la izquierda para usarla)",
          u"0.8"},
         false),
     Button(u"Check2", ControlKind::CheckBox, u"Check1", CheckBoxAt(3960), 16, u"Sexta: usar la marcha",
            u"Marque la casilla para escribir y usar la relación de la sexta marcha"),
-    Label(u"Label8", u"Sexta", ColumnLabel(kGearLabelLeft, 3960), 14, u"Text6"),
-    Box(u"Text6", ColumnBox(kGearBoxLeft, 3960), 12,
-        {u"Sexta", u"Relación de transmisión de la sexta marcha (marque la casilla de la izquierda para usarla)",
+    BoxLabel(u"Label8", BoxId::SixthGear, ColumnLabel(kGearLabelLeft, 3960), 14),
+    Box(BoxId::SixthGear, ColumnBox(kGearBoxLeft, 3960), 12,
+        {u"Relación de transmisión de la sexta marcha (marque la casilla de la izquierda para usarla)",
          u"0.7"},
         false),
-    Label(u"Label15", u"Diferencial", ColumnLabel(kGearLabelLeft, 4320, 855), 23, u"Text7"),
-    Box(u"Text7", ColumnBox(kGearBoxLeft, 4320), 22,
-        {u"Diferencial", u"Relación de transmisión del diferencial", u"4.1"}),
+    BoxLabel(u"Label15", BoxId::FinalDrive, ColumnLabel(kGearLabelLeft, 4320, 855), 23),
+    Box(BoxId::FinalDrive, ColumnBox(kGearBoxLeft, 4320), 22,
+        {u"Relación de transmisión del diferencial", u"4.1"}),
 
     // Torque polynomial in rising powers of engine speed, top row down.
     Label(u"Label26", u"Coef. Polinomio Par", {3480, 1680, 1935, 255}, 49),
     HorizontalLine(u"Line3", 3360, 5400, 1920),
-    Label(u"Label27", u"C0", ColumnLabel(kTorqueLabelLeft, 2160), 50, u"Text22"),
-    Box(u"Text22", ColumnBox(kTorqueBoxLeft, 2160), 45,
-        {u"C0", u"Par motor: término constante del polinomio, en N·m", u"80"}),
-    Label(u"Label25", u"N", ColumnLabel(kTorqueLabelLeft, 2520), 48, u"Text21"),
-    Box(u"Text21", ColumnBox(kTorqueBoxLeft, 2520), 44,
-        {u"N", u"Par motor: coeficiente de n, el régimen del motor en rev/s; en N·m/(rev/s)", u"2"}),
-    Label(u"Label24", u"N2", ColumnLabel(kTorqueLabelLeft, 2880), 47, u"Text20"),
-    Box(u"Text20", ColumnBox(kTorqueBoxLeft, 2880), 43,
-        {u"N2", u"Par motor: coeficiente de n², en N·m/(rev/s)²", u"-0.014"}),
-    Label(u"Label23", u"N3", ColumnLabel(kTorqueLabelLeft, 3240), 46, u"Text19"),
-    Box(u"Text19", ColumnBox(kTorqueBoxLeft, 3240), 42,
-        {u"N3", u"Par motor: coeficiente de n³, en N·m/(rev/s)³", u"0"}),
-    Label(u"Label29", u"N4", ColumnLabel(kTorqueLabelLeft, 3600), 54, u"Text24"),
-    Box(u"Text24", ColumnBox(kTorqueBoxLeft, 3600), 52,
-        {u"N4", u"Par motor: coeficiente de n⁴, en N·m/(rev/s)⁴", u"0"}),
-    Label(u"Label28", u"N5", ColumnLabel(kTorqueLabelLeft, 3960), 53, u"Text23"),
-    Box(u"Text23", ColumnBox(kTorqueBoxLeft, 3960), 51,
-        {u"N5", u"Par motor: coeficiente de n⁵, en N·m/(rev/s)⁵", u"0"}),
-    Label(u"Label32", u"N6", ColumnLabel(kTorqueLabelLeft, 4320), 66, u"Text28"),
-    Box(u"Text28", ColumnBox(kTorqueBoxLeft, 4320), 65,
-        {u"N6", u"Par motor: coeficiente de n⁶, en N·m/(rev/s)⁶", u"0"}),
+    BoxLabel(u"Label27", BoxId::TorqueC0, ColumnLabel(kTorqueLabelLeft, 2160), 50),
+    Box(BoxId::TorqueC0, ColumnBox(kTorqueBoxLeft, 2160), 45,
+        {u"Par motor: término constante del polinomio, en N·m", u"80"}),
+    BoxLabel(u"Label25", BoxId::TorqueN, ColumnLabel(kTorqueLabelLeft, 2520), 48),
+    Box(BoxId::TorqueN, ColumnBox(kTorqueBoxLeft, 2520), 44,
+        {u"Par motor: coeficiente de n, el régimen del motor en rev/s; en N·m/(rev/s)", u"2"}),
+    BoxLabel(u"Label24", BoxId::TorqueN2, ColumnLabel(kTorqueLabelLeft, 2880), 47),
+    Box(BoxId::TorqueN2, ColumnBox(kTorqueBoxLeft, 2880), 43,
+        {u"Par motor: coeficiente de n², en N·m/(rev/s)²", u"-0.014"}),
+    BoxLabel(u"Label23", BoxId::TorqueN3, ColumnLabel(kTorqueLabelLeft, 3240), 46),
+    Box(BoxId::TorqueN3, ColumnBox(kTorqueBoxLeft, 3240), 42,
+        {u"Par motor: coeficiente de n³, en N·m/(rev/s)³", u"0"}),
+    BoxLabel(u"Label29", BoxId::TorqueN4, ColumnLabel(kTorqueLabelLeft, 3600), 54),
+    Box(BoxId::TorqueN4, ColumnBox(kTorqueBoxLeft, 3600), 52,
+        {u"Par motor: coeficiente de n⁴, en N·m/(rev/s)⁴", u"0"}),
+    BoxLabel(u"Label28", BoxId::TorqueN5, ColumnLabel(kTorqueLabelLeft, 3960), 53),
+    Box(BoxId::TorqueN5, ColumnBox(kTorqueBoxLeft, 3960), 51,
+        {u"Par motor: coeficiente de n⁵, en N·m/(rev/s)⁵", u"0"}),
+    BoxLabel(u"Label32", BoxId::TorqueN6, ColumnLabel(kTorqueLabelLeft, 4320), 66),
+    Box(BoxId::TorqueN6, ColumnBox(kTorqueBoxLeft, 4320), 65,
+        {u"Par motor: coeficiente de n⁶, en N·m/(rev/s)⁶", u"0"}),
 
     // Results.
     Frame(u"Frame1", u"Resultados", {6480, 2040, 4575, 2415}, 61),
@@ -186,57 +196,57 @@ constexpr std::array kControls{
     // Input data, two columns.
     Label(u"Label19", u"Datos de Entrada", {480, 4920, 1935, 255}, 37),
     HorizontalLine(u"Line2", 360, 2400, 5160),
-    Label(u"Label10", u"Velocidad Inicial", ColumnLabel(kDataLeftLabel, 5400, kDataLabelWidth), 17, u"Text8"),
-    Box(u"Text8", ColumnBox(kDataLeftBox, 5400), 28, {u"Velocidad Inicial", u"Velocidad al empezar, en m/s", u"0"}),
-    Label(u"Label11", u"Velocidad Final", ColumnLabel(kDataLeftLabel, 5760, kDataLabelWidth), 18, u"Text9"),
-    Box(u"Text9", ColumnBox(kDataLeftBox, 5760), 29, {u"Velocidad Final", u"Velocidad al terminar, en m/s", u"28"}),
-    Label(u"Label12", u"Factor de masas", ColumnLabel(kDataLeftLabel, 6120, kDataLabelWidth), 19, u"Text10"),
-    Box(u"Text10", ColumnBox(kDataLeftBox, 6120), 30,
-        {u"Factor de masas", u"Factor de masas: inercia de las piezas que giran, sin unidades (1.06 típico)", u"1.06",
+    BoxLabel(u"Label10", BoxId::InitialSpeed, ColumnLabel(kDataLeftLabel, 5400, kDataLabelWidth), 17),
+    Box(BoxId::InitialSpeed, ColumnBox(kDataLeftBox, 5400), 28, {u"Velocidad al empezar, en m/s", u"0"}),
+    BoxLabel(u"Label11", BoxId::FinalSpeed, ColumnLabel(kDataLeftLabel, 5760, kDataLabelWidth), 18),
+    Box(BoxId::FinalSpeed, ColumnBox(kDataLeftBox, 5760), 29, {u"Velocidad al terminar, en m/s", u"28"}),
+    BoxLabel(u"Label12", BoxId::MassFactor, ColumnLabel(kDataLeftLabel, 6120, kDataLabelWidth), 19),
+    Box(BoxId::MassFactor, ColumnBox(kDataLeftBox, 6120), 30,
+        {u"Factor de masas: inercia de las piezas que giran, sin unidades (1.06 típico)", u"1.06",
          u"1.06"}),
-    Label(u"Label13", u"Peso del vehículo", ColumnLabel(kDataLeftLabel, 6480, kDataLabelWidth), 20, u"Text11"),
-    Box(u"Text11", ColumnBox(kDataLeftBox, 6480), 31, {u"Peso del vehículo", u"Masa del vehículo, en kg", u"1200"}),
-    Label(u"Label16", u"Rendimiento Transmisión", ColumnLabel(kDataRightLabel, 5400, 1935), 24, u"Text13"),
-    Box(u"Text13", ColumnBox(kDataRightBox, 5400), 33,
-        {u"Rendimiento Transmisión", u"Rendimiento de la transmisión, de 0 a 1 (0.9 típico)", u"0.9", u"0.9"}),
-    Label(u"Label14", u"Cx", ColumnLabel(kDataRightLabel, 5760, kDataLabelWidth), 21, u"Text14"),
-    Box(u"Text14", ColumnBox(kDataRightBox, 5760), 34,
-        {u"Cx", u"Coeficiente aerodinámico, sin unidades (0.33 típico)", u"0.33", u"0.33"}),
-    Label(u"Label18", u"Coef. Rodadura", ColumnLabel(kDataRightLabel, 6120, kDataLabelWidth), 26, u"Text15"),
-    Box(u"Text15", ColumnBox(kDataRightBox, 6120), 35,
-        {u"Coef. Rodadura", u"Coeficiente de resistencia a la rodadura, sin unidades (0.015 típico)", u"0.015",
+    BoxLabel(u"Label13", BoxId::Mass, ColumnLabel(kDataLeftLabel, 6480, kDataLabelWidth), 20),
+    Box(BoxId::Mass, ColumnBox(kDataLeftBox, 6480), 31, {u"Masa del vehículo, en kg", u"1200"}),
+    BoxLabel(u"Label16", BoxId::Efficiency, ColumnLabel(kDataRightLabel, 5400, 1935), 24),
+    Box(BoxId::Efficiency, ColumnBox(kDataRightBox, 5400), 33,
+        {u"Rendimiento de la transmisión, de 0 a 1 (0.9 típico)", u"0.9", u"0.9"}),
+    BoxLabel(u"Label14", BoxId::Drag, ColumnLabel(kDataRightLabel, 5760, kDataLabelWidth), 21),
+    Box(BoxId::Drag, ColumnBox(kDataRightBox, 5760), 34,
+        {u"Coeficiente aerodinámico, sin unidades (0.33 típico)", u"0.33", u"0.33"}),
+    BoxLabel(u"Label18", BoxId::Rolling, ColumnLabel(kDataRightLabel, 6120, kDataLabelWidth), 26),
+    Box(BoxId::Rolling, ColumnBox(kDataRightBox, 6120), 35,
+        {u"Coeficiente de resistencia a la rodadura, sin unidades (0.015 típico)", u"0.015",
          u"0.015"}),
-    Label(u"Label20", u"Pendiente (%)", ColumnLabel(kDataRightLabel, 6480, kDataLabelWidth), 27, u"Text16"),
-    Box(u"Text16", ColumnBox(kDataRightBox, 6480), 36,
-        {u"Pendiente (%)", u"Pendiente de la carretera, en % (0 en llano)", u"0", u"0"}),
+    BoxLabel(u"Label20", BoxId::Slope, ColumnLabel(kDataRightLabel, 6480, kDataLabelWidth), 27),
+    Box(BoxId::Slope, ColumnBox(kDataRightBox, 6480), 36,
+        {u"Pendiente de la carretera, en % (0 en llano)", u"0", u"0"}),
 
     // Tyre size, written width / aspect R rim. The separators name no box:
     // screen readers would take "/", "R" and "X" for the boxes' names.
-    Label(u"Label17", u"Ruedas", {1320, kTyreTop, 855, 255}, 25, u"Text12"),
-    Box(u"Text12", {2160, kTyreTop, 855, 285}, 32,
-        {u"Ruedas: ancho", u"Ancho del neumático, en mm (195 en 195/65 R15)", u"195"}),
+    BoxLabel(u"Label17", BoxId::TyreWidth, {1320, kTyreTop, 855, 255}, 25),
+    Box(BoxId::TyreWidth, {2160, kTyreTop, 855, 285}, 32,
+        {u"Ancho del neumático, en mm (195 en 195/65 R15)", u"195"}),
     Label(u"Label21", u"/", {3120, kTyreTop, 375, 255}, 38),
-    Box(u"Text17", {3360, kTyreTop, 855, 285}, 39,
-        {u"Ruedas: perfil", u"Perfil del neumático: altura del flanco, en % del ancho (65 en 195/65 R15)", u"65"}),
+    Box(BoxId::TyreAspect, {3360, kTyreTop, 855, 285}, 39,
+        {u"Perfil del neumático: altura del flanco, en % del ancho (65 en 195/65 R15)", u"65"}),
     Label(u"Label22", u"R", {4320, kTyreTop, 735, 255}, 40),
-    Box(u"Text18", {4560, kTyreTop, 855, 285}, 41,
-        {u"Ruedas: llanta", u"Diámetro de la llanta, en pulgadas (15 en 195/65 R15)", u"15"}),
+    Box(BoxId::RimDiameter, {4560, kTyreTop, 855, 285}, 41,
+        {u"Diámetro de la llanta, en pulgadas (15 en 195/65 R15)", u"15"}),
 
     // Frontal area, typed or from height and width; "X" only separates.
-    Button(u"Option1", ControlKind::OptionButton, u"Area Frontal", {720, kAreaTop, 1455, 255}, 55, u"Area Frontal",
-           u"El área frontal se escribe en la casilla de al lado"),
-    Box(u"Text25", {1920, kAreaTop, 975, 285}, 57,
-        {u"Area Frontal: valor",
-         u"Área frontal del vehículo, en m², escrita con «%1» como separador decimal "
+    Button(u"Option1", ControlKind::OptionButton, BoxOf(BoxId::AreaTyped).caption, {720, kAreaTop, 1455, 255}, 55,
+           BoxOf(BoxId::AreaTyped).caption, u"El área frontal se escribe en la casilla de al lado"),
+    Box(BoxId::AreaTyped, {1920, kAreaTop, 975, 285}, 57,
+        {u"Área frontal del vehículo, en m², escrita con «%1» como separador decimal "
          u"(por ejemplo 2%125)",
          u"2%125"}),
-    Button(u"Option2", ControlKind::OptionButton, u"Alto X Ancho", {3000, kAreaTop, 1335, 255}, 56, u"Alto X Ancho",
+    Button(u"Option2", ControlKind::OptionButton, BoxOf(BoxId::AreaHeight).caption, {3000, kAreaTop, 1335, 255}, 56,
+           BoxOf(BoxId::AreaHeight).caption,
            u"El área frontal sale del alto y el ancho del vehículo: alto × 0.8 × ancho"),
-    Box(u"Text26", {4320, kAreaTop, 735, 285}, 58,
-        {u"Alto X Ancho: alto", u"Alto del vehículo, en m (por ejemplo 1.45)", u"1.45"}),
+    Box(BoxId::AreaHeight, {4320, kAreaTop, 735, 285}, 58,
+        {u"Alto del vehículo, en m (por ejemplo 1.45)", u"1.45"}),
     Label(u"Label30", u"X", {5160, kAreaTop, 255, 255}, 59),
-    Box(u"Text27", {5400, kAreaTop, 735, 285}, 60,
-        {u"Alto X Ancho: ancho", u"Ancho del vehículo, en m (por ejemplo 1.75)", u"1.75"}),
+    Box(BoxId::AreaWidth, {5400, kAreaTop, 735, 285}, 60,
+        {u"Ancho del vehículo, en m (por ejemplo 1.75)", u"1.75"}),
 
     // Commands.
     Button(u"Command1", ControlKind::CommandButton, u"Calcular", CommandAt(7440), 63, u"Calcular",
@@ -256,17 +266,17 @@ constexpr ControlEntry InLimitGroup(ControlEntry entry)
     entry.container = kLimitGroup;
     return entry;
 }
-constexpr ControlEntry LimitLabel(QStringView name, QStringView caption, int top, QStringView box)
+constexpr ControlEntry LimitLabel(QStringView name, BoxId box, int top)
 {
-    return InLimitGroup(Label(name, caption, {240, top, 2400, 255}, kNoTabIndex, box));
+    return InLimitGroup(BoxLabel(name, box, {240, top, 2400, 255}, kNoTabIndex));
 }
-constexpr ControlEntry LimitBox(QStringView name, int top, BoxText text)
+constexpr ControlEntry LimitBox(BoxId box, int top, BoxText text)
 {
-    return InLimitGroup(Box(name, {2760, top, 855, 285}, kNoTabIndex, text));
+    return InLimitGroup(Box(box, {2760, top, 855, 285}, kNoTabIndex, text));
 }
-constexpr ControlEntry LimitUnit(QStringView name, QStringView unit, int top)
+constexpr ControlEntry LimitUnit(QStringView name, BoxId box, int top)
 {
-    return InLimitGroup(Label(name, unit, {3720, top, 855, 255}, kNoTabIndex));
+    return InLimitGroup(Label(name, BoxOf(box).unit, {3720, top, 855, 255}, kNoTabIndex));
 }
 
 // Controls the program adds to the form, kept apart from the form's own: they
@@ -290,35 +300,32 @@ constexpr std::array kAdded{
     // The car's optional limits, in the free corner right of the input data
     // and above the commands; each row lines up with a row of the data block.
     Frame(u"VehicleLimits", u"Límites del vehículo (opcional)", {6600, 4560, 4815, 2520}, kNoTabIndex),
-    LimitLabel(u"RedLineLabel", u"Régimen máximo", 480, u"RedLine"),
-    LimitBox(u"RedLine", 480,
-             {u"Régimen máximo", u"Régimen máximo del motor, en rev/min: ninguna marcha pasa de él (vacío: sin límite)",
+    LimitLabel(u"RedLineLabel", BoxId::RedLine, 480),
+    LimitBox(BoxId::RedLine, 480,
+             {u"Régimen máximo del motor, en rev/min: ninguna marcha pasa de él (vacío: sin límite)",
               u"6500"}),
-    LimitUnit(u"RedLineUnit", u"rev/min", 480),
-    LimitLabel(u"LaunchSpeedLabel", u"Régimen de salida", 840, u"LaunchSpeed"),
-    LimitBox(u"LaunchSpeed", 840,
-             {u"Régimen de salida",
-              u"Régimen del motor mientras patina el embrague al salir, en rev/min (vacío: sin embrague que patine)",
+    LimitUnit(u"RedLineUnit", BoxId::RedLine, 480),
+    LimitLabel(u"LaunchSpeedLabel", BoxId::LaunchSpeed, 840),
+    LimitBox(BoxId::LaunchSpeed, 840,
+             {u"Régimen del motor mientras patina el embrague al salir, en rev/min (vacío: sin embrague que patine)",
               u"2500"}),
-    LimitUnit(u"LaunchSpeedUnit", u"rev/min", 840),
-    LimitLabel(u"ShiftTimeLabel", u"Tiempo de cambio", 1200, u"ShiftTime"),
+    LimitUnit(u"LaunchSpeedUnit", BoxId::LaunchSpeed, 840),
+    LimitLabel(u"ShiftTimeLabel", BoxId::ShiftTime, 1200),
     LimitBox(
-        u"ShiftTime", 1200,
-        {u"Tiempo de cambio", u"Tiempo sin tracción en cada cambio a una marcha más larga, en s (vacío: 0)", u"0.3"}),
-    LimitUnit(u"ShiftTimeUnit", u"s", 1200),
-    LimitLabel(u"GripLabel", u"Adherencia μ", 1560, u"Grip"),
-    LimitBox(u"Grip", 1560,
-             {u"Adherencia μ",
-              u"Coeficiente de adherencia de los neumáticos, sin unidades (1.0 en asfalto seco); va con «Peso en el "
+        BoxId::ShiftTime, 1200,
+        {u"Tiempo sin tracción en cada cambio a una marcha más larga, en s (vacío: 0)", u"0.3"}),
+    LimitUnit(u"ShiftTimeUnit", BoxId::ShiftTime, 1200),
+    LimitLabel(u"GripLabel", BoxId::Grip, 1560),
+    LimitBox(BoxId::Grip, 1560,
+             {u"Coeficiente de adherencia de los neumáticos, sin unidades (1.0 en asfalto seco); va con «Peso en el "
               u"eje motriz» (vacíos los dos: sin límite)",
               u"1.0"}),
-    LimitLabel(u"DrivenShareLabel", u"Peso en el eje motriz", 1920, u"DrivenShare"),
-    LimitBox(u"DrivenShare", 1920,
-             {u"Peso en el eje motriz",
-              u"Parte del peso del vehículo sobre las ruedas motrices, en % (60 típico en tracción delantera); va "
+    LimitLabel(u"DrivenShareLabel", BoxId::DrivenShare, 1920),
+    LimitBox(BoxId::DrivenShare, 1920,
+             {u"Parte del peso del vehículo sobre las ruedas motrices, en % (60 típico en tracción delantera); va "
               u"con «Adherencia μ»",
               u"60"}),
-    LimitUnit(u"DrivenShareUnit", u"%", 1920),
+    LimitUnit(u"DrivenShareUnit", BoxId::DrivenShare, 1920),
 
     // The speeds in km/h as they are typed, in a smaller font, in the one
     // strip near the speed boxes that no control takes at any scale: between

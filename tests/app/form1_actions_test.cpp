@@ -4,7 +4,7 @@
 
 #include "form_driver.h"
 #include "kinetra/calc_fault.h"
-#include "kinetra/report_focus.h"
+#include "kinetra/input_boxes.h"
 #include "kinetra/run_calculation.h"
 #include "kinetra/torque_curve_fit.h"
 
@@ -460,34 +460,47 @@ void Form1ActionsTest::faultIsReportedAndResultKept()
 
 void Form1ActionsTest::reportPointsAtItsBox_data()
 {
-    QTest::addColumn<QString>("report");
-    QTest::addColumn<QString>("box");
-    QTest::addRow("a single box") << "«Peso del vehículo» dice «-1»: escriba la masa en kg."
-                                  << "Text11";
-    QTest::addRow("a part of the tyre row") << "«Ruedas» (perfil) está vacío."
-                                            << "Text17";
-    QTest::addRow("the first of two boxes")
-        << "«Velocidad Final» dice «5» y «Velocidad Inicial» dice «9»: escriba en «Velocidad Final»."
-        << "Text9";
-    QTest::addRow("a value quoted before the box") << "«abc» no es un número en «N4»."
-                                                   << "Text24";
-    QTest::addRow("the typed frontal area") << "«Area Frontal» dice «x»."
-                                            << "Text25";
-    QTest::addRow("height and width, without a part") << "Pasó con «Alto X Ancho» 1e300."
-                                                      << "Text26";
-    QTest::addRow("a remark, not a part") << "«Cx» (aerodinámico) dice «-1»."
-                                          << "Text14";
-    QTest::addRow("a limit of the car") << "«Adherencia μ» dice «0»: escriba un número mayor que 0."
-                                        << "Grip";
-    QTest::addRow("no box named") << "División por cero."
-                                  << "";
+    QTest::addColumn<BoxId>("box");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("quoted");
+    QTest::addColumn<QString>("heard");
+    QTest::addRow("a single box") << BoxId::Mass << "Text11" << "«Peso del vehículo»" << "Peso del vehículo";
+    QTest::addRow("a part of the tyre row") << BoxId::TyreAspect << "Text17" << "«Ruedas» (perfil)"
+                                            << "Ruedas: perfil";
+    QTest::addRow("a torque coefficient") << BoxId::TorqueN4 << "Text24" << "«N4»" << "N4";
+    QTest::addRow("the typed frontal area") << BoxId::AreaTyped << "Text25" << "«Area Frontal»"
+                                            << "Area Frontal: valor";
+    QTest::addRow("the height of the area") << BoxId::AreaHeight << "Text26" << "«Alto X Ancho» (alto)"
+                                            << "Alto X Ancho: alto";
+    QTest::addRow("a limit of the car") << BoxId::Grip << "Grip" << "«Adherencia μ»" << "Adherencia μ";
 }
 
+// A report carries the box it names; the window finds the box by the table,
+// whose caption is also the one shown beside the box and heard with it: a
+// caption renamed in the table is renamed in the window and the reports
+// alike.
 void Form1ActionsTest::reportPointsAtItsBox()
 {
-    QFETCH(QString, report);
-    QFETCH(QString, box);
-    QCOMPARE(BoxNamedByReport(report), box);
+    QFETCH(BoxId, box);
+    QFETCH(QString, control);
+    QFETCH(QString, quoted);
+    QFETCH(QString, heard);
+    Form1 form;
+    QCOMPARE(BoxOf(box).control.toString(), control);
+    QCOMPARE(Quoted(box), quoted);
+    const auto* typed = Find<QLineEdit>(form, control);
+    QCOMPARE(QAccessible::queryAccessibleInterface(const_cast<QLineEdit*>(typed))->text(QAccessible::Name), heard);
+    QVERIFY(heard.startsWith(BoxOf(box).caption));
+    const QString caption = BoxOf(box).caption.toString();
+    const auto labels = form.findChildren<QLabel*>();
+    const auto options = form.findChildren<QAbstractButton*>();
+    // The row's caption names its first box.
+    const auto namesTheRow = [&](const QLabel* l) {
+        return l->text() == caption && l->buddy() != nullptr && l->buddy()->accessibleName().startsWith(caption);
+    };
+    QVERIFY2(std::ranges::any_of(labels, namesTheRow)
+                 || std::ranges::any_of(options, [&](const QAbstractButton* b) { return b->text() == caption; }),
+             qPrintable(caption));
 }
 
 void Form1ActionsTest::salirAndCloseEndTheProgram_data()

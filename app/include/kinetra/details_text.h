@@ -16,7 +16,6 @@ namespace kinetra {
 struct ShownRun {
     RunTrace trace;
     RunSummary summary;
-    bool limitsSet = false; // the car had some of its optional limits typed
 };
 
 // The last two different runs that succeeded, the latest first: the details
@@ -26,11 +25,8 @@ struct RunHistory {
     std::optional<ShownRun> latest;
     std::optional<ShownRun> previous;
 
-    void Add(RunTrace run, bool limitsSet = false);
+    void Add(RunTrace run);
 };
-
-// km/h from m/s.
-double KilometresPerHour(double metresPerSecond);
 
 // "2.ª"
 QString GearName(int gear);

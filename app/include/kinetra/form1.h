@@ -75,6 +75,8 @@ private:
     void BuildResult();
 
     QLineEdit* Text(int number) const { return textBoxes_.at(static_cast<std::size_t>(number - 1)); }
+    // The text box of a box of the calculation, by the table of the boxes.
+    QLineEdit* Box(BoxId id) const;
     CalcInput InputFromBoxes() const;
     void OpenGearBoxesOfCheckBoxes();
     int GearCountFromCheckBoxes() const;
@@ -114,7 +116,7 @@ private:
     QStringList staleNotes_;                // why the result shown is no longer current
     QWidget* resultAnnouncement_ = nullptr; // no pixels: what screen readers are told of a new result
     QMessageBox* faultReport_ = nullptr;    // made at the first fault, then reused
-    QString reportedBox_;                   // the box the open report points at
+    std::optional<BoxId> reportedBox_;      // the box the open report points at
     QPushButton* details_ = nullptr;
     RunHistory runs_;                        // the last two successful runs
     DetailsWindow* detailsWindow_ = nullptr; // made when first asked for

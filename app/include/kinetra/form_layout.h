@@ -1,9 +1,11 @@
 #pragma once
 
+#include "kinetra/input_boxes.h"
 #include "kinetra/twips.h"
 
 #include <QStringView>
 
+#include <optional>
 #include <span>
 
 namespace kinetra {
@@ -36,6 +38,7 @@ struct ControlEntry {
     QStringView container;      // the frame the control lies in
     QStringView buddy;          // a label's: the box it names
     QStringView accessibleName; // what a screen reader calls it: the caption a person sees first
+    std::optional<BoxId> box;   // a box of the calculation's: its name is the table's
     QStringView description;    // its tooltip, also read out: meaning and unit, numbers as typed
                                 // ("%1" stands for the user's decimal separator)
     QStringView example;        // a box's: a value of the example car, shown greyed while the box is empty;
