@@ -97,6 +97,32 @@ void ForEachControl(Visit visit)
 
 } // namespace
 
+namespace {
+
+// What a person is told of a control: its name and description, as screen
+// readers and tooltips give them, and a box's example.
+void Describe(QWidget& control, const ControlEntry& entry, const QLocale& locale)
+{
+    if (entry.box) {
+        control.setAccessibleName(AccessibleBoxName(*entry.box));
+    } else if (!entry.accessibleName.isEmpty()) {
+        control.setAccessibleName(entry.accessibleName.toString());
+    }
+    if (!entry.description.isEmpty()) {
+        // The frontal area is the one box read in the user's own number
+        // format: its description shows that separator.
+        const QString description = entry.description.toString().replace(u"%1"_s, locale.decimalPoint());
+        control.setToolTip(description);
+        control.setAccessibleDescription(description);
+    }
+    // A locked box shows no example: greyed, it would look like a ratio in use.
+    if (auto* box = qobject_cast<QLineEdit*>(&control); box != nullptr && entry.enabledAtStart) {
+        box->setPlaceholderText(entry.example.toString().replace(u"%1"_s, locale.decimalPoint()));
+    }
+}
+
+} // namespace
+
 QLineEdit* Form1::Box(BoxId id) const
 {
     return findChild<QLineEdit*>(BoxOf(id).control.toString());
@@ -112,22 +138,7 @@ void Form1::BuildControls()
         QWidget* control = MakeControl(entry, parent);
         control->setObjectName(entry.name.toString());
         control->setFocusPolicy(TakesFocus(entry.kind) ? Qt::StrongFocus : Qt::NoFocus);
-        if (entry.box) {
-            control->setAccessibleName(AccessibleBoxName(*entry.box));
-        } else if (!entry.accessibleName.isEmpty()) {
-            control->setAccessibleName(entry.accessibleName.toString());
-        }
-        if (!entry.description.isEmpty()) {
-            // The frontal area is the one box read in the user's own number
-            // format: its description shows that separator.
-            const QString description = entry.description.toString().replace(u"%1"_s, locale_.decimalPoint());
-            control->setToolTip(description);
-            control->setAccessibleDescription(description);
-        }
-        // A locked box shows no example: greyed, it would look like a ratio in use.
-        if (auto* box = qobject_cast<QLineEdit*>(control); box != nullptr && entry.enabledAtStart) {
-            box->setPlaceholderText(entry.example.toString().replace(u"%1"_s, locale_.decimalPoint()));
-        }
+        Describe(*control, entry, locale_);
     });
 
     for (std::size_t index = 0; index < textBoxes_.size(); ++index) {

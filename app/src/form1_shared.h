@@ -2,7 +2,6 @@
 
 #include <QStringView>
 
-
 // What the parts of the form, Form1, have in common.
 namespace kinetra {
 

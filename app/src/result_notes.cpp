@@ -77,14 +77,4 @@ void ResultNotes::Place(const QLabel& sentence)
     raise();
 }
 
-QString ResultNotes::text() const
-{
-    return text_->text();
-}
-
-QString ResultNotes::staleText() const
-{
-    return stale_->text();
-}
-
 } // namespace kinetra

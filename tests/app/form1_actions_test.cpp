@@ -464,15 +464,24 @@ void Form1ActionsTest::reportPointsAtItsBox_data()
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("quoted");
     QTest::addColumn<QString>("heard");
-    QTest::addRow("a single box") << BoxId::Mass << "Text11" << "«Peso del vehículo»" << "Peso del vehículo";
-    QTest::addRow("a part of the tyre row") << BoxId::TyreAspect << "Text17" << "«Ruedas» (perfil)"
+    QTest::addRow("a single box") << BoxId::Mass << "Text11"
+                                  << "«Peso del vehículo»"
+                                  << "Peso del vehículo";
+    QTest::addRow("a part of the tyre row") << BoxId::TyreAspect << "Text17"
+                                            << "«Ruedas» (perfil)"
                                             << "Ruedas: perfil";
-    QTest::addRow("a torque coefficient") << BoxId::TorqueN4 << "Text24" << "«N4»" << "N4";
-    QTest::addRow("the typed frontal area") << BoxId::AreaTyped << "Text25" << "«Area Frontal»"
+    QTest::addRow("a torque coefficient") << BoxId::TorqueN4 << "Text24"
+                                          << "«N4»"
+                                          << "N4";
+    QTest::addRow("the typed frontal area") << BoxId::AreaTyped << "Text25"
+                                            << "«Area Frontal»"
                                             << "Area Frontal: valor";
-    QTest::addRow("the height of the area") << BoxId::AreaHeight << "Text26" << "«Alto X Ancho» (alto)"
+    QTest::addRow("the height of the area") << BoxId::AreaHeight << "Text26"
+                                            << "«Alto X Ancho» (alto)"
                                             << "Alto X Ancho: alto";
-    QTest::addRow("a limit of the car") << BoxId::Grip << "Grip" << "«Adherencia μ»" << "Adherencia μ";
+    QTest::addRow("a limit of the car") << BoxId::Grip << "Grip"
+                                        << "«Adherencia μ»"
+                                        << "Adherencia μ";
 }
 
 // A report carries the box it names; the window finds the box by the table,

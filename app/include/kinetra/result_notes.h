@@ -24,9 +24,6 @@ public:
     // Shows `stale`, one line a reason, above the notes; empty: none.
     void ShowStale(const QStringList& stale, const QLabel& sentence);
 
-    QString text() const;
-    QString staleText() const;
-
 private:
     void Place(const QLabel& sentence);
 

@@ -97,6 +97,33 @@ FieldReading RadixValue(const std::string& digitsText, int radix)
     return {ConvertOrThrow(hex.data(), hex.data() + hex.size(), std::chars_format::hex, true), true};
 }
 
+// The number ends at `pos` unless an exponent follows: it counts only when
+// digits follow its letter and sign; "D" is an old way of writing "E" that
+// from_chars does not know, so it is written "e". Where the number ends, with
+// the exponent added to `leadingExponent`.
+std::size_t ReadExponent(std::string& s, std::size_t pos, std::int64_t& leadingExponent)
+{
+    if (!(pos < s.size() && (s[pos] == 'E' || s[pos] == 'e' || s[pos] == 'D' || s[pos] == 'd'))) {
+        return pos;
+    }
+    std::size_t expPos = pos + 1;
+    const bool expNegative = expPos < s.size() && s[expPos] == '-';
+    if (expPos < s.size() && (s[expPos] == '+' || s[expPos] == '-')) {
+        ++expPos;
+    }
+    if (!(expPos < s.size() && IsDigit(s[expPos]))) {
+        return pos;
+    }
+    std::int64_t exponent = 0;
+    for (; expPos < s.size() && IsDigit(s[expPos]); ++expPos) {
+        // Saturate: anything past a million is out of range either way.
+        exponent = std::min<std::int64_t>(exponent * 10 + (s[expPos] - '0'), 1'000'000);
+    }
+    leadingExponent += expNegative ? -exponent : exponent;
+    s[pos] = 'e';
+    return expPos;
+}
+
 FieldReading Read(QStringView text)
 {
     std::string s = Cleaned(text);
@@ -144,28 +171,7 @@ FieldReading Read(QStringView text)
     if (!anyDigit || !significant) {
         return {0, anyDigit};
     }
-    std::size_t end = pos;
-
-    // An exponent counts only when digits follow its letter and sign; "D" is
-    // an old way of writing "E" that from_chars does not know.
-    if (pos < s.size() && (s[pos] == 'E' || s[pos] == 'e' || s[pos] == 'D' || s[pos] == 'd')) {
-        std::size_t expPos = pos + 1;
-        const bool expNegative = expPos < s.size() && s[expPos] == '-';
-        if (expPos < s.size() && (s[expPos] == '+' || s[expPos] == '-')) {
-            ++expPos;
-        }
-        if (expPos < s.size() && IsDigit(s[expPos])) {
-            std::int64_t exponent = 0;
-            for (; expPos < s.size() && IsDigit(s[expPos]); ++expPos) {
-                // Saturate: anything past a million is out of range either way.
-                exponent = std::min<std::int64_t>(exponent * 10 + (s[expPos] - '0'), 1'000'000);
-            }
-            leadingExponent += expNegative ? -exponent : exponent;
-            s[pos] = 'e';
-            end = expPos;
-        }
-    }
-
+    const std::size_t end = ReadExponent(s, pos, leadingExponent);
     const double magnitude =
         ConvertOrThrow(s.data() + start, s.data() + end, std::chars_format::general, leadingExponent > 0);
     return {negative && magnitude != 0 ? -magnitude : magnitude, true};

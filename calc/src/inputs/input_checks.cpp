@@ -109,9 +109,27 @@ void CheckSpeedRange(const CalcInput& input, const Vehicle& vehicle)
     if (vehicle.steps > kMostSteps) {
         Reject(QStringLiteral("%1: la velocidad final supera a la inicial en %2 m/s o más, y el cálculo admite "
                               "hasta %3 pasos de 1 m/s. Escriba en %4 menos de %5.")
-                   .arg(both(), QString::number(kMostSteps + 1), QString::number(kMostSteps),
-                        Quoted(BoxId::FinalSpeed), InputNumber(vi + (kMostSteps + 1))),
+                   .arg(both(), QString::number(kMostSteps + 1), QString::number(kMostSteps), Quoted(BoxId::FinalSpeed),
+                        InputNumber(vi + (kMostSteps + 1))),
                BoxId::FinalSpeed);
+    }
+}
+
+// A gear change takes from 0 to 5 s.
+void CheckShiftTime(const QString& text, double seconds)
+{
+    RejectNegative(BoxId::ShiftTime, text, seconds,
+                   ": un cambio de marcha no puede durar menos de 0 s. Escriba los segundos sin signo, por "
+                   "ejemplo 0.3.");
+    if (seconds > 5) {
+        // Above 5 s it is most likely milliseconds.
+        Reject(WhatItSays(BoxId::ShiftTime, text, seconds)
+                   + (seconds / 1000 <= 5 ? QStringLiteral(": un cambio de marcha no dura más de 5 s. Escriba el "
+                                                           "tiempo en segundos: si son %1 ms, escriba %2.")
+                                                .arg(InputNumber(seconds), InputNumber(seconds / 1000))
+                                          : QStringLiteral(": un cambio de marcha no dura más de 5 s. Escriba el "
+                                                           "tiempo en segundos, por ejemplo 0.3.")),
+               BoxId::ShiftTime);
     }
 }
 
@@ -163,7 +181,6 @@ void CheckInputs(const CalcInput& input, const Vehicle& vehicle, int gearCount)
 
 void CheckLimits(const LimitTexts& texts, const CarLimits& limits)
 {
-    const auto says = [](BoxId box, const QString& text, double value) { return WhatItSays(box, text, value); };
     if (limits.redLine) {
         RejectNotPositive(BoxId::RedLine, texts.redLine, *limits.redLine,
                           ": el régimen máximo debe ser mayor que 0. Escriba las rev/min a las que corta el motor, "
@@ -174,35 +191,22 @@ void CheckLimits(const LimitTexts& texts, const CarLimits& limits)
         const double example = redLine >= 4000 ? 2000 : std::floor(redLine / 2);
         Reject(QStringLiteral("%1 y %2: el motor sale con el embrague patinando, por debajo de su régimen máximo. "
                               "Escriba en %3 menos de %4, por ejemplo %5.")
-                   .arg(says(BoxId::LaunchSpeed, texts.launchSpeed, *limits.launchSpeed),
-                        says(BoxId::RedLine, texts.redLine, redLine), Quoted(BoxId::LaunchSpeed), InputNumber(redLine),
-                        InputNumber(example)),
+                   .arg(WhatItSays(BoxId::LaunchSpeed, texts.launchSpeed, *limits.launchSpeed),
+                        WhatItSays(BoxId::RedLine, texts.redLine, redLine), Quoted(BoxId::LaunchSpeed),
+                        InputNumber(redLine), InputNumber(example)),
                BoxId::LaunchSpeed);
     }
     if (limits.shiftTime) {
-        const double seconds = *limits.shiftTime;
-        RejectNegative(BoxId::ShiftTime, texts.shiftTime, seconds,
-                       ": un cambio de marcha no puede durar menos de 0 s. Escriba los segundos sin signo, por "
-                       "ejemplo 0.3.");
-        if (seconds > 5) {
-            // Above 5 s it is most likely milliseconds.
-            Reject(says(BoxId::ShiftTime, texts.shiftTime, seconds)
-                       + (seconds / 1000 <= 5 ? QStringLiteral(": un cambio de marcha no dura más de 5 s. Escriba el "
-                                                               "tiempo en segundos: si son %1 ms, escriba %2.")
-                                                    .arg(InputNumber(seconds), InputNumber(seconds / 1000))
-                                              : QStringLiteral(": un cambio de marcha no dura más de 5 s. Escriba el "
-                                                               "tiempo en segundos, por ejemplo 0.3.")),
-                   BoxId::ShiftTime);
-        }
+        CheckShiftTime(texts.shiftTime, *limits.shiftTime);
     }
     if (limits.grip && !(*limits.grip > 0 && *limits.grip <= 3)) {
-        Reject(says(BoxId::Grip, texts.grip, *limits.grip)
+        Reject(WhatItSays(BoxId::Grip, texts.grip, *limits.grip)
                    + QStringLiteral(": el coeficiente de adherencia debe ser mayor que 0 y no mayor que 3. Escriba el "
                                     "de los neumáticos en ese firme, por ejemplo 0.9 en asfalto seco."),
                BoxId::Grip);
     }
     if (limits.drivenShare && !(*limits.drivenShare >= 0 && *limits.drivenShare <= 100)) {
-        Reject(says(BoxId::DrivenShare, texts.drivenShare, *limits.drivenShare)
+        Reject(WhatItSays(BoxId::DrivenShare, texts.drivenShare, *limits.drivenShare)
                    + QStringLiteral(": es el porcentaje del peso del vehículo que carga el eje motriz, de 0 a 100. "
                                     "Escriba por ejemplo 60 para un turismo de tracción delantera."),
                BoxId::DrivenShare);
@@ -211,8 +215,8 @@ void CheckLimits(const LimitTexts& texts, const CarLimits& limits)
     if (limits.grip.has_value() != limits.drivenShare.has_value()) {
         const bool gripTyped = limits.grip.has_value();
         const BoxId filledBox = gripTyped ? BoxId::Grip : BoxId::DrivenShare;
-        const QString filled = gripTyped ? says(BoxId::Grip, texts.grip, *limits.grip)
-                                         : says(BoxId::DrivenShare, texts.drivenShare, *limits.drivenShare);
+        const QString filled = gripTyped ? WhatItSays(BoxId::Grip, texts.grip, *limits.grip)
+                                         : WhatItSays(BoxId::DrivenShare, texts.drivenShare, *limits.drivenShare);
         const QString blank = Quoted(gripTyped ? BoxId::DrivenShare : BoxId::Grip);
         const QString what = gripTyped
                                  ? QStringLiteral("el porcentaje del peso que carga el eje motriz, por ejemplo 60")

@@ -59,6 +59,28 @@ void RecordStep(RunTrace& trace, const CalcTables& tables, double initialSpeed, 
                                     (tables.WheelSpeed[step + 1] * ratio) * 60});
 }
 
+// The trace of a run of `steps` from its first step; by value, as above.
+void StartTrace(RunTrace& trace, const CalcTables& tables, double initialSpeed, int steps, int startGear)
+{
+    trace = RunTrace{startGear, {}, {}, {}};
+    trace.steps.reserve(static_cast<std::size_t>(std::max(steps, 1)));
+    RecordStep(trace, tables, initialSpeed, 1, startGear, tables.StartAccelLow[startGear],
+               tables.StartAccelHigh[startGear], tables.StepTime[1]);
+}
+
+// Whether the next gear pulls at least as hard over a step as the current
+// one, by their mean accelerations: ties change up, since the higher gear is
+// as good and revs the engine less.
+bool NextPullsAsHard(double a1, double a2, double b1, double b2, int gear)
+{
+    const auto comparing = [&] {
+        return QStringLiteral("Pasó al comparar la %1.ª marcha con la siguiente.").arg(gear);
+    };
+    const double mean = Finite((a1 + a2) / 2, comparing);
+    const double nextMean = Finite((b1 + b2) / 2, comparing);
+    return !(mean > nextMean);
+}
+
 // Every gear with a ratio at every speed of the run, at full load.
 void FillTraction(RunTrace& trace, const CalcTables& tables, const Vehicle& vehicle, int topGear)
 {
@@ -122,10 +144,7 @@ RunTime Integrate(CalcTables& tables, const Vehicle& car, int startGear, int top
     double total = 0;
     total += tables.StepTime[1];
     if constexpr (kTracing) {
-        *trace = RunTrace{startGear, {}, {}, {}};
-        trace->steps.reserve(static_cast<std::size_t>(std::max(steps, 1)));
-        RecordStep(*trace, tables, vehicle.initialSpeed, 1, startGear, tables.StartAccelLow[startGear],
-                   tables.StartAccelHigh[startGear], tables.StepTime[1]);
+        StartTrace(*trace, tables, vehicle.initialSpeed, steps, startGear);
     }
 
     int gear = startGear;
@@ -136,28 +155,21 @@ RunTime Integrate(CalcTables& tables, const Vehicle& car, int startGear, int top
     bool carried = false;
     double a1 = 0;
     double b1 = 0;
+    // Step s goes from speed entry s to s + 1.
     for (int s = 2; s <= steps; ++s) {
-        const int low = s;
-        const int high = s + 1;
         if (!carried) {
-            a1 = GearAcceleration(tables, vehicle, gear, low);
+            a1 = GearAcceleration(tables, vehicle, gear, s);
         }
-        const double a2 = GearAcceleration(tables, vehicle, gear, high);
+        const double a2 = GearAcceleration(tables, vehicle, gear, s + 1);
         double stepLow = a1;
         double stepHigh = a2;
         bool changedUp = false;
         if (gear < topGear) {
             if (!carried) {
-                b1 = GearAcceleration(tables, vehicle, gear + 1, low);
+                b1 = GearAcceleration(tables, vehicle, gear + 1, s);
             }
-            const double b2 = GearAcceleration(tables, vehicle, gear + 1, high);
-            const auto comparing = [&] {
-                return QStringLiteral("Pasó al comparar la %1.ª marcha con la siguiente.").arg(gear);
-            };
-            const double mean = Finite((a1 + a2) / 2, comparing);
-            const double nextMean = Finite((b1 + b2) / 2, comparing);
-            // Ties change up: the higher gear is as good and revs the engine less.
-            if (!(mean > nextMean)) {
+            const double b2 = GearAcceleration(tables, vehicle, gear + 1, s + 1);
+            if (NextPullsAsHard(a1, a2, b1, b2, gear)) {
                 ++gear;
                 changedUp = true;
                 stepLow = b1;

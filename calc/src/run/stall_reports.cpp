@@ -119,6 +119,75 @@ Whereabouts StallAdvice(const Vehicle& vehicle, double step, int gear, int topGe
             GearBox(gear)};
 }
 
+namespace {
+
+// Some gear accelerates over the first step, yet none beats both its
+// neighbours: the best acceleration is shared by two neighbouring gears. Why,
+// pointing at the lower of them; the first box of the force balance when no
+// two gears are found.
+Whereabouts TwinGears(const Vehicle& vehicle, const CalcTables& tables, int topGear, double best)
+{
+    for (int g = 1; g < topGear; ++g) {
+        if (tables.StartMeanAccel[g] != best || tables.StartMeanAccel[g + 1] != best) {
+            continue;
+        }
+        const auto lower = static_cast<std::size_t>(g - 1);
+        const QString lowerBox = Quoted(GearBox(g));
+        const QString upperBox = Quoted(GearBox(g + 1));
+        if (vehicle.gearRatio[lower] == vehicle.gearRatio[lower + 1]) {
+            return {QStringLiteral("%1 y %2 tienen la misma relación (%3), así que empujan igual y ninguna de las dos "
+                                   "acelera más que la otra. Escriba en %2 una relación menor que la de %1.")
+                        .arg(lowerBox, upperBox, InputNumber(vehicle.gearRatio[lower])),
+                    GearBox(g)};
+        }
+        return {QStringLiteral("%1 y %2 aceleran exactamente igual en el primer paso, así que ninguna de las dos "
+                               "acelera más que la otra. Cambie un poco la relación de una de ellas.")
+                    .arg(lowerBox, upperBox),
+                GearBox(g)};
+    }
+    return {QStringLiteral("en el primer paso ninguna marcha acelera más que las de al lado."), BoxId::FirstGear};
+}
+
+// Why no gear of a box that has some starts, and the box to change; without
+// a box of its own, the first box of the force balance.
+Whereabouts WhyNoGearStarts(const CalcInput& input, const Vehicle& vehicle, const CalcTables& tables, int topGear)
+{
+    if (vehicle.finalDrive == 0) {
+        return {WhatItSays(BoxId::FinalDrive, input.finalDrive, 0)
+                    + QStringLiteral(", y sin diferencial el motor no mueve las ruedas en ninguna marcha. Escriba la "
+                                     "relación del diferencial, por ejemplo 4.1."),
+                BoxId::FinalDrive};
+    }
+    if (vehicle.efficiency == 0) {
+        return {WhatItSays(BoxId::Efficiency, input.efficiency, 0)
+                    + QStringLiteral(", y con un rendimiento de 0 no llega a las ruedas nada de la fuerza del motor. "
+                                     "Escriba el rendimiento de la transmisión, de 0 a 1, por ejemplo 0.9."),
+                BoxId::Efficiency};
+    }
+    double best = tables.StartMeanAccel[1];
+    for (int g = 2; g <= topGear; ++g) {
+        best = std::max(best, tables.StartMeanAccel[g]);
+    }
+    if (!(best > 0) && TorqueAtRestTooSmall(vehicle, tables, topGear)) {
+        const double torque = vehicle.torqueCoefficient[0];
+        return {QStringLiteral("el vehículo arranca con el par de %1 (%2 N·m), el del motor a 0 rev/s, y en ninguna "
+                               "marcha ese par vence la resistencia al avance%3. Escriba en %1 el par del motor a "
+                               "pocas vueltas. %4")
+                    .arg(Quoted(BoxId::TorqueC0), InputNumber(torque),
+                         torque > 0 ? QString() : QStringLiteral(": un par de 0 o negativo no mueve el vehículo"),
+                         TorqueCurveAdvice()),
+                BoxId::TorqueC0};
+    }
+    if (!(best > 0)) {
+        return {QStringLiteral("en ninguna marcha la fuerza del motor en las ruedas supera la resistencia al avance. "
+                               "Para arrancar hace falta más par motor, relaciones mayores o menos carga."),
+                BoxId::FirstGear};
+    }
+    return TwinGears(vehicle, tables, topGear, best);
+}
+
+} // namespace
+
 CalcFault NoStartingGearFault(const CalcInput& input, const Vehicle& vehicle, const CalcTables& tables, int topGear,
                               const QLocale& locale)
 {
@@ -129,70 +198,14 @@ CalcFault NoStartingGearFault(const CalcInput& input, const Vehicle& vehicle, co
                              .arg(Quoted(BoxId::FirstGear)),
                          BoxId::FirstGear);
     }
-    const QString head = QStringLiteral("Ninguna marcha puede arrancar a %1 m/s%2: ")
-                             .arg(InputNumber(vehicle.initialSpeed), KmhAside(vehicle.initialSpeed, locale));
-    const QString boxes = QStringLiteral(" Revise los datos que deciden la fuerza y la resistencia: %1.")
-                              .arg(ForceBalanceBoxes(vehicle, topGear));
-    // Without a box of its own, the report points at the first box of the
-    // force balance.
-    const auto fault = [&](const QString& why, BoxId box = BoxId::FirstGear) {
-        return CalcFault(FaultKind::NoStartingGear, head + why + boxes, box);
-    };
-    if (vehicle.finalDrive == 0) {
-        return fault(WhatItSays(BoxId::FinalDrive, input.finalDrive, 0)
-                         + QStringLiteral(", y sin diferencial el motor no mueve las ruedas en ninguna marcha. Escriba "
-                                          "la relación del diferencial, por ejemplo 4.1."),
-                     BoxId::FinalDrive);
-    }
-    if (vehicle.efficiency == 0) {
-        return fault(
-            WhatItSays(BoxId::Efficiency, input.efficiency, 0)
-                + QStringLiteral(", y con un rendimiento de 0 no llega a las ruedas nada de la fuerza del "
-                                 "motor. Escriba el rendimiento de la transmisión, de 0 a 1, por ejemplo 0.9."),
-            BoxId::Efficiency);
-    }
-    double best = tables.StartMeanAccel[1];
-    for (int g = 2; g <= topGear; ++g) {
-        best = std::max(best, tables.StartMeanAccel[g]);
-    }
-    if (!(best > 0) && TorqueAtRestTooSmall(vehicle, tables, topGear)) {
-        const double torque = vehicle.torqueCoefficient[0];
-        return fault(QStringLiteral("el vehículo arranca con el par de %1 (%2 N·m), el del motor a 0 rev/s, y en "
-                                    "ninguna marcha ese par vence la resistencia al avance%3. Escriba en %1 el par "
-                                    "del motor a pocas vueltas. %4")
-                         .arg(Quoted(BoxId::TorqueC0), InputNumber(torque),
-                              torque > 0 ? QString() : QStringLiteral(": un par de 0 o negativo no mueve el vehículo"),
-                              TorqueCurveAdvice()),
-                     BoxId::TorqueC0);
-    }
-    if (!(best > 0)) {
-        return fault(
-            QStringLiteral("en ninguna marcha la fuerza del motor en las ruedas supera la resistencia al "
-                           "avance. Para arrancar hace falta más par motor, relaciones mayores o menos "
-                           "carga."));
-    }
-    // Some gear accelerates, yet none beats both neighbours: the best
-    // acceleration is shared by two neighbouring gears.
-    for (int g = 1; g < topGear; ++g) {
-        if (tables.StartMeanAccel[g] != best || tables.StartMeanAccel[g + 1] != best) {
-            continue;
-        }
-        const auto lower = static_cast<std::size_t>(g - 1);
-        const QString lowerBox = Quoted(GearBox(g));
-        const QString upperBox = Quoted(GearBox(g + 1));
-        if (vehicle.gearRatio[lower] == vehicle.gearRatio[lower + 1]) {
-            return fault(QStringLiteral("%1 y %2 tienen la misma relación (%3), así que empujan igual y ninguna de "
-                                        "las dos acelera más que la otra. Escriba en %2 una relación menor que la de "
-                                        "%1.")
-                             .arg(lowerBox, upperBox, InputNumber(vehicle.gearRatio[lower])),
-                         GearBox(g));
-        }
-        return fault(QStringLiteral("%1 y %2 aceleran exactamente igual en el primer paso, así que ninguna de las "
-                                    "dos acelera más que la otra. Cambie un poco la relación de una de ellas.")
-                         .arg(lowerBox, upperBox),
-                     GearBox(g));
-    }
-    return fault(QStringLiteral("en el primer paso ninguna marcha acelera más que las de al lado."));
+    const Whereabouts why = WhyNoGearStarts(input, vehicle, tables, topGear);
+    return CalcFault(FaultKind::NoStartingGear,
+                     QStringLiteral("Ninguna marcha puede arrancar a %1 m/s%2: ")
+                             .arg(InputNumber(vehicle.initialSpeed), KmhAside(vehicle.initialSpeed, locale))
+                         + why.text
+                         + QStringLiteral(" Revise los datos que deciden la fuerza y la resistencia: %1.")
+                               .arg(ForceBalanceBoxes(vehicle, topGear)),
+                     why.box);
 }
 
 } // namespace kinetra
