@@ -3,6 +3,7 @@
 #include <QAccessibleWidget>
 #include <QChart>
 #include <QChartView>
+#include <QLabel>
 #include <QLegendMarker>
 #include <QXYSeries>
 
@@ -33,6 +34,17 @@ QChartView* NewChartView(const QString& objectName, const QString& accessibleNam
     view->setFocusPolicy(Qt::StrongFocus);
     view->setMinimumSize(minimum);
     return view;
+}
+
+QLabel* NewChartWords(const QString& objectName, QWidget* parent)
+{
+    auto* words = new QLabel(parent);
+    words->setObjectName(objectName);
+    words->setWordWrap(true);
+    words->setTextFormat(Qt::PlainText);
+    words->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    words->setFocusPolicy(Qt::StrongFocus);
+    return words;
 }
 
 QChart* NewChart(const QString& title, const QLocale& locale)

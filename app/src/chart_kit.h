@@ -12,6 +12,7 @@ QT_BEGIN_NAMESPACE
 class QAbstractSeries;
 class QChart;
 class QChartView;
+class QLabel;
 class QWidget;
 QT_END_NAMESPACE
 
@@ -26,6 +27,10 @@ inline constexpr QRgb kAlarmRed = 0xB00020;
 // A chart view reached with Tab like every other part, so that a screen
 // reader reads out what the chart shows; to screen readers, a chart.
 QChartView* NewChartView(const QString& objectName, const QString& accessibleName, QSize minimum, QWidget* parent);
+
+// The words beside a chart: plain text that wraps, selectable by mouse and
+// keyboard, so that Tab reaches it and a screen reader reads it out.
+QLabel* NewChartWords(const QString& objectName, QWidget* parent);
 
 // An empty chart titled `title`, writing numbers as `locale` does, its
 // legend below.

@@ -59,13 +59,7 @@ DetailsWindow::DetailsWindow(QLocale locale, QWidget* parent) : QWidget(parent, 
     setObjectName(u"DetallesDelCalculo"_s);
     setWindowTitle(u"Detalles del cálculo"_s);
 
-    summary_ = new QLabel(this);
-    summary_->setObjectName(u"Resumen"_s);
-    summary_->setWordWrap(true);
-    summary_->setTextFormat(Qt::PlainText);
-    // Selectable by keyboard, so that Tab reaches it and it can be read out.
-    summary_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    summary_->setFocusPolicy(Qt::StrongFocus);
+    summary_ = NewChartWords(u"Resumen"_s, this);
 
     BuildTable();
 

@@ -52,12 +52,7 @@ TorqueCurveDialog::TorqueCurveDialog(QLocale locale, QWidget* parent) : QDialog(
 
     chartView_ = NewChartView(u"TorqueCurveChart"_s, u"Gráfica de la curva de par"_s, QSize(280, 200), this);
 
-    words_ = new QLabel(this);
-    words_->setObjectName(u"TorqueCurveSummary"_s);
-    words_->setWordWrap(true);
-    words_->setTextFormat(Qt::PlainText);
-    words_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    words_->setFocusPolicy(Qt::StrongFocus);
+    words_ = NewChartWords(u"TorqueCurveSummary"_s, this);
     words_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     use_ = new QPushButton(u"&Usar estos coeficientes"_s, this);
