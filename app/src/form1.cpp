@@ -82,6 +82,7 @@ Form1::Form1(QLocale locale, QWidget* parent) : QWidget(parent), locale_(std::mo
     ChainFocusByTabIndex();
     FitToDesktop();
     ConnectHandlers();
+    BuildFileCommands();
     Form_Load();
 }
 

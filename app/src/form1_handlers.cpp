@@ -58,10 +58,7 @@ void Form1::OpenGearBoxesOfCheckBoxes()
 
 int Form1::GearCountFromCheckBoxes() const
 {
-    if (check2_->isChecked()) {
-        return 6;
-    }
-    return check1_->isChecked() ? 5 : 4;
+    return GearCountOf(check1_->isChecked(), check2_->isChecked());
 }
 
 // "Area Frontal": the area is typed; height and width no longer apply.
@@ -128,26 +125,15 @@ void Form1::ShowDetails()
 
 void Form1::ShowTorqueCurve()
 {
-    if (torqueCurve_ == nullptr) {
-        torqueCurve_ = new TorqueCurveDialog(locale_, this);
-        connect(torqueCurve_, &TorqueCurveDialog::coefficientsChosen, this, &Form1::UseTorqueCoefficients);
-        // Back in the form, typing goes on from «C0» once the coefficients
-        // are in, or from where it was.
-        connect(torqueCurve_, &QDialog::finished, this, [this](int result) {
-            activateWindow();
-            if (result == QDialog::Accepted) {
-                Text(22)->setFocus(Qt::OtherFocusReason);
-            }
-        });
-    }
     std::array<QString, 7> texts;
     for (std::size_t power = 0; power < texts.size(); ++power) {
         texts[power] = Box(TorqueBox(power))->text();
     }
-    torqueCurve_->ShowCurrentCurve(CoefficientsOfTexts(texts));
-    torqueCurve_->open();
-    torqueCurve_->raise();
-    torqueCurve_->activateWindow();
+    TorqueCurveDialog& dialog = TorqueCurve();
+    dialog.ShowCurrentCurve(CoefficientsOfTexts(texts));
+    dialog.open();
+    dialog.raise();
+    dialog.activateWindow();
 }
 
 // The sentence of the last calculation stays: it belongs to the coefficients

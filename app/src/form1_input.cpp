@@ -4,6 +4,7 @@
 #include "kinetra/option_button.h"
 #include "kinetra/run_calculation.h"
 #include "kinetra/speed_in_kmh.h"
+#include "kinetra/vehicle_file.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -24,15 +25,21 @@ std::optional<CalcFault> Form1::StoreAreaFromHeightAndWidth()
 
 // The drag term uses the area as the boxes of the chosen mode stand now, so
 // that an area typed after choosing its mode is not lost.
-std::optional<CalcFault> Form1::TakeFrontalAreaOfSelectedMode()
+AreaMode Form1::SelectedAreaMode() const
 {
     if (option1_->isChecked()) {
-        state_.frontalArea = Text(25)->text();
-    } else if (option2_->isChecked()) {
-        return StoreAreaFromHeightAndWidth();
-    } else {
-        state_.frontalArea = std::monostate{};
+        return AreaMode::Typed;
     }
+    return option2_->isChecked() ? AreaMode::HeightAndWidth : AreaMode::None;
+}
+
+std::optional<CalcFault> Form1::TakeFrontalAreaOfSelectedMode()
+{
+    auto area = FrontalAreaOf(SelectedAreaMode(), Text(25)->text(), Text(26)->text(), Text(27)->text());
+    if (auto* fault = std::get_if<CalcFault>(&area)) {
+        return std::move(*fault);
+    }
+    state_.frontalArea = std::get<FrontalArea>(std::move(area));
     return std::nullopt;
 }
 

@@ -89,6 +89,11 @@ void Form1::ShowResultMenu(QPoint at)
 // whole sentence selected, ready to copy.
 bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
+    // A box would take a dropped file for text: a car file opens instead.
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::DragEnter || type == QEvent::DragMove || type == QEvent::Drop) && TakeFileDrop(event)) {
+        return true;
+    }
     if (event->type() == QEvent::Shortcut && watched == result_->parentWidget()) {
         result_->setFocus(Qt::ShortcutFocusReason);
         result_->setSelection(0, static_cast<int>(result_->text().size()));

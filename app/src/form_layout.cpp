@@ -262,6 +262,13 @@ constexpr ControlEntry LimitUnit(QStringView name, BoxId box, int top)
     return InLimitGroup(Label(name, BoxOf(box).unit, {3720, top, 855, 255}, kNoTabIndex));
 }
 
+constexpr ControlEntry FileButton(QStringView name, QStringView caption, int left, int width,
+                                  QStringView accessibleName, QStringView description)
+{
+    return Button(name, ControlKind::CommandButton, caption, {left, 480, width, 360}, kNoTabIndex, accessibleName,
+                  description);
+}
+
 // Controls the program adds to the form, kept apart from the form's own: they
 // take no place in its tab numbering and none of its controls moves for them.
 constexpr std::array kAdded{
@@ -315,6 +322,16 @@ constexpr std::array kAdded{
            u"Velocidad Inicial en km/h", u"La velocidad inicial escrita, pasada a km/h"),
     Button(u"KmhFinal", ControlKind::Label, {}, {kDataRightLabel, 5175, 1455, 225}, kNoTabIndex,
            u"Velocidad Final en km/h", u"La velocidad final escrita, pasada a km/h"),
+
+    // The car kept in a file, in the free corner right of the title block.
+    FileButton(u"OpenButton", u"Abrir…", 4275, 1575, u"Abrir un vehículo",
+               u"Abre un vehículo guardado en un archivo .kinetra (Ctrl+O)"),
+    FileButton(u"SaveButton", u"Guardar", 5970, 1575, u"Guardar el vehículo",
+               u"Guarda el vehículo en su archivo (Ctrl+S)"),
+    FileButton(u"SaveAsButton", u"Guardar como…", 7665, 2055, u"Guardar el vehículo como",
+               u"Guarda el vehículo en un archivo nuevo (Ctrl+Mayús+S)"),
+    FileButton(u"ExamplesButton", u"Ejemplos", 9840, 1575, u"Coches de ejemplo",
+               u"Abre uno de los coches de ejemplo, con sus datos publicados, para empezar de él"),
 };
 
 static_assert(std::ranges::all_of(kAdded, [](const ControlEntry& c) { return c.place.onPixelGrid(); }),

@@ -194,10 +194,25 @@ void TorqueCurveDialog::ShowCurrentCurve(std::optional<TorqueCoefficients> curre
     DrawCurves();
 }
 
+CurveRequest TorqueCurveDialog::Request() const
+{
+    return {points_->toPlainText(), peakTorque_->text(),     peakTorqueSpeed_->text(),
+            peakPower_->text(),     peakPowerSpeed_->text(), degree_->currentData().toInt()};
+}
+
+void TorqueCurveDialog::SetRequest(const CurveRequest& request)
+{
+    points_->setPlainText(request.points);
+    peakTorque_->setText(request.peakTorque);
+    peakTorqueSpeed_->setText(request.peakTorqueSpeed);
+    peakPower_->setText(request.peakPower);
+    peakPowerSpeed_->setText(request.peakPowerSpeed);
+    degree_->setCurrentIndex(std::max(0, degree_->findData(request.degree)));
+}
+
 void TorqueCurveDialog::Refit()
 {
-    outcome_ = FitTorqueCurve({points_->toPlainText(), peakTorque_->text(), peakTorqueSpeed_->text(),
-                               peakPower_->text(), peakPowerSpeed_->text(), degree_->currentData().toInt()});
+    outcome_ = FitTorqueCurve(Request());
     ShowOutcomeInWords();
     DrawCurves();
 }

@@ -26,7 +26,7 @@ const QStringList kLimitBoxes{"RedLine", "LaunchSpeed", "ShiftTime", "Grip", "Dr
 QStringList ControlNames()
 {
     // The form's 71 controls, the "Detalles…" button added to its frame, "Curva de
-    // par…", the group of the car's limits and the speeds' km/h readings.
+    // par…", the group of the car's limits, the file's commands and the speeds' km/h readings.
     QStringList names{"Check1", "Check2", "Option1", "Option2", "Command1", "Command2",     "Frame1",
                       "Line1",  "Line2",  "Line3",   "Image1",  "Detalles", "VehicleLimits"};
     for (const QString& box : kLimitBoxes) names << box << box + "Label";
@@ -35,6 +35,10 @@ QStringList ControlNames()
           << "ShiftTimeUnit"
           << "DrivenShareUnit";
     names << "TorqueCurveButton";
+    names << "OpenButton"
+          << "SaveButton"
+          << "SaveAsButton"
+          << "ExamplesButton";
     names << "KmhInicial"
           << "KmhFinal";
     for (int n = 1; n <= 28; ++n) names << QStringLiteral("Text%1").arg(n);
@@ -82,19 +86,21 @@ int CaptionExtent(const QWidget* control)
     return metrics.horizontalAdvance(qobject_cast<const QLabel*>(control)->text());
 }
 
-const QStringList kFocusWithGearsLocked{"Text1",    "Text2",       "Text3",
-                                        "Text4",    "Check1",      "Check2",
-                                        "Text7",    "Text8",       "Text9",
-                                        "Text10",   "Text11",      "Text12",
-                                        "Text13",   "Text14",      "Text15",
-                                        "Text16",   "Text17",      "Text18",
-                                        "Text19",   "Text20",      "Text21",
-                                        "Text22",   "Text23",      "Text24",
-                                        "Option1",  "Option2",     "Text25",
-                                        "Text26",   "Text27",      "Command1",
-                                        "Command2", "Text28",      "TorqueCurveButton",
-                                        "RedLine",  "LaunchSpeed", "ShiftTime",
-                                        "Grip",     "DrivenShare", "Text1"};
+const QStringList kFocusWithGearsLocked{"Text1",      "Text2",        "Text3",
+                                        "Text4",      "Check1",       "Check2",
+                                        "Text7",      "Text8",        "Text9",
+                                        "Text10",     "Text11",       "Text12",
+                                        "Text13",     "Text14",       "Text15",
+                                        "Text16",     "Text17",       "Text18",
+                                        "Text19",     "Text20",       "Text21",
+                                        "Text22",     "Text23",       "Text24",
+                                        "Option1",    "Option2",      "Text25",
+                                        "Text26",     "Text27",       "Command1",
+                                        "Command2",   "Text28",       "TorqueCurveButton",
+                                        "RedLine",    "LaunchSpeed",  "ShiftTime",
+                                        "Grip",       "DrivenShare",  "OpenButton",
+                                        "SaveButton", "SaveAsButton", "ExamplesButton",
+                                        "Text1"};
 
 // The form's client area, which scrolls inside the window when it is larger
 // than the screen.

@@ -5,6 +5,7 @@
 #include "kinetra/calc_tables.h"
 #include "kinetra/details_text.h"
 #include "kinetra/torque_curve_fit.h"
+#include "kinetra/vehicle_file.h"
 
 #include <QLocale>
 #include <QWidget>
@@ -61,11 +62,29 @@ public:
     // drawn over the curve the torque column holds now.
     void ShowTorqueCurve();
 
+    // The car kept in a file. Opening fills every box, the options and the
+    // curve dialog, and clears the result; a file that cannot be used is
+    // refused with a message, and the boxes stay. False when refused.
+    bool OpenVehicleFile(const QString& path);
+    // An example car from the program's own resources, opened read-only:
+    // "Guardar" asks where to keep it.
+    bool OpenExample(const QString& resource);
+    void OpenFile();   // "Abrir…"
+    bool SaveFile();   // "Guardar": false when nothing was saved
+    bool SaveFileAs(); // "Guardar como…"
+    // With a file open, whether the boxes differ from it.
+    bool HasUnsavedChanges() const;
+
 protected:
     // Enter or Return anywhere in the form but on "Salir" calculates, as a
     // dialog's default button would.
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // With unsaved changes to a file, asks whether to keep them first.
+    void closeEvent(QCloseEvent* event) override;
+    // A .kinetra file dropped anywhere on the window opens.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void BuildControls();
@@ -80,6 +99,7 @@ private:
     CalcInput InputFromBoxes() const;
     void OpenGearBoxesOfCheckBoxes();
     int GearCountFromCheckBoxes() const;
+    AreaMode SelectedAreaMode() const;
     std::optional<CalcFault> TakeFrontalAreaOfSelectedMode();
     std::optional<CalcFault> StoreAreaFromHeightAndWidth();
     void ReportFault(const CalcFault& fault);
@@ -90,6 +110,20 @@ private:
     void ShowResult(const QString& sentence, const QStringList& notes);
     // "Usar estos coeficientes": c0 .. c6 into the torque column, top row down.
     void UseTorqueCoefficients(const TorqueCoefficients& coefficients);
+    void BuildFileCommands();
+    void ShowExamplesMenu();
+    bool TakeFileDrop(QEvent* event);
+    VehicleFile CarFromWindow() const;
+    void ShowCar(const VehicleFile& car);
+    void KeepOpenCar(const VehicleFile& car, const QString& path, bool example);
+    void ClearResult();
+    void ShowFileInTitle();
+    // Whether the car on screen may give way: true with nothing unsaved, or
+    // once the person has chosen to save it or to let it go.
+    bool MayLeaveCar();
+    bool SaveTo(const QString& path);
+    // A message that does not wait: the window stays usable behind it.
+    void Tell(const QString& title, const QString& text, bool failure);
     // Tells screen readers `text` once, wherever the focus is.
     void Announce(const QString& text);
     // A reason why the result on screen no longer answers the boxes, shown
@@ -122,6 +156,12 @@ private:
     DetailsWindow* detailsWindow_ = nullptr; // made when first asked for
     QPushButton* torqueCurveButton_ = nullptr;
     TorqueCurveDialog* torqueCurve_ = nullptr; // made when first asked for; keeps what was typed
+    TorqueCurveDialog& TorqueCurve();
+    // The file in use: the car as it was last opened or saved, its path,
+    // and whether it is one of the examples, which are not written to.
+    std::optional<VehicleFile> openCar_;
+    QString openPath_;
+    bool openExample_ = false;
 };
 
 } // namespace kinetra

@@ -30,6 +30,11 @@ public:
     // none when its boxes are empty or cannot be read.
     void ShowCurrentCurve(std::optional<TorqueCoefficients> current);
 
+    // What is typed in the dialog: the points, the brochure and the degree,
+    // as a vehicle file keeps them.
+    CurveRequest Request() const;
+    void SetRequest(const CurveRequest& request);
+
 signals:
     // "Usar estos coeficientes" with a fit: c0 .. c6, unused powers 0.
     void coefficientsChosen(const kinetra::TorqueCoefficients& coefficients);

@@ -36,6 +36,8 @@ struct CurveRequest {
     QString peakPower{};       // kW
     QString peakPowerSpeed{};  // rev/min
     int degree = kAutomaticDegree;
+
+    friend bool operator==(const CurveRequest&, const CurveRequest&) = default;
 };
 
 // Where a refused input lies, so that the dialog can take the user there.
