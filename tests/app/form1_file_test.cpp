@@ -7,10 +7,14 @@
 #include "kinetra/vehicle_file.h"
 
 #include <QCheckBox>
+#include <QDir>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
+
+#include <map>
 
 using namespace kinetra;
 using namespace kinetra::testing;
@@ -61,6 +65,7 @@ private slots:
     void aRefusedFileLeavesTheBoxes();
     void savingWritesWhatIsOnScreen();
     void closingAsksOnlyWithUnsavedChanges();
+    void examplesKeepNearTheirPublishedTimes();
 };
 
 void Form1FileTest::openingFillsTheFormAndCalculatesAsTheFile()
@@ -152,6 +157,35 @@ void Form1FileTest::closingAsksOnlyWithUnsavedChanges()
     QVERIFY(form.close());
     QVERIFY(asked);
     QCOMPARE(std::get<VehicleFile>(LoadVehicleFile(path)).Box(BoxId::FirstGear), "3.5");
+}
+
+// Each example against its published 0-100 km/h time: the model with the
+// car's limits, from figures taken as published, never tuned to the time.
+void Form1FileTest::examplesKeepNearTheirPublishedTimes()
+{
+    const std::map<QString, double> published{{"1-polo-16", 12.5}, {"2-golf-gti", 6.5}, {"3-mx5", 7.3},
+                                              {"4-bmw-320d", 7.5}, {"5-leaf", 7.9},     {"6-doblo", 13.3}};
+    const QDir examples(":/kinetra/examples");
+    QCOMPARE(examples.entryList(QDir::Files).size(), qsizetype(published.size()));
+    for (const auto& [name, seconds] : published) {
+        const auto car = LoadVehicleFile(examples.filePath(name + ".kinetra"));
+        QVERIFY2(std::holds_alternative<VehicleFile>(car), qPrintable(name));
+        QVERIFY(std::get<VehicleFile>(car).note.contains("Fuente"));
+        const QString sentence = std::get<QString>(CalculateVehicle(std::get<VehicleFile>(car), QLocale::c()));
+        const double kinetra = sentence.section(' ', -1).toDouble();
+        QVERIFY2(std::abs(kinetra - seconds) <= 0.15 * seconds, qPrintable(name + ": " + sentence));
+    }
+
+    // "Ejemplos" opens one read-only: "Guardar" asks where, and the title says so.
+    Form1 form;
+    form.show();
+    Click(form, "ExamplesButton");
+    auto* menu = form.findChild<QMenu*>("ExamplesMenu");
+    QVERIFY(menu != nullptr);
+    QCOMPARE(menu->actions().size(), qsizetype(published.size()));
+    menu->actions().at(4)->trigger();
+    QCOMPARE(Box(form, 1)->text(), "8.193");
+    QVERIFY(form.windowTitle().contains("Nissan Leaf 40 kWh (2018) (ejemplo, solo lectura)"));
 }
 
 QTEST_MAIN(Form1FileTest)
