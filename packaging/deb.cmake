@@ -29,8 +29,9 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${KINETRA_HOMEPAGE}")
 # plugins are loaded at run time, so no linked library names them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-# Qt's own Spanish texts, for the text boxes' context menus.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
+# Qt's own Spanish texts, for the text boxes' context menus; shared-mime-info
+# registers the type of .kinetra files, so that a double click opens them.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, shared-mime-info")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "how long a road vehicle takes to accelerate")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Kinetra estimates how long a road vehicle takes to accelerate from one speed
 to another, and in which gears. Type the vehicle into its one window (gear

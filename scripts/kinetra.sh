@@ -60,7 +60,7 @@ group() {
         tests) printf '%s\n' "GoogleTest and Google Benchmark, for the tests" libgtest-dev libbenchmark-dev ;;
         fuzz) printf '%s\n' "clang and its fuzzing runtime, for the fuzz targets" clang libclang-rt-dev ;;
         package) printf '%s\n' "Debian's packaging and checking tools, for the package" \
-            dpkg-dev file desktop-file-utils appstream ;;
+            dpkg-dev file desktop-file-utils appstream shared-mime-info ;;
         format) printf '%s\n' "clang-format, to format the C++ files" clang-format ;;
         screen_reader) printf '%s\n' "Orca, a virtual display and key presses, to hear the window" \
             orca speech-dispatcher espeak-ng xvfb xdotool dbus-daemon python3-pyatspi ;;
@@ -436,11 +436,17 @@ build_package() {
     local path
     for path in usr/bin/kinetra usr/share/applications/kinetra.desktop \
         usr/share/icons/hicolor/128x128/apps/kinetra.png usr/share/man/man1/kinetra.1.gz \
-        usr/share/doc/kinetra/copyright; do
+        usr/share/doc/kinetra/copyright usr/share/mime/packages/kinetra.xml; do
         [ -e "$tree/$path" ] || fail "the package lacks /$path."
     done
     ls "$tree"/usr/share/metainfo/*.metainfo.xml >/dev/null 2>&1 || fail "the package lacks its AppStream metainfo."
     desktop-file-validate "$tree"/usr/share/applications/kinetra.desktop
+    # The type of .kinetra files, as shared-mime-info reads it.
+    update-mime-database "$tree"/usr/share/mime >"$tree/mime.log" 2>&1 \
+        && grep -q '^50:application/x-kinetra:\*\.kinetra$' "$tree"/usr/share/mime/globs2 || {
+        cat "$tree/mime.log" >&2
+        fail "shared-mime-info does not read the type of .kinetra files."
+    }
     appstreamcli validate --no-net "$tree"/usr/share/metainfo/*.metainfo.xml >"$tree/appstream.log" 2>&1 || {
         cat "$tree/appstream.log" >&2
         fail "appstreamcli rejects the metainfo."
