@@ -13,6 +13,7 @@ class QAbstractSeries;
 class QChart;
 class QChartView;
 class QLabel;
+class QPushButton;
 class QWidget;
 QT_END_NAMESPACE
 
@@ -45,5 +46,13 @@ void UseFont(QChart& chart, const QFont& font);
 
 // Whether the legend names `series`: not every line needs a name.
 void ShowInLegend(QChart& chart, QAbstractSeries* series, bool shown);
+
+// Writes what `view` shows to `path`: SVG when the name ends in ".svg",
+// PNG otherwise. False when the file cannot be written.
+bool SaveChartImage(QChartView& view, const QString& path);
+
+// "Guardar imagen…" for the chart of `view`: asks where, as PNG or SVG, and
+// saves it there, for a report. Its accessible name says which chart.
+QPushButton* NewSaveImageButton(QChartView& view, const QString& objectName, QWidget* parent);
 
 } // namespace kinetra
