@@ -12,7 +12,10 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QSvgGenerator>
+#include <QValueAxis>
 #include <QXYSeries>
+
+#include <algorithm>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -89,6 +92,37 @@ void UseFont(QChart& chart, const QFont& font)
             xy->setPointLabelsFont(font);
         }
     }
+}
+
+QValueAxis* AddValueAxes(QChart& chart, const QString& xTitle, const QString& yTitle)
+{
+    auto* x = new QValueAxis;
+    x->setTitleText(xTitle);
+    x->setLabelFormat(u"%.0f"_s);
+    auto* y = new QValueAxis;
+    y->setTitleText(yTitle);
+    y->setLabelFormat(u"%.1f"_s);
+    chart.addAxis(x, Qt::AlignBottom);
+    chart.addAxis(y, Qt::AlignLeft);
+    // The ranges span every series: attached, an axis may take the range of
+    // one series alone, a single point, which leaves the chart empty.
+    QPointF low(qInf(), qInf());
+    QPointF high(-qInf(), -qInf());
+    for (QAbstractSeries* series : chart.series()) {
+        series->attachAxis(x);
+        series->attachAxis(y);
+        for (const QPointF& point : static_cast<QXYSeries*>(series)->points()) {
+            low = {std::min(low.x(), point.x()), std::min(low.y(), point.y())};
+            high = {std::max(high.x(), point.x()), std::max(high.y(), point.y())};
+        }
+    }
+    if (low.x() < high.x() && low.y() < high.y()) {
+        x->setRange(low.x(), high.x());
+        y->setRange(low.y(), high.y());
+    }
+    x->applyNiceNumbers();
+    y->applyNiceNumbers();
+    return y;
 }
 
 void ShowInLegend(QChart& chart, QAbstractSeries* series, bool shown)

@@ -14,6 +14,7 @@ class QChart;
 class QChartView;
 class QLabel;
 class QPushButton;
+class QValueAxis;
 class QWidget;
 QT_END_NAMESPACE
 
@@ -43,6 +44,11 @@ void SetChart(QChartView& view, QChart* chart, const QString& description, const
 // The chart's theme has fonts of its own, which do not follow the desktop's:
 // every title, label and legend of `chart` in `font`.
 void UseFont(QChart& chart, const QFont& font);
+
+// Two value axes titled `xTitle` and `yTitle` spanning every series of
+// `chart`, attached to them all; returns the vertical one, whose range a
+// chart may still narrow.
+QValueAxis* AddValueAxes(QChart& chart, const QString& xTitle, const QString& yTitle);
 
 // Whether the legend names `series`: not every line needs a name.
 void ShowInLegend(QChart& chart, QAbstractSeries* series, bool shown);

@@ -1,6 +1,7 @@
 #include "form1_shared.h"
 #include "kinetra/details_window.h"
 #include "kinetra/form1.h"
+#include "kinetra/performance_window.h"
 #include "kinetra/result_notes.h"
 
 #include <QAccessibleWidget>
@@ -134,6 +135,9 @@ void Form1::AddStaleNote(const QString& note)
     notes_->ShowStale(staleNotes_, *result_);
     if (detailsWindow_ != nullptr) {
         detailsWindow_->SetStaleNote(staleNotes_.join(u' '));
+    }
+    if (performanceWindow_ != nullptr) {
+        performanceWindow_->SetStaleNote(staleNotes_.join(u' '));
     }
     Announce(note);
 }
