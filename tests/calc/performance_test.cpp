@@ -1,4 +1,5 @@
 // The performance sheet against the same physics integrated finely.
+#include "kinetra/input_study.h"
 #include "kinetra/performance.h"
 #include "test_car.h"
 
@@ -171,6 +172,47 @@ TEST_P(Sheet, EveryFigureMatchesAFineIntegration)
 
 INSTANTIATE_TEST_SUITE_P(Cars, Sheet, ::testing::ValuesIn(Cases()),
                          [](const ::testing::TestParamInfo<SheetCase>& info) { return std::string(info.param.name); });
+
+// What a figure says instead of a number, and a study across values the
+// calculation refuses.
+TEST(SheetFigure, SaysWhyItIsMissing)
+{
+    CalcInput in = test::SaloonCar();
+    in.limits.redLine = "4000"; // 4th reaches it at 116.7 km/h
+    const WindowState state = test::FourGearsWithArea(2.0);
+    const auto sheet = std::get<PerformanceSheet>(PerformanceOf(in, state, test::DecimalComma()));
+    EXPECT_EQ(sheet.overtakingFourth->why, "en 4.ª el motor pasa del «Régimen máximo» antes de 120 km/h");
+    EXPECT_EQ(sheet.overtaking.why, "no llega a 120 km/h: no pasa de 116,7 km/h");
+    EXPECT_EQ(sheet.zeroTo1000.why, "no llega a 1000 m antes de su velocidad máxima");
+    EXPECT_TRUE(sheet.topSpeed->atRedLine);
+
+    in.mass = "0";
+    const auto refused = PerformanceOf(in, state, test::DecimalComma());
+    ASSERT_TRUE(std::holds_alternative<CalcFault>(refused));
+    EXPECT_EQ(std::get<CalcFault>(refused).box(), BoxId::Mass);
+}
+
+TEST(Study, GivesTheSheetsFigureAndGapsWhereTheCarCannotRun)
+{
+    const CalcInput in = test::SaloonCar();
+    const WindowState state = test::FourGearsWithArea(2.0);
+    const QLocale locale = test::DecimalComma();
+    const auto sheet = std::get<PerformanceSheet>(PerformanceOf(in, state, locale));
+    const StudyPoint typed = StudyAt(in, state, BoxId::Mass, 1200, Figure::ZeroTo100, locale);
+    EXPECT_NEAR(*typed.figure, *sheet.zeroTo100.value, 1e-6);
+
+    std::vector<StudyPoint> points;
+    for (const double mass : StudyValues(-600, 1800, 5)) {
+        points.push_back(StudyAt(in, state, BoxId::Mass, mass, Figure::ZeroTo100, locale));
+    }
+    EXPECT_FALSE(points[0].figure || points[1].figure); // -600 and 0 kg: no car
+    EXPECT_TRUE(points[2].figure && points[3].figure && points[4].figure);
+    EXPECT_EQ(BestPoint(points, Figure::ZeroTo100), 2u); // the lightest car is the quickest
+    const QString words = StudyInWords(points, BoxId::Mass, typed, Figure::ZeroTo100, locale);
+    EXPECT_TRUE(words.startsWith("Mejor «Peso del vehículo»: 600, 0–100 km/h ")) << words.toStdString();
+    EXPECT_TRUE(words.contains(" s menos que con 1200). Sin resultado de -600 a 0: ")) << words.toStdString();
+    EXPECT_EQ(StudiedBoxes(in, state, locale).front(), BoxId::FirstGear);
+}
 
 } // namespace
 } // namespace kinetra

@@ -149,19 +149,20 @@ QString StudyInWords(const std::vector<StudyPoint>& points, BoxId box, const Stu
     } else {
         sentences << u"Ningún valor de %1 da %2."_s.arg(Quoted(box), FigureName(figure));
     }
-    // Each stretch without a result, once, with why.
+    // Each stretch without a result, once, with why at its end nearest the
+    // values that give one: where the valid part stops.
     for (std::size_t i = 0; i < points.size();) {
         if (points[i].figure) {
             ++i;
             continue;
         }
         std::size_t last = i;
-        while (last + 1 < points.size() && !points[last + 1].figure && points[last + 1].why == points[i].why) {
+        while (last + 1 < points.size() && !points[last + 1].figure) {
             ++last;
         }
-        const QString why = points[i].why.endsWith(u'.') ? points[i].why : points[i].why + u'.';
-        sentences << u"Sin resultado de %1 a %2: %3"_s.arg(StudyNumber(points[i].value),
-                                                           StudyNumber(points[last].value), why);
+        const QString& why = points[i == 0 ? last : i].why;
+        sentences << u"Sin resultado de %1 a %2: %3"_s.arg(
+            StudyNumber(points[i].value), StudyNumber(points[last].value), why.endsWith(u'.') ? why : why + u'.');
         i = last + 1;
     }
     return sentences.join(u' ');
