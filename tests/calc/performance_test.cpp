@@ -199,7 +199,7 @@ TEST(Study, GivesTheSheetsFigureAndGapsWhereTheCarCannotRun)
     const QLocale locale = test::DecimalComma();
     const auto sheet = std::get<PerformanceSheet>(PerformanceOf(in, state, locale));
     const StudyPoint typed = StudyAt(in, state, BoxId::Mass, 1200, Figure::ZeroTo100, locale);
-    EXPECT_NEAR(*typed.figure, *sheet.zeroTo100.value, 1e-6);
+    EXPECT_NEAR(*typed.figure, *sheet.zeroTo100.value, 1e-4);
 
     std::vector<StudyPoint> points;
     for (const double mass : StudyValues(-600, 1800, 5)) {
