@@ -38,6 +38,11 @@ QChart* DistanceChart(const PerformanceSheet& sheet, const QLocale& locale, cons
         chart->addSeries(mark);
     }
     AddValueAxes(*chart, u"Distancia (m)"_s, u"Velocidad (km/h)"_s);
+    // The distance axis ends at the 1000 m line, where the run does.
+    if (auto* distance = qobject_cast<QValueAxis*>(chart->axes(Qt::Horizontal).constFirst())) {
+        distance->setRange(0, 1000);
+        distance->setTickCount(5);
+    }
     UseFont(*chart, font);
     return chart;
 }
