@@ -12,7 +12,7 @@
 namespace kinetra {
 namespace {
 
-constexpr double kTimeStep = 0.01; // s
+constexpr double kTimeStep = 0.01;       // s
 constexpr double kTopSpeedStep = 0.25;   // m/s, the search for where a gear stops pulling
 constexpr double kFastestSearched = 200; // m/s
 
