@@ -128,16 +128,21 @@ void Form1::Announce(const QString& text)
 
 void Form1::AddStaleNote(const QString& note)
 {
-    if (result_->text().isEmpty() || staleNotes_.contains(note)) {
+    if (result_->text().isEmpty()) {
+        return;
+    }
+    // The sheet may have been made from the boxes after the result went
+    // stale: it learns of every later change, not only the first.
+    if (performanceWindow_ != nullptr) {
+        performanceWindow_->SetStaleNote(note);
+    }
+    if (staleNotes_.contains(note)) {
         return;
     }
     staleNotes_.append(note);
     notes_->ShowStale(staleNotes_, *result_);
     if (detailsWindow_ != nullptr) {
         detailsWindow_->SetStaleNote(staleNotes_.join(u' '));
-    }
-    if (performanceWindow_ != nullptr) {
-        performanceWindow_->SetStaleNote(staleNotes_.join(u' '));
     }
     Announce(note);
 }

@@ -169,6 +169,11 @@ void PerformanceWindowTest::studyFindsTheBestValueAndUsesIt()
     QTest::mouseClick(InSheet<QAbstractButton>(form, "StudyUse"), Qt::LeftButton);
     QCOMPARE(Box(form, 7)->text(), best);
     QVERIFY(Find<QLabel>(form, "StaleNote")->text().contains("Los datos han cambiado"));
+    // A sheet made again from the changed boxes is current, until they change again.
+    Click(form, "PerformanceButton");
+    QVERIFY(!InSheet<QWidget>(form, "AvisoPrestacionesAnteriores")->isVisibleTo(Sheet(form)));
+    Type(form, 11, "1300");
+    QVERIFY(InSheet<QWidget>(form, "AvisoPrestacionesAnteriores")->isVisibleTo(Sheet(form)));
 }
 
 void PerformanceWindowTest::longStudyRunsOffTheWindowsThreadAndCancels()
