@@ -34,7 +34,8 @@ QStringList ControlNames()
           << "LaunchSpeedUnit"
           << "ShiftTimeUnit"
           << "DrivenShareUnit";
-    names << "TorqueCurveButton";
+    names << "TorqueCurveButton"
+          << "PerformanceButton";
     names << "KmhInicial"
           << "KmhFinal";
     for (int n = 1; n <= 28; ++n) names << QStringLiteral("Text%1").arg(n);

@@ -22,6 +22,7 @@ class QScrollArea;
 namespace kinetra {
 
 class DetailsWindow;
+class PerformanceWindow;
 class OptionButton;
 class ResultNotes;
 class TorqueCurveDialog;
@@ -57,6 +58,11 @@ public:
     // their own that follows every later calculation.
     void ShowDetails();
 
+    // "Prestaciones…": the figures a magazine prints for the car in the
+    // boxes, and the study of one input, in a window of their own; a car the
+    // calculation refuses is reported as "Calcular" reports it.
+    void ShowPerformance();
+
     // "Curva de par…": the engine's torque curve from points or a brochure,
     // drawn over the curve the torque column holds now.
     void ShowTorqueCurve();
@@ -90,6 +96,8 @@ private:
     void ShowResult(const QString& sentence, const QStringList& notes);
     // "Usar estos coeficientes": c0 .. c6 into the torque column, top row down.
     void UseTorqueCoefficients(const TorqueCoefficients& coefficients);
+    // "Usar este valor" of the study: `value` into `box`.
+    void UseStudiedValue(BoxId box, double value);
     // Tells screen readers `text` once, wherever the focus is.
     void Announce(const QString& text);
     // A reason why the result on screen no longer answers the boxes, shown
@@ -120,6 +128,8 @@ private:
     QPushButton* details_ = nullptr;
     RunHistory runs_;                        // the last two successful runs
     DetailsWindow* detailsWindow_ = nullptr; // made when first asked for
+    QPushButton* performance_ = nullptr;
+    PerformanceWindow* performanceWindow_ = nullptr; // made when first asked for
     QPushButton* torqueCurveButton_ = nullptr;
     TorqueCurveDialog* torqueCurve_ = nullptr; // made when first asked for; keeps what was typed
 };
