@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Instructions per call of RunCalculation, counted with callgrind, beside the
-# median time of each benchmark. The counts hardly move from run to run or
+# Instructions per call of RunCalculation (for the sheet's benchmarks, of
+# PerformanceOf; for a study's, of StudyAt: one figure), counted with
+# callgrind, beside the median time of each benchmark. The counts hardly move from run to run or
 # machine to machine, unlike times on a shared machine. Run from the top of
 # the tree after a Release build (scripts/kinetra.sh test builds build-test):
 #   bench/instructions.sh [build-dir]
@@ -25,8 +26,13 @@ for name in $("$bench" --benchmark_list_tests=true); do
     # The calls into RunCalculation and their inclusive cost, from the
     # caller's record: "cfn=(id)", then "calls=N ...", then "line cost". A
     # function is named once, after its id, wherever the id first appears.
-    perCall=$(awk '
-        /^c?fn=\([0-9]+\) kinetra::RunCalculation\(/ { target = substr($1, index($1, "(")) }
+    case $name in
+        BM_Sheet*) entry=PerformanceOf ;;
+        BM_Study*) entry=StudyAt ;;
+        *) entry=RunCalculation ;;
+    esac
+    perCall=$(awk -v entry="kinetra::$entry(" '
+        /^c?fn=\([0-9]+\) / && index($2, entry) == 1 { target = substr($1, index($1, "(")) }
         /^cfn=/ { counting = (target != "" && substr($1, 5) == target); next }
         counting && /^calls=/ { split($1, c, "="); calls += c[2]; getline; cost += $2; counting = 0 }
         END { if (calls > 0) printf "%.0f", cost / calls }

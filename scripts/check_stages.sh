@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-stages=(boxes faults inputs tables run notes summary curve_fit calculation vehicle_file)
+stages=(boxes faults inputs tables run notes summary curve_fit calculation performance vehicle_file)
 declare -A public=(
     [input_boxes.h]=boxes [calc_input.h]=boxes
     [calc_fault.h]=faults [speed_in_kmh.h]=faults
@@ -17,6 +17,7 @@ declare -A public=(
     [run_summary.h]=summary
     [torque_curve_fit.h]=curve_fit
     [run_calculation.h]=calculation
+    [performance.h]=performance [input_study.h]=performance
     [vehicle_file.h]=vehicle_file
 )
 rank() {

@@ -53,8 +53,8 @@ duration() {
 # line. A command names the groups it needs; an optional group never stops it.
 group() {
     case $1 in
-        build) printf '%s\n' "the compiler, CMake, Ninja, Qt 6 and its charts, Eigen, to build the program" \
-            g++ cmake ninja-build qt6-base-dev qt6-charts-dev libeigen3-dev ;;
+        build) printf '%s\n' "the compiler, CMake, Ninja, Qt 6 with its charts and SVG, Eigen, to build the program" \
+            g++ cmake ninja-build qt6-base-dev qt6-charts-dev qt6-svg-dev libeigen3-dev ;;
         window) printf '%s\n' "Qt's platform plugins, to open the window" qt6-qpa-plugins ;;
         qt_spanish) printf '%s\n' "Qt's own Spanish texts, for the text boxes' context menus" qt6-translations-l10n ;;
         tests) printf '%s\n' "GoogleTest and Google Benchmark, for the tests" libgtest-dev libbenchmark-dev ;;

@@ -13,6 +13,8 @@ class QAbstractSeries;
 class QChart;
 class QChartView;
 class QLabel;
+class QPushButton;
+class QValueAxis;
 class QWidget;
 QT_END_NAMESPACE
 
@@ -43,7 +45,20 @@ void SetChart(QChartView& view, QChart* chart, const QString& description, const
 // every title, label and legend of `chart` in `font`.
 void UseFont(QChart& chart, const QFont& font);
 
+// Two value axes titled `xTitle` and `yTitle` spanning every series of
+// `chart`, attached to them all; returns the vertical one, whose range a
+// chart may still narrow.
+QValueAxis* AddValueAxes(QChart& chart, const QString& xTitle, const QString& yTitle);
+
 // Whether the legend names `series`: not every line needs a name.
 void ShowInLegend(QChart& chart, QAbstractSeries* series, bool shown);
+
+// Writes what `view` shows to `path`: SVG when the name ends in ".svg",
+// PNG otherwise. False when the file cannot be written.
+bool SaveChartImage(QChartView& view, const QString& path);
+
+// "Guardar imagen…" for the chart of `view`: asks where, as PNG or SVG, and
+// saves it there, for a report. Its accessible name says which chart.
+QPushButton* NewSaveImageButton(QChartView& view, const QString& objectName, QWidget* parent);
 
 } // namespace kinetra

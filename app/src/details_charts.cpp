@@ -17,38 +17,6 @@ using namespace Qt::Literals::StringLiterals;
 namespace kinetra {
 namespace {
 
-// Returns the vertical axis, whose range a chart may still narrow.
-QValueAxis* AddAxes(QChart& chart, const QString& xTitle, const QString& yTitle)
-{
-    auto* x = new QValueAxis;
-    x->setTitleText(xTitle);
-    x->setLabelFormat(u"%.0f"_s);
-    auto* y = new QValueAxis;
-    y->setTitleText(yTitle);
-    y->setLabelFormat(u"%.1f"_s);
-    chart.addAxis(x, Qt::AlignBottom);
-    chart.addAxis(y, Qt::AlignLeft);
-    // The ranges span every series: attached, an axis may take the range of
-    // one series alone, a single point, which leaves the chart empty.
-    QPointF low(qInf(), qInf());
-    QPointF high(-qInf(), -qInf());
-    for (QAbstractSeries* series : chart.series()) {
-        series->attachAxis(x);
-        series->attachAxis(y);
-        for (const QPointF& point : static_cast<QXYSeries*>(series)->points()) {
-            low = {std::min(low.x(), point.x()), std::min(low.y(), point.y())};
-            high = {std::max(high.x(), point.x()), std::max(high.y(), point.y())};
-        }
-    }
-    if (low.x() < high.x() && low.y() < high.y()) {
-        x->setRange(low.x(), high.x());
-        y->setRange(low.y(), high.y());
-    }
-    x->applyNiceNumbers();
-    y->applyNiceNumbers();
-    return y;
-}
-
 // A change up: a dot, labelled with its own text in the user's locale (the
 // charts' own point labels write numbers with ".").
 void MarkChange(QChart& chart, QPointF at, const QString& label, const QColor& colour)
@@ -250,7 +218,7 @@ QChart* SpeedChart(const ShownRun& shown, const RunTrace* previous, const QLocal
     AddGearStretches(*chart, shown.trace);
     MarkChanges(*chart, shown.summary, locale,
                 [](const ChangeUp& change) { return QPointF(change.seconds, change.speed); });
-    AddAxes(*chart, u"Tiempo (s)"_s, u"Velocidad (m/s)"_s);
+    AddValueAxes(*chart, u"Tiempo (s)"_s, u"Velocidad (m/s)"_s);
     UseFont(*chart, font);
     return chart;
 }
@@ -265,7 +233,7 @@ QChart* TractionChart(const ShownRun& shown, const QLocale& userLocale, const QF
     AddPath(*chart, run);
     MarkChanges(*chart, shown.summary, locale,
                 [](const ChangeUp& change) { return QPointF(change.speed, change.acceleration); });
-    NarrowToThePath(*AddAxes(*chart, u"Velocidad (m/s)"_s, u"Aceleración (m/s²)"_s), run);
+    NarrowToThePath(*AddValueAxes(*chart, u"Velocidad (m/s)"_s, u"Aceleración (m/s²)"_s), run);
     UseFont(*chart, font);
     return chart;
 }

@@ -65,6 +65,8 @@ DetailsWindow::DetailsWindow(QLocale locale, QWidget* parent) : QWidget(parent, 
 
     speedView_ = NewChartView(u"GraficaVelocidad"_s, u"Gráfica de velocidad frente al tiempo"_s, kChartRoom, this);
     tractionView_ = NewChartView(u"DiagramaTraccion"_s, u"Diagrama de tracción"_s, kChartRoom, this);
+    QPushButton* saveSpeed = NewSaveImageButton(*speedView_, u"GuardarGraficaVelocidad"_s, this);
+    QPushButton* saveTraction = NewSaveImageButton(*tractionView_, u"GuardarDiagramaTraccion"_s, this);
 
     copy_ = new QPushButton(u"Copiar tabla"_s, this);
     copy_->setObjectName(u"CopiarTabla"_s);
@@ -79,8 +81,12 @@ DetailsWindow::DetailsWindow(QLocale locale, QWidget* parent) : QWidget(parent, 
     connect(close_, &QPushButton::clicked, this, &QWidget::close);
 
     auto* charts = new QHBoxLayout;
-    charts->addWidget(speedView_);
-    charts->addWidget(tractionView_);
+    for (auto [view, save] : {std::pair{speedView_, saveSpeed}, std::pair{tractionView_, saveTraction}}) {
+        auto* column = new QVBoxLayout;
+        column->addWidget(view, 1);
+        column->addWidget(save, 0, Qt::AlignRight);
+        charts->addLayout(column);
+    }
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(copy_);
@@ -93,8 +99,10 @@ DetailsWindow::DetailsWindow(QLocale locale, QWidget* parent) : QWidget(parent, 
 
     setTabOrder(summary_, table_);
     setTabOrder(table_, speedView_);
-    setTabOrder(speedView_, tractionView_);
-    setTabOrder(tractionView_, copy_);
+    setTabOrder(speedView_, saveSpeed);
+    setTabOrder(saveSpeed, tractionView_);
+    setTabOrder(tractionView_, saveTraction);
+    setTabOrder(saveTraction, copy_);
     setTabOrder(copy_, close_);
 
     // Large enough for both charts, never beyond the screen.

@@ -32,7 +32,7 @@ namespace {
 // Controls whose caption's first letter, underlined, is reached with Alt:
 // Alt+C calculates, Alt+S ends the program, Alt+R takes the focus to the
 // result so that it can be selected and copied.
-constexpr std::array<QStringView, 3> kMnemonicControls{u"Command1", u"Command2", u"Frame1"};
+constexpr std::array<QStringView, 4> kMnemonicControls{u"Command1", u"Command2", u"Frame1", u"PerformanceButton"};
 
 // The speed boxes and their km/h readings, with the symbol that says which
 // is which.
@@ -162,6 +162,7 @@ void Form1::BuildControls()
     command2_ = findChild<QPushButton*>(u"Command2"_s);
     details_ = findChild<QPushButton*>(u"Detalles"_s);
     torqueCurveButton_ = findChild<QPushButton*>(u"TorqueCurveButton"_s);
+    performance_ = findChild<QPushButton*>(u"PerformanceButton"_s);
 
     for (const QStringView name : kMnemonicControls) {
         QWidget* control = findChild<QWidget*>(name.toString());
@@ -214,11 +215,14 @@ void Form1::ChainFocusByTabIndex()
             last = box;
         }
     }
+    // "Prestaciones…" last, after the boxes: the stops before it keep their order.
+    setTabOrder(last, performance_);
     // Only now: Qt leaves a control that takes no focus out of the chain.
     for (const ControlEntry* entry : focusOrder) {
         SetOpen(*findChild<QWidget*>(entry->name.toString()), entry->enabledAtStart, true);
     }
     SetOpen(*details_, false, true);
+    SetOpen(*performance_, false, true);
 }
 
 // The form keeps the desktop's font; the whole form grows with it, by one
@@ -272,6 +276,7 @@ void Form1::ConnectHandlers()
     connect(command1_, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(command2_, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(details_, &QPushButton::clicked, this, &Form1::ShowDetails);
+    connect(performance_, &QPushButton::clicked, this, &Form1::ShowPerformance);
     connect(torqueCurveButton_, &QPushButton::clicked, this, &Form1::ShowTorqueCurve);
     connect(result_, &QWidget::customContextMenuRequested, this, &Form1::ShowResultMenu);
     // Whatever the person changes after a result makes it an old one: the

@@ -3,6 +3,7 @@
 #include "kinetra/form_controls.h"
 #include "kinetra/form_layout.h"
 #include "kinetra/option_button.h"
+#include "kinetra/performance_window.h"
 #include "kinetra/result_notes.h"
 #include "kinetra/torque_curve_dialog.h"
 
@@ -56,13 +57,9 @@ bool SameInputs(const VehicleFile& a, const VehicleFile& b)
 
 void Form1::BuildFileCommands()
 {
-    QWidget* last = findChild<QWidget*>(AddedControls().back().name.toString());
-    for (const ControlEntry& entry : AddedControls()) {
-        if (entry.kind == ControlKind::TextBox) {
-            last = findChild<QWidget*>(entry.name.toString());
-        }
-    }
-    // After every box of the form and the limits, in the order they stand.
+    // After every stop of the form and those the program added before,
+    // "Prestaciones…" the last of them, in the order they stand.
+    QWidget* last = performance_;
     for (const FileCommand& command : kFileCommands) {
         auto* button = findChild<QPushButton*>(command.button.toString());
         button->setShortcut(QKeySequence(command.shortcut.toString()));
@@ -181,8 +178,12 @@ void Form1::ClearResult()
     notes_->ShowStale(staleNotes_, *result_);
     runs_ = RunHistory{};
     SetOpen(*details_, false, true);
-    if (detailsWindow_ != nullptr) {
-        detailsWindow_->hide();
+    SetOpen(*performance_, false, true);
+    // Their figures were of the car before.
+    for (QWidget* window : std::initializer_list<QWidget*>{detailsWindow_, performanceWindow_}) {
+        if (window != nullptr) {
+            window->hide();
+        }
     }
 }
 

@@ -3,7 +3,10 @@
 #include "kinetra/form1.h"
 #include "kinetra/form_controls.h"
 #include "kinetra/form_layout.h"
+#include "kinetra/input_study.h"
 #include "kinetra/option_button.h"
+#include "kinetra/performance.h"
+#include "kinetra/performance_window.h"
 #include "kinetra/reading_notes.h"
 #include "kinetra/run_calculation.h"
 #include "kinetra/torque_curve_dialog.h"
@@ -95,6 +98,10 @@ void Form1::Command1_Click()
         // A fault leaves the last good run's details, as it leaves the sentence.
         runs_.Add(std::move(run));
         SetOpen(*details_, true, true);
+        SetOpen(*performance_, true, true);
+        if (performanceWindow_ != nullptr && performanceWindow_->isVisible()) {
+            ShowPerformance();
+        }
         if (detailsWindow_ != nullptr) {
             detailsWindow_->ShowRuns(runs_);
             detailsWindow_->SetStaleNote({});
@@ -121,6 +128,49 @@ void Form1::ShowDetails()
     detailsWindow_->show();
     detailsWindow_->raise();
     detailsWindow_->activateWindow();
+}
+
+void Form1::ShowPerformance()
+{
+    if (const auto fault = TakeFrontalAreaOfSelectedMode()) {
+        ReportFault(*fault);
+        return;
+    }
+    const CalcInput input = InputFromBoxes();
+    const auto sheet = PerformanceOf(input, state_, locale_);
+    if (const auto* fault = std::get_if<CalcFault>(&sheet)) {
+        ReportFault(*fault);
+        return;
+    }
+    if (performanceWindow_ == nullptr) {
+        performanceWindow_ = new PerformanceWindow(locale_, this);
+        connect(performanceWindow_, &PerformanceWindow::valueChosen, this, &Form1::UseStudiedValue);
+    }
+    performanceWindow_->ShowSheet(std::get<PerformanceSheet>(sheet), input, state_);
+    performanceWindow_->show();
+    performanceWindow_->raise();
+    performanceWindow_->activateWindow();
+}
+
+// The value goes into its box as typed; the result then no longer answers
+// the boxes, as with any change.
+void Form1::UseStudiedValue(BoxId box, double value)
+{
+    if (box == BoxId::AreaTyped && !option1_->isChecked()) {
+        option1_->click();
+    }
+    QLocale plain = locale_;
+    plain.setNumberOptions(QLocale::OmitGroupSeparator);
+    // The frontal area is read with the user's decimal separator, every other box with ".".
+    const QString text = box == BoxId::AreaTyped ? plain.toString(value, 'g', 6) : StudyNumber(value);
+    if (Box(box)->text() == text) {
+        return;
+    }
+    Box(box)->setText(text);
+    if (box == BoxId::AreaTyped) {
+        state_.frontalArea = text;
+    }
+    AddStaleNote(kDataChanged.toString());
 }
 
 void Form1::ShowTorqueCurve()

@@ -1,6 +1,7 @@
 #include "form1_shared.h"
 #include "kinetra/details_window.h"
 #include "kinetra/form1.h"
+#include "kinetra/performance_window.h"
 #include "kinetra/result_notes.h"
 
 #include <QAccessibleWidget>
@@ -132,7 +133,15 @@ void Form1::Announce(const QString& text)
 
 void Form1::AddStaleNote(const QString& note)
 {
-    if (result_->text().isEmpty() || staleNotes_.contains(note)) {
+    if (result_->text().isEmpty()) {
+        return;
+    }
+    // The sheet may have been made from the boxes after the result went
+    // stale: it learns of every later change, not only the first.
+    if (performanceWindow_ != nullptr) {
+        performanceWindow_->SetStaleNote(note);
+    }
+    if (staleNotes_.contains(note)) {
         return;
     }
     staleNotes_.append(note);

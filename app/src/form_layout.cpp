@@ -281,6 +281,17 @@ constexpr std::array kAdded{
         entry.enabledAtStart = false;
         return entry;
     }(),
+    [] {
+        // Beside "Detalles…", in the results; locked until a result.
+        ControlEntry entry =
+            Button(u"PerformanceButton", ControlKind::CommandButton, u"Prestaciones…", {840, 1980, 1575, 360},
+                   kNoTabIndex, u"Prestaciones del vehículo",
+                   u"Abre las cifras de prestaciones del vehículo (0–100 km/h, 0–400 m, 0–1000 m, 80–120 km/h, "
+                   u"velocidad máxima) y el estudio de un dato");
+        entry.container = u"Frame1";
+        entry.enabledAtStart = false;
+        return entry;
+    }(),
     // Under the torque column, which it fills.
     Button(u"TorqueCurveButton", ControlKind::CommandButton, u"Curva de par…", {3480, 4680, 1695, 360}, kNoTabIndex,
            u"Curva de par",

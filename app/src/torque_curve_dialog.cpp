@@ -54,6 +54,7 @@ TorqueCurveDialog::TorqueCurveDialog(QLocale locale, QWidget* parent) : QDialog(
 
     words_ = NewChartWords(u"TorqueCurveSummary"_s, this);
     words_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    saveImage_ = NewSaveImageButton(*chartView_, u"SaveTorqueCurveImage"_s, this);
 
     use_ = new QPushButton(u"&Usar estos coeficientes"_s, this);
     use_->setObjectName(u"UseCoefficients"_s);
@@ -160,6 +161,7 @@ void TorqueCurveDialog::LayOut(QLabel* pointsCaption, QGroupBox* brochure, QLabe
     auto* shown = new QVBoxLayout;
     shown->addWidget(chartView_, 1);
     shown->addWidget(words_);
+    shown->addWidget(saveImage_, 0, Qt::AlignRight);
     auto* columns = new QHBoxLayout;
     // The inputs take what they need; the chart, the rest.
     columns->addLayout(inputs);
@@ -182,7 +184,8 @@ void TorqueCurveDialog::ChainFocus()
     setTabOrder(peakPowerSpeed_, degree_);
     setTabOrder(degree_, chartView_);
     setTabOrder(chartView_, words_);
-    setTabOrder(words_, use_);
+    setTabOrder(words_, saveImage_);
+    setTabOrder(saveImage_, use_);
     setTabOrder(use_, cancel_);
 }
 

@@ -34,7 +34,8 @@ QStringList ControlNames()
           << "LaunchSpeedUnit"
           << "ShiftTimeUnit"
           << "DrivenShareUnit";
-    names << "TorqueCurveButton";
+    names << "TorqueCurveButton"
+          << "PerformanceButton";
     names << "OpenButton"
           << "SaveButton"
           << "SaveAsButton"

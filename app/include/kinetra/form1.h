@@ -23,6 +23,7 @@ class QScrollArea;
 namespace kinetra {
 
 class DetailsWindow;
+class PerformanceWindow;
 class OptionButton;
 class ResultNotes;
 class TorqueCurveDialog;
@@ -57,6 +58,11 @@ public:
     // "Detalles…": the details of the last successful run, in a window of
     // their own that follows every later calculation.
     void ShowDetails();
+
+    // "Prestaciones…": the figures a magazine prints for the car in the
+    // boxes, and the study of one input, in a window of their own; a car the
+    // calculation refuses is reported as "Calcular" reports it.
+    void ShowPerformance();
 
     // "Curva de par…": the engine's torque curve from points or a brochure,
     // drawn over the curve the torque column holds now.
@@ -124,6 +130,8 @@ private:
     bool SaveTo(const QString& path);
     // A message that does not wait: the window stays usable behind it.
     void Tell(const QString& title, const QString& text, bool failure);
+    // "Usar este valor" of the study: `value` into `box`.
+    void UseStudiedValue(BoxId box, double value);
     // Tells screen readers `text` once, wherever the focus is.
     void Announce(const QString& text);
     // A reason why the result on screen no longer answers the boxes, shown
@@ -154,6 +162,8 @@ private:
     QPushButton* details_ = nullptr;
     RunHistory runs_;                        // the last two successful runs
     DetailsWindow* detailsWindow_ = nullptr; // made when first asked for
+    QPushButton* performance_ = nullptr;
+    PerformanceWindow* performanceWindow_ = nullptr; // made when first asked for
     QPushButton* torqueCurveButton_ = nullptr;
     TorqueCurveDialog* torqueCurve_ = nullptr; // made when first asked for; keeps what was typed
     TorqueCurveDialog& TorqueCurve();

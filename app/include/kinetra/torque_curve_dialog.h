@@ -67,6 +67,7 @@ private:
     QComboBox* degree_ = nullptr;
     QChartView* chartView_ = nullptr;
     QLabel* words_ = nullptr;
+    QPushButton* saveImage_ = nullptr; // "Guardar imagen…" of the chart
     QPushButton* use_ = nullptr;
     QPushButton* cancel_ = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "kinetra/run_calculation.h"
 
+#include "calculation/prepared_car.h"
 #include "faults/checked_real.h"
 #include "faults/report_words.h"
 #include "inputs/box_reading.h"
@@ -22,16 +23,30 @@ namespace {
 QString RunStages(const CalcInput& input, WindowState& state, CalcTables& tables, const QLocale& locale,
                   RunTrace* trace)
 {
+    const PreparedCar car = PrepareCar(input, state, tables, locale);
+    const SentenceRun run = TimeTheRun(input, car, tables, locale, trace);
+    if (trace != nullptr) {
+        trace->limitsTyped = car.limits.AnyTyped();
+    }
+    return ResultSentence(run.startGear, run.finalGear, run.seconds, locale);
+}
+
+} // namespace
+
+PreparedCar PrepareCar(const CalcInput& input, WindowState& state, CalcTables& tables, const QLocale& locale)
+{
     if (state.gearCount != 5 && state.gearCount != 6) {
         state.gearCount = 4;
     }
     const int gearCount = state.gearCount;
 
-    Vehicle vehicle = ReadVehicle(input);
+    PreparedCar car;
+    car.vehicle = ReadVehicle(input);
+    Vehicle& vehicle = car.vehicle;
     vehicle.steps = WholeSteps(vehicle.initialSpeed, vehicle.finalSpeed);
-    const CarLimits limits = ReadLimits(input);
+    car.limits = ReadLimits(input);
     CheckInputs(input, vehicle, gearCount);
-    CheckLimits(input.limits, limits);
+    CheckLimits(input.limits, car.limits);
     vehicle.frontalArea = FrontalAreaValue(state.frontalArea, locale);
     vehicle.wheelRadius = WheelRadius(vehicle);
     vehicle.sinSlope = SinSlope(vehicle);
@@ -43,29 +58,28 @@ QString RunStages(const CalcInput& input, WindowState& state, CalcTables& tables
 
     // Empty top gears shorten the box: only the gears up to the last one
     // with a ratio can start the run or be changed up into.
-    const int topGear = TopGear(vehicle, gearCount);
-    QString sentence;
-    if (limits.CanAct()) {
-        if (topGear == 0) {
-            throw NoStartingGearFault(input, vehicle, tables, topGear, locale);
-        }
-        const LimitedRunTime run = RunWithLimits(tables, input, vehicle, limits, topGear, locale, trace);
-        sentence = ResultSentence(run.startGear, run.time.finalGear, run.time.totalSeconds, locale);
-    } else {
-        const std::optional<int> startGear = ChooseStartGear(tables, topGear);
-        if (!startGear) {
-            throw NoStartingGearFault(input, vehicle, tables, topGear, locale);
-        }
-        const RunTime run = IntegrateTime(tables, vehicle, *startGear, topGear, locale, trace);
-        sentence = ResultSentence(*startGear, run.finalGear, run.totalSeconds, locale);
-    }
-    if (trace != nullptr) {
-        trace->limitsTyped = limits.AnyTyped();
-    }
-    return sentence;
+    car.topGear = TopGear(vehicle, gearCount);
+    return car;
 }
 
-} // namespace
+SentenceRun TimeTheRun(const CalcInput& input, const PreparedCar& car, CalcTables& tables, const QLocale& locale,
+                       RunTrace* trace)
+{
+    const Vehicle& vehicle = car.vehicle;
+    if (car.limits.CanAct()) {
+        if (car.topGear == 0) {
+            throw NoStartingGearFault(input, vehicle, tables, car.topGear, locale);
+        }
+        const LimitedRunTime run = RunWithLimits(tables, input, vehicle, car.limits, car.topGear, locale, trace);
+        return {run.startGear, run.time.finalGear, run.time.totalSeconds};
+    }
+    const std::optional<int> startGear = ChooseStartGear(tables, car.topGear);
+    if (!startGear) {
+        throw NoStartingGearFault(input, vehicle, tables, car.topGear, locale);
+    }
+    const RunTime run = IntegrateTime(tables, vehicle, *startGear, car.topGear, locale, trace);
+    return {*startGear, run.finalGear, run.totalSeconds};
+}
 
 CalcOutcome RunCalculation(const CalcInput& input, WindowState& state, CalcTables& tables, const QLocale& locale,
                            RunTrace* trace)

@@ -5,9 +5,8 @@
 namespace kinetra {
 namespace {
 
-std::optional<double> Read(const CalcInput& input, BoxId id)
+std::optional<double> Read(const QString& text, BoxId id)
 {
-    const QString& text = *TextIn(input, id);
     if (IsBlank(text)) {
         return std::nullopt;
     }
@@ -18,8 +17,10 @@ std::optional<double> Read(const CalcInput& input, BoxId id)
 
 CarLimits ReadLimits(const CalcInput& input)
 {
-    return CarLimits{Read(input, BoxId::RedLine), Read(input, BoxId::LaunchSpeed), Read(input, BoxId::ShiftTime),
-                     Read(input, BoxId::Grip), Read(input, BoxId::DrivenShare)};
+    const LimitTexts& limits = input.limits;
+    return CarLimits{Read(limits.redLine, BoxId::RedLine), Read(limits.launchSpeed, BoxId::LaunchSpeed),
+                     Read(limits.shiftTime, BoxId::ShiftTime), Read(limits.grip, BoxId::Grip),
+                     Read(limits.drivenShare, BoxId::DrivenShare)};
 }
 
 } // namespace kinetra

@@ -5,9 +5,9 @@
 namespace kinetra {
 namespace {
 
-double Read(const CalcInput& input, BoxId id)
+double Read(const QString& text, BoxId id)
 {
-    return ReadBox(id, *TextIn(input, id), "Escriba en %1 un número menor que 1E+308.");
+    return ReadBox(id, text, "Escriba en %1 un número menor que 1E+308.");
 }
 
 } // namespace
@@ -16,22 +16,23 @@ Vehicle ReadVehicle(const CalcInput& input)
 {
     Vehicle v;
     for (int g = 1; g <= 6; ++g) {
-        v.gearRatio[static_cast<std::size_t>(g - 1)] = Read(input, GearBox(g));
+        v.gearRatio[static_cast<std::size_t>(g - 1)] =
+            Read(input.gearRatio[static_cast<std::size_t>(g - 1)], GearBox(g));
     }
-    v.finalDrive = Read(input, BoxId::FinalDrive);
-    v.initialSpeed = Read(input, BoxId::InitialSpeed);
-    v.finalSpeed = Read(input, BoxId::FinalSpeed);
-    v.massFactor = Read(input, BoxId::MassFactor);
-    v.mass = Read(input, BoxId::Mass);
-    v.tyreWidth = Read(input, BoxId::TyreWidth);
-    v.tyreAspect = Read(input, BoxId::TyreAspect);
-    v.rimDiameter = Read(input, BoxId::RimDiameter);
-    v.efficiency = Read(input, BoxId::Efficiency);
-    v.dragCoefficient = Read(input, BoxId::Drag);
-    v.rollingCoefficient = Read(input, BoxId::Rolling);
-    v.slopePercent = Read(input, BoxId::Slope);
+    v.finalDrive = Read(input.finalDrive, BoxId::FinalDrive);
+    v.initialSpeed = Read(input.initialSpeed, BoxId::InitialSpeed);
+    v.finalSpeed = Read(input.finalSpeed, BoxId::FinalSpeed);
+    v.massFactor = Read(input.massFactor, BoxId::MassFactor);
+    v.mass = Read(input.mass, BoxId::Mass);
+    v.tyreWidth = Read(input.tyreWidth, BoxId::TyreWidth);
+    v.tyreAspect = Read(input.tyreAspect, BoxId::TyreAspect);
+    v.rimDiameter = Read(input.rimDiameter, BoxId::RimDiameter);
+    v.efficiency = Read(input.efficiency, BoxId::Efficiency);
+    v.dragCoefficient = Read(input.dragCoefficient, BoxId::Drag);
+    v.rollingCoefficient = Read(input.rollingCoefficient, BoxId::Rolling);
+    v.slopePercent = Read(input.slopePercent, BoxId::Slope);
     for (std::size_t i = 0; i < v.torqueCoefficient.size(); ++i) {
-        v.torqueCoefficient[i] = Read(input, TorqueBox(i));
+        v.torqueCoefficient[i] = Read(input.torqueCoefficient[i], TorqueBox(i));
     }
     return v;
 }

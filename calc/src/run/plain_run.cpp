@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cassert>
+#include <cmath>
 
 namespace kinetra {
 namespace {
@@ -28,22 +29,32 @@ namespace {
                     advice.box);
 }
 
-// Time to gain 1 m/s between two accelerations (trapezoidal rule on dt = dv / a).
-double StepSeconds(const Vehicle& vehicle, double step, int gear, int topGear, double low, double high,
-                   const QLocale& locale)
+[[noreturn]] void ThrowStepTooLong(const Vehicle& vehicle, double step, int gear, int topGear)
 {
-    if (!(low > 0 && high > 0)) {
-        ThrowCannotAccelerate(vehicle, step, gear, topGear, locale);
-    }
-    return Finite((1 / high + 1 / low) / 2, [&] {
-        const double from = (step + vehicle.initialSpeed) - 1;
-        const Whereabouts advice = StallAdvice(vehicle, step, gear, topGear);
+    const double from = (step + vehicle.initialSpeed) - 1;
+    const Whereabouts advice = StallAdvice(vehicle, step, gear, topGear);
+    ThrowOverflow([&] {
         return Whereabouts(
             QStringLiteral("Pasó al calcular el tiempo del paso de %1 a %2 m/s, en el que el vehículo apenas acelera.")
                     .arg(InputNumber(from), InputNumber(from + 1))
                 + advice.text,
             advice.box);
     });
+}
+
+// Time to gain 1 m/s between two accelerations (trapezoidal rule on dt = dv / a).
+// The step loop's hot path: the reports are built apart.
+inline double StepSeconds(const Vehicle& vehicle, double step, int gear, int topGear, double low, double high,
+                          const QLocale& locale)
+{
+    if (!(low > 0 && high > 0)) [[unlikely]] {
+        ThrowCannotAccelerate(vehicle, step, gear, topGear, locale);
+    }
+    const double seconds = (1 / high + 1 / low) / 2;
+    if (!std::isfinite(seconds)) [[unlikely]] {
+        ThrowStepTooLong(vehicle, step, gear, topGear);
+    }
+    return seconds;
 }
 
 // The step as it was timed, with the engine speed at both ends: wheel

@@ -20,12 +20,13 @@ QString TypeTheArea(const QLocale& locale)
 
 double AreaFromText(const QString& text, const QLocale& locale)
 {
-    const QString typed = Quoted(BoxId::AreaTyped);
+    // Only a report needs the box's name: reading the area should not pay for it.
+    const auto typed = [] { return Quoted(BoxId::AreaTyped); };
     const auto fault = [&](FaultKind kind, const QString& why) {
         return CalcFault(kind, why + TypeTheArea(locale), BoxId::AreaTyped);
     };
     if (IsBlank(text)) {
-        throw fault(FaultKind::TypeMismatch, QStringLiteral("%1 está en blanco.").arg(typed));
+        throw fault(FaultKind::TypeMismatch, QStringLiteral("%1 está en blanco.").arg(typed()));
     }
     // A group separator would turn "2.500" into 2500 m² in a locale that
     // writes "2,5": no area is typed in thousands, so one is refused.
@@ -36,19 +37,20 @@ double AreaFromText(const QString& text, const QLocale& locale)
     // Qt answers a number beyond the double range with infinity and not ok;
     // "inf" and "nan" it reads, but they are no area.
     if (!ok && std::isinf(value)) {
-        throw fault(FaultKind::Overflow,
-                    QStringLiteral("%1 dice «%2», un número demasiado grande para calcular con él.").arg(typed, text));
+        throw fault(
+            FaultKind::Overflow,
+            QStringLiteral("%1 dice «%2», un número demasiado grande para calcular con él.").arg(typed(), text));
     }
     if (!ok || !std::isfinite(value)) {
         throw fault(FaultKind::TypeMismatch,
-                    QStringLiteral("%1 dice «%2», que no se puede leer como un número.").arg(typed, text));
+                    QStringLiteral("%1 dice «%2», que no se puede leer como un número.").arg(typed(), text));
     }
     if (value < 0) {
         QLocale writing = locale;
         writing.setNumberOptions(QLocale::OmitGroupSeparator);
         throw fault(FaultKind::InvalidInput,
                     QStringLiteral("%1 dice «%2», que se lee como %3 m²: un área no puede ser negativa.")
-                        .arg(typed, text, writing.toString(value, 'g', 15)));
+                        .arg(typed(), text, writing.toString(value, 'g', 15)));
     }
     return value;
 }
