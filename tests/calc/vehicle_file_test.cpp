@@ -160,6 +160,12 @@ TEST(VehicleFile, SavingLeavesTheEarlierFileWholeOnFailure)
     }
     QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_EQ(std::get<FileRefusal>(LoadVehicleFile(folder.filePath("nada.kinetra"))).reason, "no existe");
+    // Saving replaces what is there: never a folder or a device.
+    ASSERT_TRUE(QDir(folder.path()).mkdir("carpeta.kinetra"));
+    const auto overFolder = SaveVehicleFile(car, folder.filePath("carpeta.kinetra"));
+    ASSERT_TRUE(overFolder);
+    EXPECT_TRUE(overFolder->reason.contains(QStringLiteral("no es un archivo normal")));
+    EXPECT_TRUE(QFileInfo(folder.filePath("carpeta.kinetra")).isDir());
 }
 
 } // namespace

@@ -61,20 +61,26 @@ std::variant<VehicleFile, FileRefusal> LoadVehicleFile(const QString& path)
 
 std::optional<FileRefusal> SaveVehicleFile(const VehicleFile& car, const QString& path)
 {
-    const QString failed = u"No se pudo guardar %1: %2. "_s;
-    const QString untouched = QFileInfo::exists(path) ? u"El archivo que había sigue como estaba."_s : QString();
-    const QFileInfo folder(QFileInfo(path).absolutePath());
+    const QFileInfo target(path);
+    const auto failure = [&](const QString& reason) {
+        const QString untouched = target.exists() ? u" El archivo que había sigue como estaba."_s : QString();
+        return FileRefusal{u"No se pudo guardar %1: %2.%3"_s.arg(Shown(path), reason, untouched)};
+    };
+    const QFileInfo folder(target.absolutePath());
     if (!folder.isDir()) {
-        return FileRefusal{failed.arg(Shown(path), u"la carpeta no existe"_s) + untouched};
+        return failure(u"la carpeta no existe"_s);
+    }
+    // The new file takes the old one's place: a device or a folder would go.
+    if (target.exists() && !target.isFile()) {
+        return failure(u"no es un archivo normal"_s);
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        const QString reason = folder.isWritable() ? ReasonOf(file) : u"no hay permiso para escribir en la carpeta"_s;
-        return FileRefusal{failed.arg(Shown(path), reason) + untouched};
+        return failure(folder.isWritable() ? ReasonOf(file) : u"no hay permiso para escribir en la carpeta"_s);
     }
     file.write(WriteVehicleFile(car));
     if (!file.commit()) {
-        return FileRefusal{failed.arg(Shown(path), ReasonOf(file)) + untouched};
+        return failure(ReasonOf(file));
     }
     return std::nullopt;
 }
