@@ -5,6 +5,7 @@
 #include "kinetra/run_calculation.h"
 #include "kinetra/speed_in_kmh.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -44,6 +45,7 @@ CalcInput Form1::InputFromBoxes() const
             *text = Box(box.id)->text();
         }
     }
+    input.limits.drivenAxle = drivenAxle_->currentText();
     return input;
 }
 

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
@@ -128,7 +129,8 @@ INSTANTIATE_TEST_SUITE_P(
                                     }},
                       LimitProperty{"GripCapsTheAcceleration", Limits("", "", "", "0.6", "55"),
                                     [](const CalcInput&, const Traced& run) {
-                                        const double cap = 0.6 * 0.55 * 9.81 / 1.06;
+                                        // The tyres move the car's own mass: no mass factor.
+                                        const double cap = 0.6 * 0.55 * 9.81;
                                         bool capped = false;
                                         for (const TraceStep& step : run.trace.steps) {
                                             EXPECT_LE(step.accelerationFrom, cap);
@@ -157,14 +159,17 @@ INSTANTIATE_TEST_SUITE_P(
 struct FineLimitedCar {
     std::vector<double> ratios; // overall, gear 1 first
     double redLine, launch, shiftSeconds, gripForce;
+    double transfer = 0; // k × μ × h / L
 
     double EngineSpeed(std::size_t g, double v) const { return ratios[g] * v / kRadius / 6.28303384 * 60; }
 
     double Acceleration(std::size_t g, double v) const
     {
         const double rpm = std::max(EngineSpeed(g, v), launch);
-        const double force = std::min(ratios[g] * 0.9 * SaloonTorque(rpm / 60) / kRadius, gripForce);
-        return (force - SaloonRoadLoad(v)) / kEffectiveMass;
+        const double engine = (ratios[g] * 0.9 * SaloonTorque(rpm / 60) / kRadius - SaloonRoadLoad(v)) / kEffectiveMass;
+        // m·a + R = μ·(N0 + k·m·a·h/L), with μ·N0 = gripForce.
+        const double grip = (gripForce - SaloonRoadLoad(v)) / 1200 / (1 - transfer);
+        return std::min(engine, grip);
     }
 
     double Seconds(double to) const
@@ -205,6 +210,102 @@ struct FineLimitedCar {
         return t;
     }
 };
+
+double SentenceSeconds(const Traced& run)
+{
+    const auto parsed = test::ParseSentence(run.sentence, test::DecimalPoint());
+    return parsed ? parsed->seconds : std::nan("");
+}
+
+struct TransferCase {
+    const char* name;
+    const char* axle; // «Eje motriz»
+    const char* grip;
+    const char* share;
+    double k;
+};
+
+class LoadTransfer : public ::testing::TestWithParam<TransferCase> {};
+
+// P1 and P2 against the fine integration: the grip on the car's own mass,
+// with the load that moves to the rear axle as the car accelerates.
+TEST_P(LoadTransfer, MatchesAFineIntegration)
+{
+    const TransferCase& c = GetParam();
+    LimitTexts limits = Limits("", "", "", c.grip, c.share);
+    limits.cgHeight = "0.55";
+    limits.wheelbase = "2.6";
+    limits.drivenAxle = c.axle;
+    const Traced run = Calculate(SaloonWith(limits));
+    const double share = c.k == 0 && QString(c.axle) == "los dos" ? 1.0 : QString(c.share).toDouble() / 100;
+    const FineLimitedCar fine{
+        {3.5 * 4.1, 2.1 * 4.1, 1.4 * 4.1, 1.0 * 4.1}, 1e9, 0, 0, QString(c.grip).toDouble() * share * 1200 * 9.81,
+        c.k * QString(c.grip).toDouble() * 0.55 / 2.6};
+    const double reference = fine.Seconds(28);
+    EXPECT_NEAR(SentenceSeconds(run), reference, 0.01 * reference);
+    const RunSummary summary = Summarize(run.trace);
+    EXPECT_GT(summary.limits.gripUpTo, 0);
+    if (c.k != 0) {
+        // The most load moved: m × a × h / L, over g, in kg, at the run's highest acceleration.
+        double most = 0;
+        for (const TraceStep& step : run.trace.steps) {
+            most = std::max({most, step.accelerationFrom, step.accelerationTo});
+        }
+        EXPECT_NEAR(summary.limits.loadMoved, 1200 * most * 0.55 / 2.6 / 9.81, 1e-9);
+        EXPECT_GT(summary.limits.loadMoved, 50);
+    } else {
+        EXPECT_EQ(summary.limits.loadMoved, 0);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Axles, LoadTransfer,
+                         ::testing::Values(TransferCase{"RearGainsGrip", "trasero", "0.7", "35", 1},
+                                           TransferCase{"FrontLosesGrip", "delantero", "0.9", "60", -1},
+                                           TransferCase{"BothCarryTheWholeWeight", "los dos", "0.25", "", 0}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(LoadTransfer, MovesTheRearAxleAheadAndTheFrontOneBehind)
+{
+    LimitTexts limits = Limits("", "", "", "0.9", "50");
+    const double none = SentenceSeconds(Calculate(SaloonWith(limits)));
+    limits.cgHeight = "0.55";
+    limits.wheelbase = "2.6";
+    limits.drivenAxle = "trasero";
+    const double rear = SentenceSeconds(Calculate(SaloonWith(limits)));
+    limits.drivenAxle = "delantero";
+    const double front = SentenceSeconds(Calculate(SaloonWith(limits)));
+    EXPECT_LT(rear, none);
+    EXPECT_GT(front, none);
+    // Without the height and the wheelbase, the axle moves no load.
+    limits.cgHeight.clear();
+    limits.wheelbase.clear();
+    EXPECT_EQ(SentenceSeconds(Calculate(SaloonWith(limits))), none);
+}
+
+// P3: with a limit the run ends at the typed final speed, not the last whole step.
+TEST(FinalSpeed, IsReachedExactlyWithLimits)
+{
+    CalcInput in = SaloonWith(Limits("", "", "", "0.9", "55"));
+    in.finalSpeed = "27.78";
+    const Traced run = Calculate(in);
+    ASSERT_FALSE(run.trace.steps.empty());
+    EXPECT_EQ(run.trace.steps.back().toSpeed, 27.78);
+    const FineLimitedCar fine{{3.5 * 4.1, 2.1 * 4.1, 1.4 * 4.1, 1.0 * 4.1}, 1e9, 0, 0, 0.9 * 0.55 * 1200 * 9.81};
+    EXPECT_NEAR(SentenceSeconds(run), fine.Seconds(27.78), 0.002 * fine.Seconds(27.78));
+    // The last 0.78 m/s take time: more than the run to 27, less than to 28.
+    in.finalSpeed = "27";
+    const double to27 = SentenceSeconds(Calculate(in));
+    in.finalSpeed = "28";
+    const double to28 = SentenceSeconds(Calculate(in));
+    EXPECT_GT(SentenceSeconds(run), to27);
+    EXPECT_LT(SentenceSeconds(run), to28);
+    // Without limits the run stops at the last whole step, as it always has.
+    CalcInput plain = test::SaloonCar();
+    plain.finalSpeed = "27.78";
+    CalcInput whole = test::SaloonCar();
+    whole.finalSpeed = "27";
+    EXPECT_EQ(Calculate(plain).sentence, Calculate(whole).sentence);
+}
 
 TEST(EveryLimit, MatchesAFineIntegrationOfTheSamePhysics)
 {

@@ -13,6 +13,7 @@
 #include <optional>
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QMessageBox;
@@ -121,6 +122,7 @@ private:
     RunHistory runs_;                        // the last two successful runs
     DetailsWindow* detailsWindow_ = nullptr; // made when first asked for
     QPushButton* torqueCurveButton_ = nullptr;
+    QComboBox* drivenAxle_ = nullptr;          // «Eje motriz», one of kDrivenAxleItems
     TorqueCurveDialog* torqueCurve_ = nullptr; // made when first asked for; keeps what was typed
 };
 

@@ -56,7 +56,10 @@ public:
     Run(const Car& car, CalcTables& tables, const QLocale& locale, RunTrace* trace)
         : car_(car), tables_(tables), locale_(locale), trace_(trace)
     {
-        endSpeed_ = Grid(car.vehicle.steps + 1);
+        // The typed final speed exactly; past the last whole step, the
+        // rest is booked to the step after it. A final speed a rounding
+        // below its whole step is that step.
+        endSpeed_ = std::max(Grid(car.vehicle.steps + 1), car.vehicle.finalSpeed);
         tables_.StepTime[1] = 0;
     }
 
@@ -196,9 +199,7 @@ private:
         // downhill coast passes some.
         while (gridEntry_ <= car_.vehicle.steps + 1 && !(speed_ < Grid(gridEntry_))) {
             ++gridEntry_;
-            if (gridEntry_ <= car_.vehicle.steps + 1) {
-                tables_.StepTime[gridEntry_ - 1] = 0;
-            }
+            tables_.StepTime[gridEntry_ - 1] = 0;
         }
         if (trace_ != nullptr) {
             trace_->steps.push_back(step);
@@ -252,6 +253,13 @@ LimitedRunTime RunWithLimits(CalcTables& tables, const CalcInput& input, const V
         *trace = RunTrace{};
         trace->startGear = startGear;
         trace->redLine = limits.redLine.value_or(0);
+        trace->mass = vehicle.mass;
+        if (limits.HasGrip()) {
+            trace->drivenAxle = limits.axle;
+            if (car.transfer != 0) {
+                trace->loadPerAcceleration = ((vehicle.mass * *limits.cgHeight) / *limits.wheelbase) / 9.81;
+            }
+        }
     }
     Run run(car, tables, locale, trace);
     const RunTime time = run.From(startGear);
