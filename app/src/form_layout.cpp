@@ -132,9 +132,15 @@ constexpr std::array kControls{
     Label(u"Label4", u"Relaciones de transmisión", {480, 1680, 1935, 255}, 4),
     HorizontalLine(u"Line1", 360, 2400, 1920),
     BoxLabel(u"Label3", BoxId::FirstGear, ColumnLabel(kGearLabelLeft, 2160), 2),
-    Box(BoxId::FirstGear, ColumnBox(kGearBoxLeft, 2160), 3, {u"Relación de transmisión de la primera marcha", u"3.5"}),
+    Box(BoxId::FirstGear, ColumnBox(kGearBoxLeft, 2160), 3,
+        {u"Relación de transmisión de la primera marcha; en un coche de una sola marcha, como uno eléctrico, su "
+         u"reducción (con «Segunda», «Tercera» y «Cuarta» vacías)",
+         u"3.5"}),
     BoxLabel(u"Label5", BoxId::SecondGear, ColumnLabel(kGearLabelLeft, 2520), 5),
-    Box(BoxId::SecondGear, ColumnBox(kGearBoxLeft, 2520), 6, {u"Relación de transmisión de la segunda marcha", u"2.1"}),
+    Box(BoxId::SecondGear, ColumnBox(kGearBoxLeft, 2520), 6,
+        {u"Relación de transmisión de la segunda marcha; vacía, con «Tercera» y «Cuarta» vacías, el coche tiene una "
+         u"sola marcha, «Primera»",
+         u"2.1"}),
     BoxLabel(u"Label6", BoxId::ThirdGear, ColumnLabel(kGearLabelLeft, 2880), 7),
     Box(BoxId::ThirdGear, ColumnBox(kGearBoxLeft, 2880), 8, {u"Relación de transmisión de la tercera marcha", u"1.4"}),
     BoxLabel(u"Label7", BoxId::FourthGear, ColumnLabel(kGearLabelLeft, 3240), 9),

@@ -605,7 +605,8 @@ INSTANTIATE_TEST_SUITE_P(
                   FaultKind::NoStartingGear,
                   QStringLiteral("«Primera» y «Segunda» tienen la misma relación (3.5), así que empujan igual y "
                                  "ninguna de las dos acelera más que la otra. Escriba en «Segunda» una relación menor "
-                                 "que la de «Primera»."),
+                                 "que la de «Primera»; para un coche de una sola marcha, deje vacías «Segunda», "
+                                 "«Tercera» y «Cuarta»."),
                   false, [](const CalcTables& t) { EXPECT_EQ(t.StepTime.at(1), 7); },
                   [](CalcInput& in, WindowState&, const QString&) { in.gearRatio[1] = "2.1"; }},
         FaultCase{"ThirdAndFourthAlikeAtSpeed",
@@ -617,7 +618,8 @@ INSTANTIATE_TEST_SUITE_P(
                   FaultKind::NoStartingGear,
                   QStringLiteral("«Tercera» y «Cuarta» tienen la misma relación (1), así que empujan igual y ninguna "
                                  "de las dos acelera más que la otra. Escriba en «Cuarta» una relación menor que la de "
-                                 "«Tercera»."),
+                                 "«Tercera»; para un coche de una sola marcha, deje vacías «Segunda», «Tercera» y "
+                                 "«Cuarta»."),
                   false, [](const CalcTables& t) { EXPECT_EQ(t.StepTime.at(1), 7); },
                   [](CalcInput& in, WindowState&, const QString&) { in.gearRatio[3] = "0.8"; }},
         FaultCase{"MassTooLargeForTheCalculation", [](CalcInput& in, WindowState&) { in.mass = "1.7e308"; },

@@ -19,6 +19,18 @@
 namespace kinetra {
 namespace {
 
+// Two neighbouring gears up to the top one with the same ratio.
+bool TwinRatios(const Vehicle& vehicle, int topGear)
+{
+    for (int g = 1; g < topGear; ++g) {
+        const auto lower = static_cast<std::size_t>(g - 1);
+        if (vehicle.gearRatio[lower] == vehicle.gearRatio[lower + 1]) {
+            return true;
+        }
+    }
+    return false;
+}
+
 QString RunStages(const CalcInput& input, WindowState& state, CalcTables& tables, const QLocale& locale,
                   RunTrace* trace)
 {
@@ -46,7 +58,9 @@ QString RunStages(const CalcInput& input, WindowState& state, CalcTables& tables
     const int topGear = TopGear(vehicle, gearCount);
     QString sentence;
     if (limits.CanAct()) {
-        if (topGear == 0) {
+        // Two neighbouring gears of one ratio are refused as without limits,
+        // where neither can start the run.
+        if (topGear == 0 || (!ChooseStartGear(tables, topGear) && TwinRatios(vehicle, topGear))) {
             throw NoStartingGearFault(input, vehicle, tables, topGear, locale);
         }
         const LimitedRunTime run = RunWithLimits(tables, input, vehicle, limits, topGear, locale, trace);
