@@ -340,3 +340,81 @@ TEST(EveryLimit, MatchesAFineIntegrationOfTheSamePhysics)
 
 } // namespace
 } // namespace kinetra
+
+namespace kinetra {
+namespace {
+
+// A coast under a road load R0 + D·v² has an exact solution:
+// v(t) = √(R0/D) · tan(atan(v0·√(D/R0)) − t·√(R0·D)/M).
+double ExactCoast(double v0, double t)
+{
+    const double r0 = 0.015 * 9.81 * 1200;
+    const double d = 0.61 * 0.33 * 2.0;
+    const double k = std::sqrt(r0 / d);
+    return k * std::tan(std::atan(v0 / k) - t * std::sqrt(r0 * d) / kEffectiveMass);
+}
+
+TEST(ShiftGap, CoastsAsTheExactSolution)
+{
+    const Traced run = Calculate(SaloonWith(Limits("4500", "", "0.35", "", "")));
+    int gaps = 0;
+    for (const TraceStep& step : run.trace.steps) {
+        if (step.limit != StepLimit::ShiftGap) {
+            continue;
+        }
+        ++gaps;
+        EXPECT_NEAR(step.seconds, 0.35, 1e-12);
+        EXPECT_NEAR(step.toSpeed, ExactCoast(step.fromSpeed, 0.35), 1e-9 * step.fromSpeed);
+        EXPECT_NEAR(step.accelerationFrom, -SaloonRoadLoad(step.fromSpeed) / kEffectiveMass, 1e-12);
+        EXPECT_NEAR(step.accelerationTo, -SaloonRoadLoad(step.toSpeed) / kEffectiveMass, 1e-12);
+        // The engine speed of the gear being engaged, at both ends.
+        const double ratio = std::array{0.0, 3.5, 2.1, 1.4, 1.0}[static_cast<std::size_t>(step.gear)] * 4.1;
+        EXPECT_NEAR(step.engineFrom, ratio * step.fromSpeed / kRadius / 6.28303384 * 60, 1e-6 * step.engineFrom);
+        EXPECT_NEAR(step.engineTo, ratio * step.toSpeed / kRadius / 6.28303384 * 60, 1e-6 * step.engineTo);
+    }
+    EXPECT_EQ(gaps, 3);
+}
+
+TEST(LimitedRun, BooksEachStepToItsGridStepAndEachDistanceIsItsTrapezoid)
+{
+    for (const char* finalSpeed : {"28", "27.78"}) {
+        CalcInput in = SaloonWith(Limits("4500", "2000", "0.3", "0.8", "55"));
+        in.finalSpeed = finalSpeed;
+        WindowState state = test::FourGearsWithArea(2.0);
+        CalcTables tables;
+        RunTrace trace;
+        ASSERT_TRUE(std::holds_alternative<QString>(RunCalculation(in, state, tables, test::DecimalPoint(), &trace)));
+        std::array<double, 30> booked{};
+        for (const TraceStep& step : trace.steps) {
+            booked[static_cast<std::size_t>(std::floor(step.fromSpeed)) + 1] += step.seconds;
+        }
+        for (std::size_t s = 1; s <= 28; ++s) {
+            EXPECT_NEAR(tables.StepTime[static_cast<int>(s)], booked[s], 1e-12) << finalSpeed << " step " << s;
+        }
+        const RunSummary summary = Summarize(trace);
+        ASSERT_EQ(summary.stepMetres.size(), trace.steps.size());
+        double metres = 0;
+        for (std::size_t i = 0; i < trace.steps.size(); ++i) {
+            const TraceStep& step = trace.steps[i];
+            EXPECT_DOUBLE_EQ(summary.stepMetres[i], (step.fromSpeed + step.toSpeed) / 2 * step.seconds);
+            metres += summary.stepMetres[i];
+        }
+        EXPECT_NEAR(summary.whole.metres, metres, 1e-9);
+        // Every step but a gap gains speed, and the engine turns as its gear and speed say.
+        for (const TraceStep& step : trace.steps) {
+            if (step.limit == StepLimit::ShiftGap) {
+                continue;
+            }
+            EXPECT_GT(step.toSpeed, step.fromSpeed);
+            EXPECT_LE(step.toSpeed - step.fromSpeed, 1 + 1e-12);
+            if (step.limit != StepLimit::Launch) {
+                const double ratio = std::array{0.0, 3.5, 2.1, 1.4, 1.0}[static_cast<std::size_t>(step.gear)] * 4.1;
+                EXPECT_NEAR(step.engineFrom, ratio * step.fromSpeed / kRadius / 6.28303384 * 60,
+                            1e-6 * step.engineFrom + 1e-9);
+            }
+        }
+    }
+}
+
+} // namespace
+} // namespace kinetra

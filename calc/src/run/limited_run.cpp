@@ -199,7 +199,15 @@ private:
         // downhill coast passes some.
         while (gridEntry_ <= car_.vehicle.steps + 1 && !(speed_ < Grid(gridEntry_))) {
             ++gridEntry_;
-            tables_.StepTime[gridEntry_ - 1] = 0;
+            if (gridEntry_ > reachedEntry_) {
+                reachedEntry_ = gridEntry_;
+                tables_.StepTime[gridEntry_ - 1] = 0;
+            }
+        }
+        // A coast may fall back below a grid speed it had passed: the steps
+        // after it stop there again and book to the step they are in.
+        while (gridEntry_ > 2 && speed_ < Grid(gridEntry_ - 1)) {
+            --gridEntry_;
         }
         if (trace_ != nullptr) {
             trace_->steps.push_back(step);
@@ -211,7 +219,8 @@ private:
     const QLocale& locale_;
     RunTrace* trace_;
     double endSpeed_ = 0;
-    int gridEntry_ = 2; // the grid speed the car heads for
+    int gridEntry_ = 2;    // the grid speed the car heads for
+    int reachedEntry_ = 2; // the highest it has headed for: the steps below it have their time
     int gear_ = 0;
     double speed_ = 0;
     double total_ = 0;
