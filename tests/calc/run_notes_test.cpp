@@ -91,5 +91,19 @@ TEST(RunNotes, ARunNoRoadCarMakesIsSaidWithWhy)
     }
 }
 
+TEST(RunNotes, TheWholeStepNoteIsLeftOutWhenTheRunEndsExactly)
+{
+    CalcInput in = test::SaloonCar();
+    in.finalSpeed = "27.78";
+    const WindowState state = test::FourGearsWithArea(2.0);
+    const auto whole = [&](const CalcInput& input) {
+        return ReadingNotes(input, state, {}, test::DecimalPoint()).join(u' ').contains(u"pasos enteros");
+    };
+    EXPECT_TRUE(whole(in));
+    in.limits.grip = "1";
+    in.limits.drivenShare = "60";
+    EXPECT_FALSE(whole(in));
+}
+
 } // namespace
 } // namespace kinetra
