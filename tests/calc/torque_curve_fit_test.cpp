@@ -204,3 +204,55 @@ INSTANTIATE_TEST_SUITE_P(
 
 } // namespace
 } // namespace kinetra
+
+namespace kinetra {
+namespace {
+
+// The points themselves, as FitTorquePoints is handed them by other code:
+// negative or endless numbers and a speed given twice are refused.
+TEST(FitTorquePoints, RefusesPointsNoEngineHas)
+{
+    const std::vector<std::vector<TorquePoint>> refused{
+        {{1000, 100}, {2000, -1}, {3000, 120}},
+        {{-1, 100}, {2000, 110}, {3000, 120}},
+        {{1000, 100}, {2000, std::nan("")}, {3000, 120}},
+        {{1000, 100}, {2000, 110}, {2000, 120}},
+    };
+    for (const auto& points : refused) {
+        const auto fit = FitTorquePoints(points, kAutomaticDegree);
+        ASSERT_TRUE(std::holds_alternative<CurveRefusal>(fit));
+        EXPECT_EQ(std::get<CurveRefusal>(fit).field, CurveField::Points);
+    }
+    // 0 rev/min and 0 N·m are points an engine may have.
+    const std::vector<TorquePoint> fromRest{{0, 0}, {1000, 100}, {2000, 150}, {3000, 160}};
+    EXPECT_TRUE(std::holds_alternative<TorqueCurveFit>(FitTorquePoints(fromRest, 2)));
+    // One point too few for the degree asked.
+    EXPECT_TRUE(std::holds_alternative<CurveRefusal>(FitTorquePoints(fromRest, 4)));
+    EXPECT_TRUE(std::holds_alternative<TorqueCurveFit>(FitTorquePoints(fromRest, 3)));
+}
+
+// The deviation is the largest gap at a point, and its % is of the points' peak.
+TEST(FitTorquePoints, DeviationIsTheLargestGapInPercentOfThePeak)
+{
+    const std::vector<TorquePoint> points{{1000, 100}, {2000, 180}, {3000, 200}, {4000, 170}, {5000, 150}};
+    const auto fit = std::get<TorqueCurveFit>(FitTorquePoints(points, 1));
+    double largest = 0;
+    for (const TorquePoint& p : points) {
+        largest = std::max(largest, std::fabs(CurveTorque(fit.coefficients, p.revPerMinute) - p.newtonMetres));
+    }
+    EXPECT_DOUBLE_EQ(fit.largestDeviation, largest);
+    EXPECT_DOUBLE_EQ(fit.largestDeviationPercent, largest / 200 * 100);
+    EXPECT_FALSE(fit.withinTolerance);
+    EXPECT_TRUE(fit.degreeByHand);
+    EXPECT_EQ(fit.firstRevPerMinute, 1000);
+    EXPECT_EQ(fit.lastRevPerMinute, 5000);
+    // Within the tolerance exactly at 2 %: a cubic through four points fits them.
+    const std::vector<TorquePoint> four{{1000, 100}, {2000, 180}, {3000, 200}, {4000, 170}};
+    const auto exact = std::get<TorqueCurveFit>(FitTorquePoints(four, kAutomaticDegree));
+    EXPECT_TRUE(exact.withinTolerance);
+    EXPECT_LE(exact.largestDeviationPercent, kAutomaticTolerancePercent);
+    EXPECT_FALSE(exact.degreeByHand);
+}
+
+} // namespace
+} // namespace kinetra
