@@ -50,7 +50,7 @@ double SaloonRoadLoad(double v)
 // time, grip and driven-axle share.
 LimitTexts Limits(const char* redLine, const char* launch, const char* shift, const char* grip, const char* share)
 {
-    return LimitTexts{redLine, launch, shift, grip, share};
+    return LimitTexts{redLine, launch, shift, grip, share, {}, {}, {}};
 }
 
 CalcInput SaloonWith(LimitTexts limits)
