@@ -418,3 +418,40 @@ TEST(LimitedRun, BooksEachStepToItsGridStepAndEachDistanceIsItsTrapezoid)
 
 } // namespace
 } // namespace kinetra
+
+namespace kinetra {
+namespace {
+
+// The summary's stretches, changes and acted limits, each against the trace.
+TEST(Summary, CountsEachGearOnceAndEachLimitWhereItActed)
+{
+    for (const char* grip : {"", "0.7"}) {
+        const Traced run = Calculate(SaloonWith(Limits("4500", "2000", "0.3", grip, *grip ? "55" : "")));
+        const RunSummary summary = Summarize(run.trace);
+        ASSERT_EQ(summary.stretches.size(), std::size_t{4});
+        ASSERT_EQ(summary.changes.size(), std::size_t{3});
+        double gripUpTo = 0;
+        double launchUpTo = 0;
+        for (const TraceStep& step : run.trace.steps) {
+            if (step.limit == StepLimit::Grip) {
+                gripUpTo = std::max(gripUpTo, step.toSpeed);
+            }
+            if (step.limit == StepLimit::Launch) {
+                launchUpTo = std::max(launchUpTo, step.toSpeed);
+            }
+        }
+        EXPECT_GT(*grip ? gripUpTo : launchUpTo, 0);
+        EXPECT_EQ(summary.limits.gripUpTo, gripUpTo);
+        EXPECT_EQ(summary.limits.launchUpTo, launchUpTo);
+        for (std::size_t i = 0; i < summary.stretches.size(); ++i) {
+            EXPECT_EQ(summary.stretches[i].gear, static_cast<int>(i) + 1);
+            if (i > 0) {
+                EXPECT_EQ(summary.changes[i - 1].toGear, static_cast<int>(i) + 1);
+                EXPECT_TRUE(summary.changes[i - 1].atRedLine);
+            }
+        }
+    }
+}
+
+} // namespace
+} // namespace kinetra
