@@ -133,6 +133,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     input.limits.shiftTime = FieldText(in, {"", "", "0.3", "5"});
     input.limits.grip = FieldText(in, {"", "", "0.9", "0.1"});
     input.limits.drivenShare = FieldText(in, {"", "", "60", "0"});
+    input.limits.cgHeight = FieldText(in, {"", "", "0.55", "3"});
+    input.limits.wheelbase = FieldText(in, {"", "", "2.6", "0.5"});
+    input.limits.drivenAxle = FieldText(in, {"", "delantero", "trasero", "los dos"});
 
     CalcTables used;
     WindowState first = state;

@@ -112,6 +112,21 @@ QString LimitsInWords(const ActedLimits& acted, const QLocale& userLocale)
     if (acted.gripUpTo > 0) {
         parts << u"adherencia hasta %1 m/s"_s.arg(speed(acted.gripUpTo));
     }
+    if (acted.loadMoved > 0 && acted.drivenAxle != DrivenAxle::None) {
+        const QString kg = locale.toString(acted.loadMoved, 'f', 0);
+        const QString share = acted.mass > 0 ? locale.toString(100 * acted.loadMoved / acted.mass, 'f', 0) : u"0"_s;
+        switch (acted.drivenAxle) {
+        case DrivenAxle::Rear:
+            parts << u"el eje motriz, el trasero, gana hasta %1 kg (%2 % del peso) al acelerar"_s.arg(kg, share);
+            break;
+        case DrivenAxle::Front:
+            parts << u"el eje motriz, el delantero, pierde hasta %1 kg (%2 % del peso) al acelerar"_s.arg(kg, share);
+            break;
+        default: break;
+        }
+    } else if (acted.gripUpTo > 0 && acted.drivenAxle == DrivenAxle::Both) {
+        parts << u"los dos ejes motrices, con todo el peso"_s;
+    }
     if (acted.redLineChanges > 0) {
         parts << (acted.redLineChanges == 1 ? u"cambio a %1 rev/min"_s : u"cambios a %1 rev/min"_s)
                      .arg(locale.toString(acted.redLine, 'f', 0));
@@ -131,8 +146,8 @@ QString LimitsInWords(const ActedLimits& acted, const QLocale& userLocale)
 
 QString WhatTheModelLeavesOut()
 {
-    return u"El modelo deja fuera: la transferencia de carga entre los ejes; el deslizamiento de las ruedas más "
-           u"allá de la adherencia; la inercia que cambia con la marcha; un convertidor de par."_s;
+    return u"El modelo deja fuera: el deslizamiento de las ruedas más allá de la adherencia; la inercia que cambia "
+           u"con la marcha; un convertidor de par."_s;
 }
 
 QString SpeedChartInWords(const RunSummary& run, const RunSummary* previous, const QLocale& userLocale)

@@ -12,6 +12,7 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -150,7 +151,7 @@ void Form1::BuildControls()
     }
     ForEachControl([&](const ControlEntry& entry) {
         if (!entry.buddy.isEmpty()) {
-            findChild<QLabel*>(entry.name.toString())->setBuddy(findChild<QLineEdit*>(entry.buddy.toString()));
+            findChild<QLabel*>(entry.name.toString())->setBuddy(findChild<QWidget*>(entry.buddy.toString()));
         }
     });
 
@@ -163,6 +164,7 @@ void Form1::BuildControls()
     details_ = findChild<QPushButton*>(u"Detalles"_s);
     torqueCurveButton_ = findChild<QPushButton*>(u"TorqueCurveButton"_s);
     performance_ = findChild<QPushButton*>(u"PerformanceButton"_s);
+    drivenAxle_ = findChild<QComboBox*>(u"DrivenAxle"_s);
 
     for (const QStringView name : kMnemonicControls) {
         QWidget* control = findChild<QWidget*>(name.toString());
@@ -209,7 +211,7 @@ void Form1::ChainFocusByTabIndex()
     // order they stand.
     QWidget* last = torqueCurveButton_;
     for (const ControlEntry& entry : AddedControls()) {
-        if (entry.kind == ControlKind::TextBox) {
+        if (entry.kind == ControlKind::TextBox || entry.kind == ControlKind::ComboBox) {
             QWidget* box = findChild<QWidget*>(entry.name.toString());
             setTabOrder(last, box);
             last = box;
@@ -237,6 +239,12 @@ void Form1::FitToDesktop()
             const int height = PixelsFromTwips(entry.place.height, pixelsPerTwip);
             if (entry.kind == ControlKind::TextBox) {
                 return metrics.height() + textBoxFrame <= height;
+            }
+            if (entry.kind == ControlKind::ComboBox) {
+                const QWidget& list = *findChild<QWidget*>(entry.name.toString());
+                return metrics.height() + textBoxFrame <= height
+                       && CaptionExtent(entry, list, metrics, pixelsPerTwip)
+                              <= PixelsFromTwips(entry.place.width, pixelsPerTwip);
             }
             if (entry.caption.isEmpty() || entry.kind == ControlKind::CheckBox) {
                 return true;
@@ -284,6 +292,7 @@ void Form1::ConnectHandlers()
     for (QLineEdit* box : canvas_->findChildren<QLineEdit*>()) {
         connect(box, &QLineEdit::textEdited, this, [this] { AddStaleNote(kDataChanged.toString()); });
     }
+    connect(drivenAxle_, &QComboBox::activated, this, [this] { AddStaleNote(kDataChanged.toString()); });
     for (QAbstractButton* button : std::initializer_list<QAbstractButton*>{check1_, check2_, option1_, option2_}) {
         connect(button, &QAbstractButton::clicked, this, [this] { AddStaleNote(kDataChanged.toString()); });
     }

@@ -94,7 +94,8 @@ void Form1::Command1_Click()
     const CalcOutcome outcome = RunCalculation(input, state_, tables_, locale_, &run);
     if (const auto* sentence = std::get_if<QString>(&outcome)) {
         ShowResult(*sentence,
-                   ReadingNotes(input, state_, {Text(25)->text(), Text(26)->text(), Text(27)->text()}, locale_));
+                   ReadingNotes(input, state_, {Text(25)->text(), Text(26)->text(), Text(27)->text()}, locale_)
+                       + RunNotes(input, state_, run));
         // A fault leaves the last good run's details, as it leaves the sentence.
         runs_.Add(std::move(run));
         SetOpen(*details_, true, true);

@@ -6,6 +6,7 @@
 #include "kinetra/speed_in_kmh.h"
 #include "kinetra/vehicle_file.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -51,6 +52,7 @@ CalcInput Form1::InputFromBoxes() const
             *text = Box(box.id)->text();
         }
     }
+    input.limits.drivenAxle = drivenAxle_->currentText();
     return input;
 }
 

@@ -1,8 +1,10 @@
 #include "kinetra/form_controls.h"
 
+#include "kinetra/calc_input.h"
 #include "kinetra/option_button.h"
 #include "kinetra/square_check_box.h"
 
+#include <QComboBox>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -10,7 +12,10 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
 #include <QStyleOptionFrame>
+
+#include <algorithm>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -19,7 +24,7 @@ namespace kinetra {
 bool TakesFocus(ControlKind kind)
 {
     return kind == ControlKind::TextBox || kind == ControlKind::CheckBox || kind == ControlKind::OptionButton
-           || kind == ControlKind::CommandButton;
+           || kind == ControlKind::CommandButton || kind == ControlKind::ComboBox;
 }
 
 QWidget* MakeControl(const ControlEntry& entry, QWidget* parent)
@@ -48,6 +53,14 @@ QWidget* MakeControl(const ControlEntry& entry, QWidget* parent)
         button->setAutoDefault(false);
         button->setDefault(false);
         return button;
+    }
+    case ControlKind::ComboBox: {
+        // «Eje motriz», the one list of the form: its first item is empty.
+        auto* list = new QComboBox(parent);
+        for (const char16_t* item : kDrivenAxleItems) {
+            list->addItem(QString::fromUtf16(item));
+        }
+        return list;
     }
     case ControlKind::Line: {
         auto* line = new QFrame(parent);
@@ -84,6 +97,16 @@ int CaptionExtent(const ControlEntry& entry, const QWidget& control, const QFont
         return style.subElementRect(QStyle::SE_RadioButtonContents, &option, &control).left() + text;
     }
     case ControlKind::CommandButton: return text + 2 * style.pixelMetric(QStyle::PM_ButtonMargin, nullptr, &control);
+    case ControlKind::ComboBox: {
+        // The longest item beside the arrow.
+        int widest = 0;
+        for (const char16_t* item : kDrivenAxleItems) {
+            widest = std::max(widest, metrics.horizontalAdvance(QString::fromUtf16(item)));
+        }
+        QStyleOptionComboBox option;
+        option.initFrom(&control);
+        return style.sizeFromContents(QStyle::CT_ComboBox, &option, QSize(widest, metrics.height()), &control).width();
+    }
     case ControlKind::Frame:
         // The frame's title sits inset from its corner by about a blank.
         return text + 2 * metrics.horizontalAdvance(u' ');

@@ -132,9 +132,15 @@ constexpr std::array kControls{
     Label(u"Label4", u"Relaciones de transmisión", {480, 1680, 1935, 255}, 4),
     HorizontalLine(u"Line1", 360, 2400, 1920),
     BoxLabel(u"Label3", BoxId::FirstGear, ColumnLabel(kGearLabelLeft, 2160), 2),
-    Box(BoxId::FirstGear, ColumnBox(kGearBoxLeft, 2160), 3, {u"Relación de transmisión de la primera marcha", u"3.5"}),
+    Box(BoxId::FirstGear, ColumnBox(kGearBoxLeft, 2160), 3,
+        {u"Relación de transmisión de la primera marcha; en un coche de una sola marcha, como uno eléctrico, su "
+         u"reducción (con «Segunda», «Tercera» y «Cuarta» vacías)",
+         u"3.5"}),
     BoxLabel(u"Label5", BoxId::SecondGear, ColumnLabel(kGearLabelLeft, 2520), 5),
-    Box(BoxId::SecondGear, ColumnBox(kGearBoxLeft, 2520), 6, {u"Relación de transmisión de la segunda marcha", u"2.1"}),
+    Box(BoxId::SecondGear, ColumnBox(kGearBoxLeft, 2520), 6,
+        {u"Relación de transmisión de la segunda marcha; vacía, con «Tercera» y «Cuarta» vacías, el coche tiene una "
+         u"sola marcha, «Primera»",
+         u"2.1"}),
     BoxLabel(u"Label6", BoxId::ThirdGear, ColumnLabel(kGearLabelLeft, 2880), 7),
     Box(BoxId::ThirdGear, ColumnBox(kGearBoxLeft, 2880), 8, {u"Relación de transmisión de la tercera marcha", u"1.4"}),
     BoxLabel(u"Label7", BoxId::FourthGear, ColumnLabel(kGearLabelLeft, 3240), 9),
@@ -249,6 +255,11 @@ constexpr ControlEntry InLimitGroup(ControlEntry entry)
     entry.container = kLimitGroup;
     return entry;
 }
+// The rows of the limits, from the group's corner.
+constexpr int LimitRow(int row)
+{
+    return 420 + 330 * row;
+}
 constexpr ControlEntry LimitLabel(QStringView name, BoxId box, int top)
 {
     return InLimitGroup(BoxLabel(name, box, {240, top, 2400, 255}, kNoTabIndex));
@@ -299,32 +310,59 @@ constexpr std::array kAdded{
            u"los coeficientes a la columna"),
 
     // The car's optional limits, in the free corner right of the input data
-    // and above the commands; each row lines up with a row of the data block.
-    Frame(u"VehicleLimits", u"Límites del vehículo (opcional)", {6600, 4560, 4815, 2520}, kNoTabIndex),
-    LimitLabel(u"RedLineLabel", BoxId::RedLine, 480),
-    LimitBox(BoxId::RedLine, 480,
+    // and above the commands, between the results and the commands: seven
+    // rows, the last with two short captions side by side.
+    Frame(u"VehicleLimits", u"Límites del vehículo (opcional)", {6600, 4560, 4815, 2820}, kNoTabIndex),
+    LimitLabel(u"RedLineLabel", BoxId::RedLine, LimitRow(0)),
+    LimitBox(BoxId::RedLine, LimitRow(0),
              {u"Régimen máximo del motor, en rev/min: ninguna marcha pasa de él (vacío: sin límite)", u"6500"}),
-    LimitUnit(u"RedLineUnit", BoxId::RedLine, 480),
-    LimitLabel(u"LaunchSpeedLabel", BoxId::LaunchSpeed, 840),
-    LimitBox(BoxId::LaunchSpeed, 840,
+    LimitUnit(u"RedLineUnit", BoxId::RedLine, LimitRow(0)),
+    LimitLabel(u"LaunchSpeedLabel", BoxId::LaunchSpeed, LimitRow(1)),
+    LimitBox(BoxId::LaunchSpeed, LimitRow(1),
              {u"Régimen del motor mientras patina el embrague al salir, en rev/min (vacío: sin embrague que patine)",
               u"2500"}),
-    LimitUnit(u"LaunchSpeedUnit", BoxId::LaunchSpeed, 840),
-    LimitLabel(u"ShiftTimeLabel", BoxId::ShiftTime, 1200),
-    LimitBox(BoxId::ShiftTime, 1200,
+    LimitUnit(u"LaunchSpeedUnit", BoxId::LaunchSpeed, LimitRow(1)),
+    LimitLabel(u"ShiftTimeLabel", BoxId::ShiftTime, LimitRow(2)),
+    LimitBox(BoxId::ShiftTime, LimitRow(2),
              {u"Tiempo sin tracción en cada cambio a una marcha más larga, en s (vacío: 0)", u"0.3"}),
-    LimitUnit(u"ShiftTimeUnit", BoxId::ShiftTime, 1200),
-    LimitLabel(u"GripLabel", BoxId::Grip, 1560),
-    LimitBox(BoxId::Grip, 1560,
+    LimitUnit(u"ShiftTimeUnit", BoxId::ShiftTime, LimitRow(2)),
+    LimitLabel(u"GripLabel", BoxId::Grip, LimitRow(3)),
+    LimitBox(BoxId::Grip, LimitRow(3),
              {u"Coeficiente de adherencia de los neumáticos, sin unidades (1.0 en asfalto seco); va con «Peso en el "
               u"eje motriz» (vacíos los dos: sin límite)",
               u"1.0"}),
-    LimitLabel(u"DrivenShareLabel", BoxId::DrivenShare, 1920),
-    LimitBox(BoxId::DrivenShare, 1920,
-             {u"Parte del peso del vehículo sobre las ruedas motrices, en % (60 típico en tracción delantera); va "
-              u"con «Adherencia μ»",
+    LimitLabel(u"DrivenShareLabel", BoxId::DrivenShare, LimitRow(4)),
+    LimitBox(BoxId::DrivenShare, LimitRow(4),
+             {u"Parte del peso del vehículo sobre las ruedas motrices parado, en % (60 típico en tracción delantera); "
+              u"va con «Adherencia μ»; con «los dos» en «Eje motriz», 100 o vacío",
               u"60"}),
-    LimitUnit(u"DrivenShareUnit", BoxId::DrivenShare, 1920),
+    LimitUnit(u"DrivenShareUnit", BoxId::DrivenShare, LimitRow(4)),
+    // The caption is longer than the others: its box stands further right.
+    InLimitGroup(BoxLabel(u"CgHeightLabel", BoxId::CgHeight, {240, LimitRow(5), 3135, 255}, kNoTabIndex)),
+    InLimitGroup(Box(BoxId::CgHeight, {3480, LimitRow(5), 855, 285}, kNoTabIndex,
+                     {u"Altura del centro de gravedad sobre el suelo, en m (0.55 típico en un turismo); con «Batalla» "
+                      u"y «Eje motriz», la carga que pasa al eje trasero al acelerar (vacío: sin ella)",
+                      u"0.55"})),
+    InLimitGroup(Label(u"CgHeightUnit", BoxOf(BoxId::CgHeight).unit, {4440, LimitRow(5), 255, 255}, kNoTabIndex)),
+    InLimitGroup(BoxLabel(u"WheelbaseLabel", BoxId::Wheelbase, {240, LimitRow(6), 855, 255}, kNoTabIndex)),
+    InLimitGroup(Box(BoxId::Wheelbase, {1140, LimitRow(6), 735, 285}, kNoTabIndex,
+                     {u"Batalla, la distancia entre los ejes, en m (2.6 típico en un turismo); va con «Altura del "
+                      u"centro de gravedad»",
+                      u"2.6"})),
+    InLimitGroup(Label(u"WheelbaseUnit", BoxOf(BoxId::Wheelbase).unit, {1920, LimitRow(6), 255, 255}, kNoTabIndex)),
+    [] {
+        ControlEntry entry =
+            Label(u"DrivenAxleLabel", u"Eje motriz", {2280, LimitRow(6), 1065, 255}, kNoTabIndex, u"DrivenAxle");
+        return InLimitGroup(entry);
+    }(),
+    [] {
+        ControlEntry entry =
+            Button(u"DrivenAxle", ControlKind::ComboBox, {}, {3360, LimitRow(6), 1335, 285}, kNoTabIndex, u"Eje motriz",
+                   u"El eje que mueve el motor: con la altura del centro de gravedad y la batalla, el "
+                   u"trasero gana carga al acelerar y el delantero la pierde; «los dos» llevan todo "
+                   u"el peso (vacío: sin transferencia de carga)");
+        return InLimitGroup(entry);
+    }(),
 
     // The speeds in km/h as they are typed, in a smaller font, in the one
     // strip near the speed boxes that no control takes at any scale: between

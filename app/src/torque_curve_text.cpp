@@ -32,13 +32,21 @@ QStringList FitInWords(const TorqueCurveFit& fit, int askedDegree, const QLocale
         words << u"Parábola del folleto (grado 2): su punto más alto es el par máximo, y pasa por el par de la "
                  u"potencia máxima, %1 N·m."_s.arg(Nm(locale, fit.points.back().newtonMetres));
     } else {
-        const QString how = askedDegree == kAutomaticDegree ? u"automático"_s : u"elegido"_s;
+        const bool byHand = fit.degreeByHand || askedDegree != kAutomaticDegree;
+        const QString how = byHand ? u"elegido a mano"_s : u"automático"_s;
         words << u"Grado %1 (%2): la mayor desviación de los puntos es %3 N·m, el %4 % del par máximo."_s.arg(
             QString::number(fit.degree), how, Nm(locale, fit.largestDeviation),
             locale.toString(fit.largestDeviationPercent, 'f', 1));
-        if (!fit.withinTolerance) {
-            words << u"Ningún grado queda dentro del 2 %: se usa el %1, el que mejor sigue los puntos."_s.arg(
-                fit.degree);
+        if (byHand) {
+            if (!fit.withinTolerance) {
+                words << u"El grado elegido se aparta de los puntos más del 2 % del par máximo."_s;
+            }
+        } else if (!fit.keepsShape) {
+            words << u"Ningún grado mantiene la forma (par positivo desde 0 rev/min y sin subir pasado el último "
+                     u"punto): se usa el %1, el que mejor sigue los puntos."_s.arg(fit.degree);
+        } else if (!fit.withinTolerance) {
+            words << u"Ningún grado que mantenga la forma queda dentro del 2 %: se usa el %1, el que mejor sigue los "
+                     u"puntos entre los que la mantienen."_s.arg(fit.degree);
         }
     }
     words << ShapeInWords(fit.shape, locale);

@@ -5,12 +5,14 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
 #include <QStyleOptionFrame>
 
 #include <algorithm>
@@ -21,7 +23,7 @@ using namespace kinetra::testing;
 namespace {
 
 // The boxes of the car's optional limits, in their order on the form.
-const QStringList kLimitBoxes{"RedLine", "LaunchSpeed", "ShiftTime", "Grip", "DrivenShare"};
+const QStringList kLimitBoxes{"RedLine", "LaunchSpeed", "ShiftTime", "Grip", "DrivenShare", "CgHeight", "Wheelbase"};
 
 QStringList ControlNames()
 {
@@ -33,7 +35,11 @@ QStringList ControlNames()
     names << "RedLineUnit"
           << "LaunchSpeedUnit"
           << "ShiftTimeUnit"
-          << "DrivenShareUnit";
+          << "DrivenShareUnit"
+          << "CgHeightUnit"
+          << "WheelbaseUnit"
+          << "DrivenAxle"
+          << "DrivenAxleLabel";
     names << "TorqueCurveButton"
           << "PerformanceButton";
     names << "OpenButton"
@@ -84,24 +90,27 @@ int CaptionExtent(const QWidget* control)
     if (const auto* frame = qobject_cast<const QGroupBox*>(control)) {
         return metrics.horizontalAdvance(frame->title() + u' ');
     }
+    if (const auto* list = qobject_cast<const QComboBox*>(control)) {
+        // The longest item beside the arrow.
+        int widest = 0;
+        for (int i = 0; i < list->count(); ++i) widest = std::max(widest, metrics.horizontalAdvance(list->itemText(i)));
+        QStyleOptionComboBox style;
+        style.initFrom(list);
+        return list->style()
+            ->sizeFromContents(QStyle::CT_ComboBox, &style, QSize(widest, metrics.height()), list)
+            .width();
+    }
     return metrics.horizontalAdvance(qobject_cast<const QLabel*>(control)->text());
 }
 
-const QStringList kFocusWithGearsLocked{"Text1",      "Text2",        "Text3",
-                                        "Text4",      "Check1",       "Check2",
-                                        "Text7",      "Text8",        "Text9",
-                                        "Text10",     "Text11",       "Text12",
-                                        "Text13",     "Text14",       "Text15",
-                                        "Text16",     "Text17",       "Text18",
-                                        "Text19",     "Text20",       "Text21",
-                                        "Text22",     "Text23",       "Text24",
-                                        "Option1",    "Option2",      "Text25",
-                                        "Text26",     "Text27",       "Command1",
-                                        "Command2",   "Text28",       "TorqueCurveButton",
-                                        "RedLine",    "LaunchSpeed",  "ShiftTime",
-                                        "Grip",       "DrivenShare",  "OpenButton",
-                                        "SaveButton", "SaveAsButton", "ExamplesButton",
-                                        "Text1"};
+const QStringList kFocusWithGearsLocked{
+    "Text1",       "Text2",      "Text3",      "Text4",      "Check1",       "Check2",         "Text7",
+    "Text8",       "Text9",      "Text10",     "Text11",     "Text12",       "Text13",         "Text14",
+    "Text15",      "Text16",     "Text17",     "Text18",     "Text19",       "Text20",         "Text21",
+    "Text22",      "Text23",     "Text24",     "Option1",    "Option2",      "Text25",         "Text26",
+    "Text27",      "Command1",   "Command2",   "Text28",     "TorqueCurveButton", "RedLine", "LaunchSpeed",
+    "ShiftTime",   "Grip",       "DrivenShare", "CgHeight",  "Wheelbase",    "DrivenAxle",     "OpenButton",
+    "SaveButton",  "SaveAsButton", "ExamplesButton", "Text1"};
 
 // The form's client area, which scrolls inside the window when it is larger
 // than the screen.
@@ -148,7 +157,8 @@ void Form1WindowTest::startState()
     const QStringList names = ControlNames();
     for (const QString& name : names) QCOMPARE(form.findChildren<QWidget*>(name).size(), 1);
     for (const QWidget* control : form.findChildren<QWidget*>()) {
-        const bool input = qobject_cast<const QLineEdit*>(control) || qobject_cast<const QAbstractButton*>(control);
+        const bool input = qobject_cast<const QLineEdit*>(control) || qobject_cast<const QAbstractButton*>(control)
+                           || qobject_cast<const QComboBox*>(control);
         if (const QString name = control->objectName(); names.contains(name))
             QCOMPARE(control->focusPolicy() != Qt::NoFocus, (input && control->isEnabled()) || name == "Label31");
     }
@@ -165,7 +175,7 @@ void Form1WindowTest::startState()
         QVERIFY(!box->toolTip().isEmpty() && !box->accessibleName().isEmpty());
     }
     // The car's limits start empty, for the plain calculation; each box tells its unit.
-    const QStringList units{"en rev/min", "en rev/min", "en s", "sin unidades", "en %"};
+    const QStringList units{"en rev/min", "en rev/min", "en s", "sin unidades", "en %", "en m", "en m"};
     for (qsizetype limit = 0; limit < kLimitBoxes.size(); ++limit) {
         const auto* box = Find<QLineEdit>(form, kLimitBoxes[limit]);
         QVERIFY(box->text().isEmpty() && !box->placeholderText().isEmpty());
@@ -454,7 +464,7 @@ void Form1WindowTest::fitsTheDesktop()
 
     // Whatever the Tab key reaches is scrolled into sight.
     const QWidget* view = Find<QScrollArea>(form, "FormScroll")->viewport();
-    while (QApplication::focusWidget()->objectName() != kLimitBoxes.last()) {
+    while (QApplication::focusWidget()->objectName() != QStringLiteral("DrivenAxle")) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         const QWidget* focused = QApplication::focusWidget();
         QVERIFY2(view->rect().contains(QRect(focused->mapTo(view, QPoint()), focused->size())),

@@ -33,11 +33,12 @@ Control* Find(const Form1& form, const QString& name)
     return form.findChild<Control*>(name);
 }
 
-// Boxes 1 to 28 are the form's; 29 to 33 the car's optional limits, in the
+// Boxes 1 to 28 are the form's; 29 to 35 the car's optional limits, in the
 // order of LimitTexts.
 inline QLineEdit* Box(const Form1& form, int number)
 {
-    static const char* const kLimits[] = {"RedLine", "LaunchSpeed", "ShiftTime", "Grip", "DrivenShare"};
+    static const char* const kLimits[] = {"RedLine",     "LaunchSpeed", "ShiftTime", "Grip",
+                                          "DrivenShare", "CgHeight",    "Wheelbase"};
     return number <= 28 ? Find<QLineEdit>(form, QStringLiteral("Text%1").arg(number))
                         : Find<QLineEdit>(form, kLimits[number - 29]);
 }

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
@@ -49,7 +50,7 @@ double SaloonRoadLoad(double v)
 // time, grip and driven-axle share.
 LimitTexts Limits(const char* redLine, const char* launch, const char* shift, const char* grip, const char* share)
 {
-    return LimitTexts{redLine, launch, shift, grip, share};
+    return LimitTexts{redLine, launch, shift, grip, share, {}, {}, {}};
 }
 
 CalcInput SaloonWith(LimitTexts limits)
@@ -128,7 +129,8 @@ INSTANTIATE_TEST_SUITE_P(
                                     }},
                       LimitProperty{"GripCapsTheAcceleration", Limits("", "", "", "0.6", "55"),
                                     [](const CalcInput&, const Traced& run) {
-                                        const double cap = 0.6 * 0.55 * 9.81 / 1.06;
+                                        // The tyres move the car's own mass: no mass factor.
+                                        const double cap = 0.6 * 0.55 * 9.81;
                                         bool capped = false;
                                         for (const TraceStep& step : run.trace.steps) {
                                             EXPECT_LE(step.accelerationFrom, cap);
@@ -157,14 +159,17 @@ INSTANTIATE_TEST_SUITE_P(
 struct FineLimitedCar {
     std::vector<double> ratios; // overall, gear 1 first
     double redLine, launch, shiftSeconds, gripForce;
+    double transfer = 0; // k × μ × h / L
 
     double EngineSpeed(std::size_t g, double v) const { return ratios[g] * v / kRadius / 6.28303384 * 60; }
 
     double Acceleration(std::size_t g, double v) const
     {
         const double rpm = std::max(EngineSpeed(g, v), launch);
-        const double force = std::min(ratios[g] * 0.9 * SaloonTorque(rpm / 60) / kRadius, gripForce);
-        return (force - SaloonRoadLoad(v)) / kEffectiveMass;
+        const double engine = (ratios[g] * 0.9 * SaloonTorque(rpm / 60) / kRadius - SaloonRoadLoad(v)) / kEffectiveMass;
+        // m·a + R = μ·(N0 + k·m·a·h/L), with μ·N0 = gripForce.
+        const double grip = (gripForce - SaloonRoadLoad(v)) / 1200 / (1 - transfer);
+        return std::min(engine, grip);
     }
 
     double Seconds(double to) const
@@ -206,6 +211,102 @@ struct FineLimitedCar {
     }
 };
 
+double SentenceSeconds(const Traced& run)
+{
+    const auto parsed = test::ParseSentence(run.sentence, test::DecimalPoint());
+    return parsed ? parsed->seconds : std::nan("");
+}
+
+struct TransferCase {
+    const char* name;
+    const char* axle; // «Eje motriz»
+    const char* grip;
+    const char* share;
+    double k;
+};
+
+class LoadTransfer : public ::testing::TestWithParam<TransferCase> {};
+
+// P1 and P2 against the fine integration: the grip on the car's own mass,
+// with the load that moves to the rear axle as the car accelerates.
+TEST_P(LoadTransfer, MatchesAFineIntegration)
+{
+    const TransferCase& c = GetParam();
+    LimitTexts limits = Limits("", "", "", c.grip, c.share);
+    limits.cgHeight = "0.55";
+    limits.wheelbase = "2.6";
+    limits.drivenAxle = c.axle;
+    const Traced run = Calculate(SaloonWith(limits));
+    const double share = c.k == 0 && QString(c.axle) == "los dos" ? 1.0 : QString(c.share).toDouble() / 100;
+    const FineLimitedCar fine{
+        {3.5 * 4.1, 2.1 * 4.1, 1.4 * 4.1, 1.0 * 4.1}, 1e9, 0, 0, QString(c.grip).toDouble() * share * 1200 * 9.81,
+        c.k * QString(c.grip).toDouble() * 0.55 / 2.6};
+    const double reference = fine.Seconds(28);
+    EXPECT_NEAR(SentenceSeconds(run), reference, 0.01 * reference);
+    const RunSummary summary = Summarize(run.trace);
+    EXPECT_GT(summary.limits.gripUpTo, 0);
+    if (c.k != 0) {
+        // The most load moved: m × a × h / L, over g, in kg, at the run's highest acceleration.
+        double most = 0;
+        for (const TraceStep& step : run.trace.steps) {
+            most = std::max({most, step.accelerationFrom, step.accelerationTo});
+        }
+        EXPECT_NEAR(summary.limits.loadMoved, 1200 * most * 0.55 / 2.6 / 9.81, 1e-9);
+        EXPECT_GT(summary.limits.loadMoved, 50);
+    } else {
+        EXPECT_EQ(summary.limits.loadMoved, 0);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Axles, LoadTransfer,
+                         ::testing::Values(TransferCase{"RearGainsGrip", "trasero", "0.7", "35", 1},
+                                           TransferCase{"FrontLosesGrip", "delantero", "0.9", "60", -1},
+                                           TransferCase{"BothCarryTheWholeWeight", "los dos", "0.25", "", 0}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(LoadTransfer, MovesTheRearAxleAheadAndTheFrontOneBehind)
+{
+    LimitTexts limits = Limits("", "", "", "0.9", "50");
+    const double none = SentenceSeconds(Calculate(SaloonWith(limits)));
+    limits.cgHeight = "0.55";
+    limits.wheelbase = "2.6";
+    limits.drivenAxle = "trasero";
+    const double rear = SentenceSeconds(Calculate(SaloonWith(limits)));
+    limits.drivenAxle = "delantero";
+    const double front = SentenceSeconds(Calculate(SaloonWith(limits)));
+    EXPECT_LT(rear, none);
+    EXPECT_GT(front, none);
+    // Without the height and the wheelbase, the axle moves no load.
+    limits.cgHeight.clear();
+    limits.wheelbase.clear();
+    EXPECT_EQ(SentenceSeconds(Calculate(SaloonWith(limits))), none);
+}
+
+// P3: with a limit the run ends at the typed final speed, not the last whole step.
+TEST(FinalSpeed, IsReachedExactlyWithLimits)
+{
+    CalcInput in = SaloonWith(Limits("", "", "", "0.9", "55"));
+    in.finalSpeed = "27.78";
+    const Traced run = Calculate(in);
+    ASSERT_FALSE(run.trace.steps.empty());
+    EXPECT_EQ(run.trace.steps.back().toSpeed, 27.78);
+    const FineLimitedCar fine{{3.5 * 4.1, 2.1 * 4.1, 1.4 * 4.1, 1.0 * 4.1}, 1e9, 0, 0, 0.9 * 0.55 * 1200 * 9.81};
+    EXPECT_NEAR(SentenceSeconds(run), fine.Seconds(27.78), 0.002 * fine.Seconds(27.78));
+    // The last 0.78 m/s take time: more than the run to 27, less than to 28.
+    in.finalSpeed = "27";
+    const double to27 = SentenceSeconds(Calculate(in));
+    in.finalSpeed = "28";
+    const double to28 = SentenceSeconds(Calculate(in));
+    EXPECT_GT(SentenceSeconds(run), to27);
+    EXPECT_LT(SentenceSeconds(run), to28);
+    // Without limits the run stops at the last whole step, as it always has.
+    CalcInput plain = test::SaloonCar();
+    plain.finalSpeed = "27.78";
+    CalcInput whole = test::SaloonCar();
+    whole.finalSpeed = "27";
+    EXPECT_EQ(Calculate(plain).sentence, Calculate(whole).sentence);
+}
+
 TEST(EveryLimit, MatchesAFineIntegrationOfTheSamePhysics)
 {
     const CalcInput in = SaloonWith(Limits("4500", "2000", "0.3", "0.7", "55"));
@@ -235,6 +336,121 @@ TEST(EveryLimit, MatchesAFineIntegrationOfTheSamePhysics)
     EXPECT_NEAR(stretched, summary.whole.seconds, 1e-12);
     EXPECT_EQ(summary.stretches.front().fromSpeed, 0);
     EXPECT_EQ(summary.stretches.back().toSpeed, 28);
+}
+
+} // namespace
+} // namespace kinetra
+
+namespace kinetra {
+namespace {
+
+// A coast under a road load R0 + D·v² has an exact solution:
+// v(t) = √(R0/D) · tan(atan(v0·√(D/R0)) − t·√(R0·D)/M).
+double ExactCoast(double v0, double t)
+{
+    const double r0 = 0.015 * 9.81 * 1200;
+    const double d = 0.61 * 0.33 * 2.0;
+    const double k = std::sqrt(r0 / d);
+    return k * std::tan(std::atan(v0 / k) - t * std::sqrt(r0 * d) / kEffectiveMass);
+}
+
+TEST(ShiftGap, CoastsAsTheExactSolution)
+{
+    const Traced run = Calculate(SaloonWith(Limits("4500", "", "0.35", "", "")));
+    int gaps = 0;
+    for (const TraceStep& step : run.trace.steps) {
+        if (step.limit != StepLimit::ShiftGap) {
+            continue;
+        }
+        ++gaps;
+        EXPECT_NEAR(step.seconds, 0.35, 1e-12);
+        EXPECT_NEAR(step.toSpeed, ExactCoast(step.fromSpeed, 0.35), 1e-9 * step.fromSpeed);
+        EXPECT_NEAR(step.accelerationFrom, -SaloonRoadLoad(step.fromSpeed) / kEffectiveMass, 1e-12);
+        EXPECT_NEAR(step.accelerationTo, -SaloonRoadLoad(step.toSpeed) / kEffectiveMass, 1e-12);
+        // The engine speed of the gear being engaged, at both ends.
+        const double ratio = std::array{0.0, 3.5, 2.1, 1.4, 1.0}[static_cast<std::size_t>(step.gear)] * 4.1;
+        EXPECT_NEAR(step.engineFrom, ratio * step.fromSpeed / kRadius / 6.28303384 * 60, 1e-6 * step.engineFrom);
+        EXPECT_NEAR(step.engineTo, ratio * step.toSpeed / kRadius / 6.28303384 * 60, 1e-6 * step.engineTo);
+    }
+    EXPECT_EQ(gaps, 3);
+}
+
+TEST(LimitedRun, BooksEachStepToItsGridStepAndEachDistanceIsItsTrapezoid)
+{
+    for (const char* finalSpeed : {"28", "27.78"}) {
+        CalcInput in = SaloonWith(Limits("4500", "2000", "0.3", "0.8", "55"));
+        in.finalSpeed = finalSpeed;
+        WindowState state = test::FourGearsWithArea(2.0);
+        CalcTables tables;
+        RunTrace trace;
+        ASSERT_TRUE(std::holds_alternative<QString>(RunCalculation(in, state, tables, test::DecimalPoint(), &trace)));
+        std::array<double, 30> booked{};
+        for (const TraceStep& step : trace.steps) {
+            booked[static_cast<std::size_t>(std::floor(step.fromSpeed)) + 1] += step.seconds;
+        }
+        for (std::size_t s = 1; s <= 28; ++s) {
+            EXPECT_NEAR(tables.StepTime[static_cast<int>(s)], booked[s], 1e-12) << finalSpeed << " step " << s;
+        }
+        const RunSummary summary = Summarize(trace);
+        ASSERT_EQ(summary.stepMetres.size(), trace.steps.size());
+        double metres = 0;
+        for (std::size_t i = 0; i < trace.steps.size(); ++i) {
+            const TraceStep& step = trace.steps[i];
+            EXPECT_DOUBLE_EQ(summary.stepMetres[i], (step.fromSpeed + step.toSpeed) / 2 * step.seconds);
+            metres += summary.stepMetres[i];
+        }
+        EXPECT_NEAR(summary.whole.metres, metres, 1e-9);
+        // Every step but a gap gains speed, and the engine turns as its gear and speed say.
+        for (const TraceStep& step : trace.steps) {
+            if (step.limit == StepLimit::ShiftGap) {
+                continue;
+            }
+            EXPECT_GT(step.toSpeed, step.fromSpeed);
+            EXPECT_LE(step.toSpeed - step.fromSpeed, 1 + 1e-12);
+            if (step.limit != StepLimit::Launch) {
+                const double ratio = std::array{0.0, 3.5, 2.1, 1.4, 1.0}[static_cast<std::size_t>(step.gear)] * 4.1;
+                EXPECT_NEAR(step.engineFrom, ratio * step.fromSpeed / kRadius / 6.28303384 * 60,
+                            1e-6 * step.engineFrom + 1e-9);
+            }
+        }
+    }
+}
+
+} // namespace
+} // namespace kinetra
+
+namespace kinetra {
+namespace {
+
+// The summary's stretches, changes and acted limits, each against the trace.
+TEST(Summary, CountsEachGearOnceAndEachLimitWhereItActed)
+{
+    for (const char* grip : {"", "0.7"}) {
+        const Traced run = Calculate(SaloonWith(Limits("4500", "2000", "0.3", grip, *grip ? "55" : "")));
+        const RunSummary summary = Summarize(run.trace);
+        ASSERT_EQ(summary.stretches.size(), std::size_t{4});
+        ASSERT_EQ(summary.changes.size(), std::size_t{3});
+        double gripUpTo = 0;
+        double launchUpTo = 0;
+        for (const TraceStep& step : run.trace.steps) {
+            if (step.limit == StepLimit::Grip) {
+                gripUpTo = std::max(gripUpTo, step.toSpeed);
+            }
+            if (step.limit == StepLimit::Launch) {
+                launchUpTo = std::max(launchUpTo, step.toSpeed);
+            }
+        }
+        EXPECT_GT(*grip ? gripUpTo : launchUpTo, 0);
+        EXPECT_EQ(summary.limits.gripUpTo, gripUpTo);
+        EXPECT_EQ(summary.limits.launchUpTo, launchUpTo);
+        for (std::size_t i = 0; i < summary.stretches.size(); ++i) {
+            EXPECT_EQ(summary.stretches[i].gear, static_cast<int>(i) + 1);
+            if (i > 0) {
+                EXPECT_EQ(summary.changes[i - 1].toGear, static_cast<int>(i) + 1);
+                EXPECT_TRUE(summary.changes[i - 1].atRedLine);
+            }
+        }
+    }
 }
 
 } // namespace

@@ -605,7 +605,8 @@ INSTANTIATE_TEST_SUITE_P(
                   FaultKind::NoStartingGear,
                   QStringLiteral("«Primera» y «Segunda» tienen la misma relación (3.5), así que empujan igual y "
                                  "ninguna de las dos acelera más que la otra. Escriba en «Segunda» una relación menor "
-                                 "que la de «Primera»."),
+                                 "que la de «Primera»; para un coche de una sola marcha, deje vacías «Segunda», "
+                                 "«Tercera» y «Cuarta»."),
                   false, [](const CalcTables& t) { EXPECT_EQ(t.StepTime.at(1), 7); },
                   [](CalcInput& in, WindowState&, const QString&) { in.gearRatio[1] = "2.1"; }},
         FaultCase{"ThirdAndFourthAlikeAtSpeed",
@@ -617,7 +618,8 @@ INSTANTIATE_TEST_SUITE_P(
                   FaultKind::NoStartingGear,
                   QStringLiteral("«Tercera» y «Cuarta» tienen la misma relación (1), así que empujan igual y ninguna "
                                  "de las dos acelera más que la otra. Escriba en «Cuarta» una relación menor que la de "
-                                 "«Tercera»."),
+                                 "«Tercera»; para un coche de una sola marcha, deje vacías «Segunda», «Tercera» y "
+                                 "«Cuarta»."),
                   false, [](const CalcTables& t) { EXPECT_EQ(t.StepTime.at(1), 7); },
                   [](CalcInput& in, WindowState&, const QString&) { in.gearRatio[3] = "0.8"; }},
         FaultCase{"MassTooLargeForTheCalculation", [](CalcInput& in, WindowState&) { in.mass = "1.7e308"; },
@@ -815,6 +817,67 @@ INSTANTIATE_TEST_SUITE_P(
                   QStringLiteral("«Peso en el eje motriz» dice «60», pero «Adherencia μ» está en blanco"), false,
                   NothingWritten,
                   [](CalcInput& in, WindowState&, const QString& r) { in.limits.grip = Example(r); }},
+        FaultCase{"CgHeightZero",
+                  [](CalcInput& in, WindowState&) {
+                      in.limits.cgHeight = "0";
+                      in.limits.wheelbase = "2.6";
+                      in.limits.drivenAxle = "trasero";
+                  },
+                  FaultKind::InvalidInput,
+                  QStringLiteral("«Altura del centro de gravedad» dice «0»: es la altura del centro de gravedad sobre "
+                                 "el suelo, en m, mayor que 0."),
+                  false, NothingWritten,
+                  [](CalcInput& in, WindowState&, const QString& r) { in.limits.cgHeight = Example(r); }},
+        FaultCase{"NegativeWheelbase",
+                  [](CalcInput& in, WindowState&) {
+                      in.limits.cgHeight = "0.5";
+                      in.limits.wheelbase = "-2.6";
+                      in.limits.drivenAxle = "trasero";
+                  },
+                  FaultKind::InvalidInput, QStringLiteral("«Batalla» dice «-2.6»: es la distancia entre los ejes"),
+                  false, NothingWritten,
+                  [](CalcInput& in, WindowState&, const QString& r) { in.limits.wheelbase = Example(r); }},
+        FaultCase{"HeightWithoutWheelbase", [](CalcInput& in, WindowState&) { in.limits.cgHeight = "0.55"; },
+                  FaultKind::InvalidInput,
+                  QStringLiteral("«Altura del centro de gravedad» dice «0.55», pero «Batalla» está en blanco"), false,
+                  NothingWritten,
+                  [](CalcInput& in, WindowState&, const QString& r) {
+                      in.limits.wheelbase = Example(r);
+                      in.limits.drivenAxle = "delantero";
+                  }},
+        FaultCase{"HeightAndWheelbaseWithoutAxle",
+                  [](CalcInput& in, WindowState&) {
+                      in.limits.cgHeight = "0.55";
+                      in.limits.wheelbase = "2.6";
+                  },
+                  FaultKind::InvalidInput,
+                  QStringLiteral("«Altura del centro de gravedad» y «Batalla» están escritas, pero en «Eje motriz» no "
+                                 "se eligió ninguno"),
+                  false, NothingWritten,
+                  [](CalcInput& in, WindowState&, const QString&) { in.limits.drivenAxle = "trasero"; }},
+        FaultCase{"FrontWheelsWouldLift",
+                  [](CalcInput& in, WindowState&) {
+                      in.limits.grip = "1.2";
+                      in.limits.drivenShare = "50";
+                      in.limits.cgHeight = "2.5";
+                      in.limits.wheelbase = "2.5";
+                      in.limits.drivenAxle = "trasero";
+                  },
+                  FaultKind::InvalidInput,
+                  QStringLiteral("con μ × altura / batalla = 1.2, 1 o más, las ruedas delanteras se levantarían"),
+                  false, NothingWritten,
+                  [](CalcInput& in, WindowState&, const QString& r) {
+                      in.limits.cgHeight = Advised(r, QStringLiteral("altura (por ejemplo "));
+                  }},
+        FaultCase{"BothAxlesWithAShare",
+                  [](CalcInput& in, WindowState&) {
+                      in.limits.grip = "1";
+                      in.limits.drivenShare = "60";
+                      in.limits.drivenAxle = "los dos";
+                  },
+                  FaultKind::InvalidInput,
+                  QStringLiteral("«Peso en el eje motriz» dice «60», pero en «Eje motriz» se eligió «los dos»"), false,
+                  NothingWritten, [](CalcInput& in, WindowState&, const QString&) { in.limits.drivenShare = "100"; }},
         FaultCase{"TopGearAtTheRedLine",
                   [](CalcInput& in, WindowState&) {
                       in.finalSpeed = "40";

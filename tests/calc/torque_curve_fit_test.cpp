@@ -49,6 +49,53 @@ TEST(TorqueCurveFit, CubicComesBackAtDegreeThreeAndAutomatically)
     EXPECT_GT(std::get<TorqueCurveFit>(parabola).largestDeviationPercent, kAutomaticTolerancePercent);
 }
 
+// A turbo engine's torque: rising to a flat 350 N·m from 1500 to 4400
+// rev/min, falling to 6500. No degree follows the plateau's corners within 2 %.
+QString TurboPoints()
+{
+    return QStringLiteral(
+        "1000 210\n1250 290\n1500 350\n2000 350\n2500 350\n3000 350\n3500 350\n4000 350\n"
+        "4400 350\n5000 330\n5500 310\n6000 290\n6500 265\n");
+}
+
+TEST(TorqueCurveFit, AutomaticDegreeKeepsItsShapeWhenNoneFitsWithinTwoPercent)
+{
+    const CurveOutcome outcome = FitTorqueCurve({.points = TurboPoints()});
+    ASSERT_TRUE(std::holds_alternative<TorqueCurveFit>(outcome));
+    const TorqueCurveFit& fit = std::get<TorqueCurveFit>(outcome);
+    EXPECT_FALSE(fit.withinTolerance);
+    EXPECT_TRUE(fit.keepsShape);
+    EXPECT_FALSE(fit.degreeByHand);
+    EXPECT_GT(fit.shape.torqueAtRest, 0);
+    EXPECT_GE(fit.shape.lowestTorque, 0);
+    EXPECT_FALSE(fit.shape.risesBeyondLastPoint);
+    // Of the degrees that keep their shape, the one that follows the points best.
+    for (int degree = 1; degree <= kHighestDegree; ++degree) {
+        const auto other = std::get<TorqueCurveFit>(FitTorqueCurve({.points = TurboPoints(), .degree = degree}));
+        EXPECT_TRUE(other.degreeByHand);
+        if (other.keepsShape) {
+            EXPECT_GE(other.largestDeviation, fit.largestDeviation) << degree;
+        }
+    }
+}
+
+TEST(TorqueCurveFit, AColumnWithADecimalPointReadsItSoThroughout)
+{
+    const CurveOutcome outcome =
+        FitTorqueCurve({.points = QStringLiteral("1000\t222.703125\n2000\t301.875\n3000\t320.5\n4000\t310.25\n")});
+    ASSERT_TRUE(std::holds_alternative<TorqueCurveFit>(outcome));
+    const TorqueCurveFit& fit = std::get<TorqueCurveFit>(outcome);
+    EXPECT_EQ(fit.points[1].newtonMetres, 301.875);
+    EXPECT_EQ(fit.points[0].revPerMinute, 1000);
+    EXPECT_TRUE(fit.readingNotes.contains(QStringLiteral(
+        "«301.875» se leyó como 301,875 (el punto, como coma decimal, como en el resto de su columna).")))
+        << fit.readingNotes.join(u'|').toStdString();
+    // A column of thousands alone keeps the Spanish reading.
+    const auto thousands =
+        std::get<TorqueCurveFit>(FitTorqueCurve({.points = QStringLiteral("1.000\t200\n2.000\t250\n3.000\t240,5\n")}));
+    EXPECT_EQ(thousands.points[2].revPerMinute, 3000);
+}
+
 TEST(TorqueCurveFit, BrochureParabolaTopsAtPeakTorqueAndMeetsPeakPower)
 {
     const CurveOutcome outcome = FitTorqueCurve(
@@ -154,6 +201,58 @@ INSTANTIATE_TEST_SUITE_P(
                     "100 kW a 4700 rev/min son 203,2 N·m, no menos que el par máximo de 200 N·m: revise las cifras "
                     "del folleto."}),
     [](const ::testing::TestParamInfo<RefusalCase>& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace kinetra
+
+namespace kinetra {
+namespace {
+
+// The points themselves, as FitTorquePoints is handed them by other code:
+// negative or endless numbers and a speed given twice are refused.
+TEST(FitTorquePoints, RefusesPointsNoEngineHas)
+{
+    const std::vector<std::vector<TorquePoint>> refused{
+        {{1000, 100}, {2000, -1}, {3000, 120}},
+        {{-1, 100}, {2000, 110}, {3000, 120}},
+        {{1000, 100}, {2000, std::nan("")}, {3000, 120}},
+        {{1000, 100}, {2000, 110}, {2000, 120}},
+    };
+    for (const auto& points : refused) {
+        const auto fit = FitTorquePoints(points, kAutomaticDegree);
+        ASSERT_TRUE(std::holds_alternative<CurveRefusal>(fit));
+        EXPECT_EQ(std::get<CurveRefusal>(fit).field, CurveField::Points);
+    }
+    // 0 rev/min and 0 N·m are points an engine may have.
+    const std::vector<TorquePoint> fromRest{{0, 0}, {1000, 100}, {2000, 150}, {3000, 160}};
+    EXPECT_TRUE(std::holds_alternative<TorqueCurveFit>(FitTorquePoints(fromRest, 2)));
+    // One point too few for the degree asked.
+    EXPECT_TRUE(std::holds_alternative<CurveRefusal>(FitTorquePoints(fromRest, 4)));
+    EXPECT_TRUE(std::holds_alternative<TorqueCurveFit>(FitTorquePoints(fromRest, 3)));
+}
+
+// The deviation is the largest gap at a point, and its % is of the points' peak.
+TEST(FitTorquePoints, DeviationIsTheLargestGapInPercentOfThePeak)
+{
+    const std::vector<TorquePoint> points{{1000, 100}, {2000, 180}, {3000, 200}, {4000, 170}, {5000, 150}};
+    const auto fit = std::get<TorqueCurveFit>(FitTorquePoints(points, 1));
+    double largest = 0;
+    for (const TorquePoint& p : points) {
+        largest = std::max(largest, std::fabs(CurveTorque(fit.coefficients, p.revPerMinute) - p.newtonMetres));
+    }
+    EXPECT_DOUBLE_EQ(fit.largestDeviation, largest);
+    EXPECT_DOUBLE_EQ(fit.largestDeviationPercent, largest / 200 * 100);
+    EXPECT_FALSE(fit.withinTolerance);
+    EXPECT_TRUE(fit.degreeByHand);
+    EXPECT_EQ(fit.firstRevPerMinute, 1000);
+    EXPECT_EQ(fit.lastRevPerMinute, 5000);
+    // Within the tolerance exactly at 2 %: a cubic through four points fits them.
+    const std::vector<TorquePoint> four{{1000, 100}, {2000, 180}, {3000, 200}, {4000, 170}};
+    const auto exact = std::get<TorqueCurveFit>(FitTorquePoints(four, kAutomaticDegree));
+    EXPECT_TRUE(exact.withinTolerance);
+    EXPECT_LE(exact.largestDeviationPercent, kAutomaticTolerancePercent);
+    EXPECT_FALSE(exact.degreeByHand);
+}
 
 } // namespace
 } // namespace kinetra

@@ -14,6 +14,7 @@
 #include <optional>
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QMessageBox;
@@ -165,6 +166,7 @@ private:
     QPushButton* performance_ = nullptr;
     PerformanceWindow* performanceWindow_ = nullptr; // made when first asked for
     QPushButton* torqueCurveButton_ = nullptr;
+    QComboBox* drivenAxle_ = nullptr;          // «Eje motriz», one of kDrivenAxleItems
     TorqueCurveDialog* torqueCurve_ = nullptr; // made when first asked for; keeps what was typed
     TorqueCurveDialog& TorqueCurve();
     // The file in use: the car as it was last opened or saved, its path,

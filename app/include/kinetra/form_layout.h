@@ -23,6 +23,7 @@ enum class ControlKind {
     Frame,
     CommandButton,
     Line,
+    ComboBox, // a list to choose from; its items come from the calculation's table
 };
 
 inline constexpr int kNoTabIndex = -1;

@@ -31,7 +31,20 @@ struct LimitTexts {
     QString shiftTime;   // «Tiempo de cambio», s
     QString grip;        // «Adherencia μ»
     QString drivenShare; // «Peso en el eje motriz», % of the weight on the driven axle
+    QString cgHeight;    // «Altura del centro de gravedad», m
+    QString wheelbase;   // «Batalla», m
+    // «Eje motriz»: the text of the list's item, "" (no load transfer),
+    // "delantero", "trasero" or "los dos" (see kDrivenAxleItems).
+    QString drivenAxle;
 };
+
+// «Eje motriz»: which axle drives, for the load that moves between the axles
+// as the car accelerates. None moves no load.
+enum class DrivenAxle { None, Front, Rear, Both };
+
+// The items of «Eje motriz», in the list's order; the first, empty, moves no
+// load between the axles.
+inline constexpr std::array<const char16_t*, 4> kDrivenAxleItems{u"", u"delantero", u"trasero", u"los dos"};
 
 // The texts of the input boxes at the moment "Calcular" is pressed.
 struct CalcInput {

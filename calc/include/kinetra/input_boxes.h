@@ -43,6 +43,8 @@ enum class BoxId {
     ShiftTime,
     Grip,
     DrivenShare,
+    CgHeight,
+    Wheelbase,
     AreaTyped, // the frontal area, typed or from height and width
     AreaHeight,
     AreaWidth,
@@ -94,6 +96,8 @@ inline constexpr std::array kInputBoxes{
     InputBox{BoxId::ShiftTime, u"Tiempo de cambio", {}, u"s", u"ShiftTime"},
     InputBox{BoxId::Grip, u"Adherencia μ", {}, {}, u"Grip"},
     InputBox{BoxId::DrivenShare, u"Peso en el eje motriz", {}, u"%", u"DrivenShare"},
+    InputBox{BoxId::CgHeight, u"Altura del centro de gravedad", {}, u"m", u"CgHeight"},
+    InputBox{BoxId::Wheelbase, u"Batalla", {}, u"m", u"Wheelbase"},
     InputBox{BoxId::AreaTyped, u"Area Frontal", u"valor", u"m²", u"Text25", false},
     InputBox{BoxId::AreaHeight, u"Alto X Ancho", u"alto", u"m", u"Text26"},
     InputBox{BoxId::AreaWidth, u"Alto X Ancho", u"ancho", u"m", u"Text27"},

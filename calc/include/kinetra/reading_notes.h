@@ -1,6 +1,7 @@
 #pragma once
 
 #include "kinetra/calc_input.h"
+#include "kinetra/run_trace.h"
 
 #include <QLocale>
 #include <QString>
@@ -25,5 +26,13 @@ struct AreaBoxes {
 // the window's state as the calculation used it.
 QStringList ReadingNotes(const CalcInput& input, const WindowState& state, const AreaBoxes& area,
                          const QLocale& locale);
+
+// What a calculation that succeeded should say beside its result about the
+// run itself, one Spanish sentence a note: a car with one gear (Segunda to
+// Cuarta empty, neither Quinta nor Sexta ticked), a box whose text holds no
+// number at all and was read as 0, and a run no road car makes (past 1.5 g,
+// or the engine past 9000 rev/min with no «Régimen máximo» on a torque curve
+// still climbing there), with why and what to type. `run` is the run's trace as the calculation recorded it.
+QStringList RunNotes(const CalcInput& input, const WindowState& state, const RunTrace& run);
 
 } // namespace kinetra

@@ -46,6 +46,12 @@ struct ActedLimits {
     int redLineChanges = 0;  // changes up it forced
     int shiftGaps = 0;       // changes up timed with no engine force
     double shiftSeconds = 0; // s: the longest of those gaps
+    // The driven axle the grip acted on, and the most load in kg that the
+    // acceleration moved from the front axle onto the rear one: the driven
+    // axle gained it (rear) or lost it (front); 0 without load transfer.
+    DrivenAxle drivenAxle = DrivenAxle::None;
+    double loadMoved = 0;
+    double mass = 0; // kg, the car's
 };
 
 // Everything the details show about a run, worked out once from its trace.

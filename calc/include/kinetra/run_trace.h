@@ -1,5 +1,7 @@
 #pragma once
 
+#include "kinetra/calc_input.h"
+
 #include <limits>
 #include <vector>
 
@@ -58,6 +60,12 @@ struct RunTrace {
     std::vector<GearCurve> traction; // every gear of the gearbox that has a ratio
     double redLine = 0;              // rev/min, «Régimen máximo»; 0 when the car has none
     bool limitsTyped = false;        // a box of the car's limits was filled in, whether or not it acted
+    // «Eje motriz» as the grip used it, and the load in kg that each m/s² of
+    // acceleration moves from the front axle onto the rear one, m × h / (L ×
+    // 9.81); 0 without a height and a wheelbase or without a grip limit.
+    DrivenAxle drivenAxle = DrivenAxle::None;
+    double loadPerAcceleration = 0; // kg per m/s²
+    double mass = 0;                // kg, the car's
 };
 
 } // namespace kinetra

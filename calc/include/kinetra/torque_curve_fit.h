@@ -70,7 +70,12 @@ struct TorqueCurveFit {
     TorqueCoefficients coefficients{}; // unused powers 0
     int degree = 0;
     bool fromBrochure = false;
-    bool withinTolerance = true;        // false: no degree came within kAutomaticTolerancePercent
+    bool withinTolerance = true; // false: the degree used is not within kAutomaticTolerancePercent
+    bool degreeByHand = false;   // the degree was picked, not chosen automatically
+    // The curve stays positive from 0 rev/min to the last point and does not
+    // climb beyond it. The automatic degree keeps its shape whenever any
+    // degree does.
+    bool keepsShape = true;
     double largestDeviation = 0;        // N·m, from the points
     double largestDeviationPercent = 0; // of the points' peak torque
     std::vector<TorquePoint> points;    // as fitted: the brochure gives two

@@ -56,6 +56,8 @@ QString* TextIn(CalcInput& input, BoxId id)
     case BoxId::ShiftTime: return &input.limits.shiftTime;
     case BoxId::Grip: return &input.limits.grip;
     case BoxId::DrivenShare: return &input.limits.drivenShare;
+    case BoxId::CgHeight: return &input.limits.cgHeight;
+    case BoxId::Wheelbase: return &input.limits.wheelbase;
     default: return nullptr;
     }
 }

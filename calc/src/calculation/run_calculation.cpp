@@ -20,6 +20,18 @@
 namespace kinetra {
 namespace {
 
+// Two neighbouring gears up to the top one with the same ratio.
+bool TwinRatios(const Vehicle& vehicle, int topGear)
+{
+    for (int g = 1; g < topGear; ++g) {
+        const auto lower = static_cast<std::size_t>(g - 1);
+        if (vehicle.gearRatio[lower] == vehicle.gearRatio[lower + 1]) {
+            return true;
+        }
+    }
+    return false;
+}
+
 QString RunStages(const CalcInput& input, WindowState& state, CalcTables& tables, const QLocale& locale,
                   RunTrace* trace)
 {
@@ -67,7 +79,9 @@ SentenceRun TimeTheRun(const CalcInput& input, const PreparedCar& car, CalcTable
 {
     const Vehicle& vehicle = car.vehicle;
     if (car.limits.CanAct()) {
-        if (car.topGear == 0) {
+        // Two neighbouring gears of one ratio are refused as without limits,
+        // where neither can start the run.
+        if (car.topGear == 0 || (!ChooseStartGear(tables, car.topGear) && TwinRatios(vehicle, car.topGear))) {
             throw NoStartingGearFault(input, vehicle, tables, car.topGear, locale);
         }
         const LimitedRunTime run = RunWithLimits(tables, input, vehicle, car.limits, car.topGear, locale, trace);

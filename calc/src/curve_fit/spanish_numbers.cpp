@@ -83,6 +83,23 @@ std::optional<SpanishNumber> ReadSpanishNumber(QStringView text)
     return number;
 }
 
+std::optional<SpanishNumber> ReadWithDecimalPoint(QStringView text)
+{
+    const qsizetype point = text.indexOf(u'.');
+    if (point < 0 || text.count(u'.') != 1 || text.contains(u',')) {
+        return std::nullopt;
+    }
+    // The same text with a decimal comma is the one reading the rule gives.
+    QString asComma = text.toString();
+    asComma[point] = u',';
+    auto number = ReadSpanishNumber(asComma);
+    if (!number) {
+        return std::nullopt;
+    }
+    number->reading = Reading::DotAsItsColumn;
+    return number;
+}
+
 QString SpanishText(double value)
 {
     return QString::number(value, 'g', 15).replace(u'.', u',');
@@ -109,6 +126,9 @@ QStringList ReadingLog::Notes() const
         case Reading::DotAsThousands: note += QStringLiteral(" (el punto separa los miles)"); break;
         case Reading::CommaOfThree: note += QStringLiteral(" (la coma es decimal)"); break;
         case Reading::DotAsDecimalPoint: note += QStringLiteral(" (el punto, como coma decimal)"); break;
+        case Reading::DotAsItsColumn:
+            note += QStringLiteral(" (el punto, como coma decimal, como en el resto de su columna)");
+            break;
         case Reading::AsWritten: break;
         }
         if (count > 1) {

@@ -17,6 +17,7 @@ enum class Reading {
     DotAsThousands,    // "6.000": six thousand, not six
     CommaOfThree,      // "1,500": one and a half, not fifteen hundred
     DotAsDecimalPoint, // "205.5": no thousands fit, so the point is decimal
+    DotAsItsColumn,    // "301.875" under "222.703125": the column writes "." as the decimal point
 };
 
 struct SpanishNumber {
@@ -27,6 +28,10 @@ struct SpanishNumber {
 // A number as Spanish speakers write it, a sign leading or not: "6.000" is six
 // thousand, "205,5" is 205.5. None when the text is no number.
 std::optional<SpanishNumber> ReadSpanishNumber(QStringView text);
+
+// "301.875" read with "." as the decimal point, as the rest of its column
+// writes it; none when the text is not one point between digits.
+std::optional<SpanishNumber> ReadWithDecimalPoint(QStringView text);
 
 // A number as a Spanish speaker reads it back: a decimal comma, no grouping.
 QString SpanishText(double value);

@@ -104,30 +104,26 @@ std::optional<Candidate> LeastSquares(std::span<const TorquePoint> points, int d
     return candidate;
 }
 
-// Among the degrees within the tolerance, the lowest whose curve stays
-// positive and does not climb past the last point; else the lowest within
-// it. When none is within, the best, unless one nearly as good behaves.
-const Candidate& Choose(const std::vector<Candidate>& candidates, double tolerance, bool& withinTolerance)
+// The automatic degree. First only the degrees whose curve keeps its shape
+// (positive from 0 rev/min to the last point, no climb beyond it): the
+// lowest of them within the tolerance, or else the one of them that follows
+// the points best. Only when no degree keeps its shape, the best of all.
+const Candidate& Choose(const std::vector<Candidate>& candidates, double tolerance)
 {
-    std::vector<const Candidate*> within;
+    std::vector<const Candidate*> behaved;
     for (const Candidate& candidate : candidates) {
-        if (candidate.deviation <= tolerance) {
-            within.push_back(&candidate);
+        if (candidate.WellBehaved()) {
+            behaved.push_back(&candidate);
         }
     }
-    withinTolerance = !within.empty();
-    if (within.empty()) {
-        const auto best = std::ranges::min_element(candidates, {}, &Candidate::deviation);
-        for (const Candidate& candidate : candidates) {
-            if (candidate.deviation <= best->deviation + tolerance / 4) {
-                within.push_back(&candidate);
-            }
-        }
-        const auto behaved = std::ranges::find_if(within, &Candidate::WellBehaved);
-        return behaved != within.end() ? **behaved : *best;
+    if (behaved.empty()) {
+        return *std::ranges::min_element(candidates, {}, &Candidate::deviation);
     }
-    const auto behaved = std::ranges::find_if(within, &Candidate::WellBehaved);
-    return behaved != within.end() ? **behaved : *within.front();
+    const auto within = std::ranges::find_if(behaved, [&](const Candidate* c) { return c->deviation <= tolerance; });
+    if (within != behaved.end()) {
+        return **within;
+    }
+    return **std::ranges::min_element(behaved, {}, &Candidate::deviation);
 }
 
 CurveField BrochureField(int index)
@@ -233,7 +229,11 @@ std::variant<TorqueCurveFit, CurveRefusal> FitTorquePoints(std::span<const Torqu
     }
 
     TorqueCurveFit fit;
-    const Candidate& chosen = Choose(candidates, kAutomaticTolerancePercent / 100 * peak, fit.withinTolerance);
+    const double tolerance = kAutomaticTolerancePercent / 100 * peak;
+    const Candidate& chosen = Choose(candidates, tolerance);
+    fit.withinTolerance = chosen.deviation <= tolerance;
+    fit.degreeByHand = degree != kAutomaticDegree;
+    fit.keepsShape = chosen.WellBehaved();
     fit.coefficients = chosen.coefficients;
     fit.degree = chosen.degree;
     fit.largestDeviation = chosen.deviation;

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <map>
+#include <vector>
 
 namespace kinetra {
 namespace {
@@ -55,13 +56,37 @@ std::variant<std::array<SpanishNumber, 2>, CurveRefusal> ReadPoint(const QList<Q
     return std::array{numbers[0], numbers[1]};
 }
 
+// A column that shows "." as the decimal point anywhere ("222.703125") is
+// read so throughout: its "301.875" is 301.875, not 301875.
+void FollowTheColumns(std::vector<std::array<SpanishNumber, 2>>& numbers,
+                      const std::vector<std::array<QStringView, 2>>& fields)
+{
+    for (std::size_t column = 0; column < 2; ++column) {
+        const bool decimalPoint = std::ranges::any_of(
+            numbers, [&](const auto& row) { return row[column].reading == Reading::DotAsDecimalPoint; });
+        if (!decimalPoint) {
+            continue;
+        }
+        for (std::size_t i = 0; i < numbers.size(); ++i) {
+            if (numbers[i][column].reading != Reading::DotAsThousands) {
+                continue;
+            }
+            if (const auto reread = ReadWithDecimalPoint(fields[i][column])) {
+                numbers[i][column] = *reread;
+            }
+        }
+    }
+}
+
 } // namespace
 
 std::variant<ReadPoints, CurveRefusal> ReadTorquePoints(QStringView text)
 {
     ReadPoints read;
     ReadingLog log;
-    std::map<double, int> lineOfSpeed;
+    std::vector<std::array<SpanishNumber, 2>> numbers;
+    std::vector<std::array<QStringView, 2>> fieldsOf;
+    std::vector<int> lines;
     bool firstContent = true;
     int line = 0;
     for (const QStringView row : text.split(u'\n')) {
@@ -80,16 +105,23 @@ std::variant<ReadPoints, CurveRefusal> ReadTorquePoints(QStringView text)
         if (const auto* refusal = std::get_if<CurveRefusal>(&point)) {
             return *refusal;
         }
-        const auto& [speed, torque] = std::get<std::array<SpanishNumber, 2>>(point);
-        if (const auto [earlier, isNew] = lineOfSpeed.try_emplace(speed.value, line); !isNew) {
-            return Refusal(CurveField::Points, line,
+        numbers.push_back(std::get<std::array<SpanishNumber, 2>>(point));
+        fieldsOf.push_back({fields[0], fields[1]});
+        lines.push_back(line);
+    }
+    FollowTheColumns(numbers, fieldsOf);
+    std::map<double, int> lineOfSpeed;
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+        const auto& [speed, torque] = numbers[i];
+        if (const auto [earlier, isNew] = lineOfSpeed.try_emplace(speed.value, lines[i]); !isNew) {
+            return Refusal(CurveField::Points, lines[i],
                            QStringLiteral("Líneas %1 y %2: las dos dicen %3 rev/min; cada régimen, una vez.")
                                .arg(earlier->second)
-                               .arg(line)
+                               .arg(lines[i])
                                .arg(SpanishText(speed.value)));
         }
-        log.Add(fields[0], speed);
-        log.Add(fields[1], torque);
+        log.Add(fieldsOf[i][0], speed);
+        log.Add(fieldsOf[i][1], torque);
         read.points.push_back({speed.value, torque.value});
     }
     read.notes << log.Notes();

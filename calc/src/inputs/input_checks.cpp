@@ -179,6 +179,69 @@ void CheckInputs(const CalcInput& input, const Vehicle& vehicle, int gearCount)
                    "por ejemplo 0.015.");
 }
 
+namespace {
+
+// The height of the centre of gravity and the wheelbase move load between
+// the axles: both or neither, each above 0, with the driven axle chosen, and
+// never so much that the front wheels would lift.
+void CheckLoadTransfer(const LimitTexts& texts, const CarLimits& limits)
+{
+    const QString axleList = QStringLiteral("«Eje motriz»");
+    if (limits.cgHeight) {
+        RejectNotPositive(BoxId::CgHeight, texts.cgHeight, *limits.cgHeight,
+                          ": es la altura del centro de gravedad sobre el suelo, en m, mayor que 0. Escriba por "
+                          "ejemplo 0.55 para un turismo, o deje la casilla en blanco.");
+    }
+    if (limits.wheelbase) {
+        RejectNotPositive(BoxId::Wheelbase, texts.wheelbase, *limits.wheelbase,
+                          ": es la distancia entre los ejes, en m, mayor que 0. Escriba por ejemplo 2.6 para un "
+                          "turismo, o deje la casilla en blanco.");
+    }
+    if (limits.cgHeight.has_value() != limits.wheelbase.has_value()) {
+        const bool heightTyped = limits.cgHeight.has_value();
+        const BoxId filledBox = heightTyped ? BoxId::CgHeight : BoxId::Wheelbase;
+        const QString filled = heightTyped ? WhatItSays(BoxId::CgHeight, texts.cgHeight, *limits.cgHeight)
+                                           : WhatItSays(BoxId::Wheelbase, texts.wheelbase, *limits.wheelbase);
+        const QString blank = Quoted(heightTyped ? BoxId::Wheelbase : BoxId::CgHeight);
+        const QString what = heightTyped ? QStringLiteral("la distancia entre los ejes en m, por ejemplo 2.6")
+                                         : QStringLiteral("la altura del centro de gravedad en m, por ejemplo 0.55");
+        Reject(QStringLiteral("%1, pero %2 está en blanco: la carga que pasa de un eje a otro al acelerar depende "
+                              "de la altura del centro de gravedad y de la batalla. Escriba en %2 %3, o deje en "
+                              "blanco %4.")
+                   .arg(filled, blank, what, Quoted(filledBox)),
+               filledBox);
+    }
+    if (!limits.cgHeight || !limits.wheelbase) {
+        return;
+    }
+    if (limits.axle == DrivenAxle::None) {
+        Reject(QStringLiteral("%1 y %2 están escritas, pero en %3 no se eligió ninguno: la carga que pasa de un "
+                              "eje a otro al acelerar ayuda al eje trasero y quita al delantero. Elija en %3 el eje "
+                              "que mueve el motor, o deje en blanco %1 y %2.")
+                   .arg(Quoted(BoxId::CgHeight), Quoted(BoxId::Wheelbase), axleList),
+               BoxId::CgHeight);
+    }
+    // Driving the rear axle, a = μ·N / m grows with the load it moves onto
+    // that axle, m·a·h/L: when μ·h/L ≥ 1 no grip holds it back and the whole
+    // weight ends on the rear wheels: the front wheels would lift.
+    if (limits.axle == DrivenAxle::Rear && limits.grip) {
+        const double ratio = (*limits.grip * *limits.cgHeight) / *limits.wheelbase;
+        if (!(ratio < 1)) {
+            Reject(
+                QStringLiteral(
+                    "%1, %2 y %3: con μ × altura / batalla = %4, 1 o más, las ruedas delanteras se "
+                    "levantarían antes de que patinen las traseras. Revise la altura (por ejemplo 0.55 m) y la batalla "
+                    "(por ejemplo 2.6 m), o deje las dos en blanco.")
+                    .arg(WhatItSays(BoxId::CgHeight, texts.cgHeight, *limits.cgHeight),
+                         WhatItSays(BoxId::Wheelbase, texts.wheelbase, *limits.wheelbase),
+                         WhatItSays(BoxId::Grip, texts.grip, *limits.grip), InputNumber(ratio)),
+                BoxId::CgHeight);
+        }
+    }
+}
+
+} // namespace
+
 void CheckLimits(const LimitTexts& texts, const CarLimits& limits)
 {
     if (limits.redLine) {
@@ -211,8 +274,18 @@ void CheckLimits(const LimitTexts& texts, const CarLimits& limits)
                                     "Escriba por ejemplo 60 para un turismo de tracción delantera."),
                BoxId::DrivenShare);
     }
+    // With both axles driving the whole weight is on them.
+    if (limits.axle == DrivenAxle::Both && limits.drivenShare && *limits.drivenShare != 100) {
+        Reject(WhatItSays(BoxId::DrivenShare, texts.drivenShare, *limits.drivenShare)
+                   + QStringLiteral(", pero en %1 se eligió «%2»: con los dos ejes motrices todo el peso carga sobre "
+                                    "las ruedas motrices. Escriba 100 en %3 o déjelo en blanco.")
+                         .arg(QStringLiteral("«Eje motriz»"), QString::fromUtf16(kDrivenAxleItems[3]),
+                              Quoted(BoxId::DrivenShare)),
+               BoxId::DrivenShare);
+    }
     // The grip limit needs both: the coefficient and the load it acts on.
-    if (limits.grip.has_value() != limits.drivenShare.has_value()) {
+    if (limits.grip.has_value() != limits.drivenShare.has_value()
+        && !(limits.grip && limits.axle == DrivenAxle::Both)) {
         const bool gripTyped = limits.grip.has_value();
         const BoxId filledBox = gripTyped ? BoxId::Grip : BoxId::DrivenShare;
         const QString filled = gripTyped ? WhatItSays(BoxId::Grip, texts.grip, *limits.grip)
@@ -226,6 +299,7 @@ void CheckLimits(const LimitTexts& texts, const CarLimits& limits)
                    .arg(filled, blank, what, Quoted(filledBox)),
                filledBox);
     }
+    CheckLoadTransfer(texts, limits);
 }
 
 } // namespace kinetra

@@ -18,8 +18,11 @@ void CheckInputs(const CalcInput& input, const Vehicle& vehicle, int gearCount);
 // The car's limits that no engine, gearbox or tyre can have, answered the
 // same way: a red line of 0 or less, a launch speed at or above the red line,
 // a gear change that takes less than 0 or more than 5 s, a grip coefficient
-// not above 0 or above 3, a driven-axle share outside 0 to 100 %, and only
-// one of grip and share, which only act together.
+// not above 0 or above 3, a driven-axle share outside 0 to 100 % (or other
+// than 100 with both axles driven), only one of grip and share, which only
+// act together; a centre of gravity's height or a wheelbase not above 0, only
+// one of the two, the two with no driven axle chosen, and a rear-driven car
+// whose μ × height / wheelbase is 1 or more, whose front wheels would lift.
 void CheckLimits(const LimitTexts& texts, const CarLimits& limits);
 
 } // namespace kinetra

@@ -2,6 +2,7 @@
 
 #include "faults/report_words.h"
 #include "inputs/box_reading.h"
+#include "inputs/car_limits.h"
 #include "kinetra/field_value.h"
 #include "kinetra/plausibility.h"
 #include "tables/frontal_area.h"
@@ -50,6 +51,14 @@ QString CommaNote(const TypedBox& box)
 // speed that is not a whole number of steps away is not reached.
 QString RangeNote(const CalcInput& input)
 {
+    // With a limit that acts, the run ends at the final speed exactly.
+    try {
+        if (ReadLimits(input).CanAct()) {
+            return {};
+        }
+    } catch (const CalcFault&) {
+        return {};
+    }
     const auto viRead = ReadField(input.initialSpeed);
     const auto vfRead = ReadField(input.finalSpeed);
     if (!viRead || !vfRead) {

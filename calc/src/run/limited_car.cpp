@@ -9,6 +9,7 @@ Car CarOf(const CalcTables& tables, const Vehicle& vehicle, const CarLimits& lim
 {
     Car car{vehicle};
     car.topGear = topGear;
+    car.mass = vehicle.mass;
     car.effectiveMass = vehicle.massFactor * vehicle.mass;
     car.drag = vehicle.frontalArea * (vehicle.dragCoefficient * 0.61);
     car.rolling = (vehicle.rollingCoefficient * 9.81) * vehicle.mass;
@@ -16,11 +17,14 @@ Car CarOf(const CalcTables& tables, const Vehicle& vehicle, const CarLimits& lim
     car.redLine = limits.redLine ? *limits.redLine / 60 : kInfinity;
     car.launch = std::max(limits.launchSpeed.value_or(0), 0.0) / 60;
     car.shiftSeconds = std::max(limits.shiftTime.value_or(0), 0.0);
-    if (limits.grip && limits.drivenShare) {
+    if (limits.HasGrip()) {
         const double cosSlope = std::cos(std::atan(vehicle.slopePercent / 100));
-        car.gripForce = ((((*limits.grip * *limits.drivenShare) / 100) * vehicle.mass) * 9.81) * cosSlope;
+        car.gripForce = ((((*limits.grip * limits.Share()) / 100) * vehicle.mass) * 9.81) * cosSlope;
         car.grip = *limits.grip;
-        car.drivenShare = *limits.drivenShare;
+        car.drivenShare = limits.Share();
+        if (const int k = limits.TransferSign(); k != 0) {
+            car.transfer = k * ((*limits.grip * *limits.cgHeight) / *limits.wheelbase);
+        }
     }
     for (int g = 1; g <= topGear; ++g) {
         const auto i = static_cast<std::size_t>(g);

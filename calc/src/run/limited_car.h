@@ -32,14 +32,18 @@ struct Car {
     std::array<double, 7> launchEndSpeed{}; // m/s below which the clutch slips; 0 without a launch speed
     double redLine = kInfinity;             // rev/s
     double launch = 0;                      // rev/s
-    double gripForce = kInfinity;           // N
+    double gripForce = kInfinity;           // N: μ × the driven axle's load at rest
     double grip = 0;                        // μ, for the reports
     double drivenShare = 0;                 // %, for the reports
+    // k × μ × h / L: the share of the grip's force that load transfer adds
+    // (rear axle) or takes (front axle) per unit of m × a; 0 without it.
+    double transfer = 0;
     double shiftSeconds = 0;
-    double effectiveMass = 0;
-    double drag = 0;    // S x k
-    double rolling = 0; // Frr
-    double slope = 0;   // Fs
+    double mass = 0;          // m
+    double effectiveMass = 0; // λ × m
+    double drag = 0;          // S x k
+    double rolling = 0;       // Frr
+    double slope = 0;         // Fs
 
     double RoadLoad(double v) const { return slope + (rolling + v * (v * drag)); }
 
@@ -56,8 +60,17 @@ struct Car {
         const double engine = slipping ? launch : EngineSpeed(gear, v);
         const double torque = EngineTorqueUnchecked(engine, vehicle.torqueCoefficient);
         const double force = ratio[g] * (vehicle.efficiency * torque) / vehicle.wheelRadius;
-        const bool gripLimited = force > gripForce;
-        const double acceleration = ((gripLimited ? gripForce : force) - RoadLoad(v)) / effectiveMass;
+        const double load = RoadLoad(v);
+        // The engine's force spins up the rotating parts too (λ); the
+        // tyres' force moves the car's own mass: m × a + road load = μ × N,
+        // N = the axle's load at rest + k × m × a × h / L.
+        double acceleration = (force - load) / effectiveMass;
+        bool gripLimited = false;
+        if (gripForce < kInfinity) {
+            const double gripAcceleration = ((gripForce - load) / mass) / (1 - transfer);
+            gripLimited = gripAcceleration < acceleration;
+            acceleration = gripLimited ? gripAcceleration : acceleration;
+        }
         Finite(acceleration, [&] {
             return QStringLiteral("Pasó al calcular la aceleración en %1.ª marcha a %2 m/s.")
                 .arg(InputNumber(gear), InputNumber(v));

@@ -56,7 +56,10 @@ public:
     Run(const Car& car, CalcTables& tables, const QLocale& locale, RunTrace* trace)
         : car_(car), tables_(tables), locale_(locale), trace_(trace)
     {
-        endSpeed_ = Grid(car.vehicle.steps + 1);
+        // The typed final speed exactly; past the last whole step, the
+        // rest is booked to the step after it. A final speed a rounding
+        // below its whole step is that step.
+        endSpeed_ = std::max(Grid(car.vehicle.steps + 1), car.vehicle.finalSpeed);
         tables_.StepTime[1] = 0;
     }
 
@@ -196,9 +199,15 @@ private:
         // downhill coast passes some.
         while (gridEntry_ <= car_.vehicle.steps + 1 && !(speed_ < Grid(gridEntry_))) {
             ++gridEntry_;
-            if (gridEntry_ <= car_.vehicle.steps + 1) {
+            if (gridEntry_ > reachedEntry_) {
+                reachedEntry_ = gridEntry_;
                 tables_.StepTime[gridEntry_ - 1] = 0;
             }
+        }
+        // A coast may fall back below a grid speed it had passed: the steps
+        // after it stop there again and book to the step they are in.
+        while (gridEntry_ > 2 && speed_ < Grid(gridEntry_ - 1)) {
+            --gridEntry_;
         }
         if (trace_ != nullptr) {
             trace_->steps.push_back(step);
@@ -210,7 +219,8 @@ private:
     const QLocale& locale_;
     RunTrace* trace_;
     double endSpeed_ = 0;
-    int gridEntry_ = 2; // the grid speed the car heads for
+    int gridEntry_ = 2;    // the grid speed the car heads for
+    int reachedEntry_ = 2; // the highest it has headed for: the steps below it have their time
     int gear_ = 0;
     double speed_ = 0;
     double total_ = 0;
@@ -252,6 +262,13 @@ LimitedRunTime RunWithLimits(CalcTables& tables, const CalcInput& input, const V
         *trace = RunTrace{};
         trace->startGear = startGear;
         trace->redLine = limits.redLine.value_or(0);
+        trace->mass = vehicle.mass;
+        if (limits.HasGrip()) {
+            trace->drivenAxle = limits.axle;
+            if (car.transfer != 0) {
+                trace->loadPerAcceleration = ((vehicle.mass * *limits.cgHeight) / *limits.wheelbase) / 9.81;
+            }
+        }
     }
     Run run(car, tables, locale, trace);
     const RunTime time = run.From(startGear);

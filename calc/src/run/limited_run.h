@@ -17,13 +17,15 @@ struct LimitedRunTime {
     RunTime time;
 };
 
-// The run of a car with limits, from the initial speed to the last whole
-// step of the grid, in gears 1 .. topGear (topGear >= 1).
+// The run of a car with limits, from the initial speed to the typed final
+// speed exactly, in gears 1 .. topGear (topGear >= 1).
 //
 // The engine turns at the speed the wheels give it; below the launch speed
 // the clutch slips and the engine gives its torque at the launch speed. The
-// force at the wheels is capped by the grip of the driven axle, and the
-// acceleration is that force less the road load over the effective mass. The
+// acceleration is the engine's force less the road load over the effective
+// mass, but never more than the grip allows: the tyres' force, the car's own
+// mass times the acceleration plus the road load, stays within μ times the
+// driven axle's load, which load transfer raises (rear) or lowers (front). The
 // run starts in the lowest of the gears that pull hardest over the first
 // step, leaving out gears already at the red line; it changes up where the
 // next gear pulls harder (a tie keeps the gear) or where the engine reaches

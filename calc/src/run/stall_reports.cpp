@@ -136,8 +136,10 @@ Whereabouts TwinGears(const Vehicle& vehicle, const CalcTables& tables, int topG
         const QString upperBox = Quoted(GearBox(g + 1));
         if (vehicle.gearRatio[lower] == vehicle.gearRatio[lower + 1]) {
             return {QStringLiteral("%1 y %2 tienen la misma relación (%3), así que empujan igual y ninguna de las dos "
-                                   "acelera más que la otra. Escriba en %2 una relación menor que la de %1.")
-                        .arg(lowerBox, upperBox, InputNumber(vehicle.gearRatio[lower])),
+                                   "acelera más que la otra. Escriba en %2 una relación menor que la de %1; para un "
+                                   "coche de una sola marcha, deje vacías %4, %5 y %6.")
+                        .arg(lowerBox, upperBox, InputNumber(vehicle.gearRatio[lower]), Quoted(BoxId::SecondGear),
+                             Quoted(BoxId::ThirdGear), Quoted(BoxId::FourthGear)),
                     GearBox(g)};
         }
         return {QStringLiteral("%1 y %2 aceleran exactamente igual en el primer paso, así que ninguna de las dos "

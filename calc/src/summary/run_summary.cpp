@@ -24,6 +24,8 @@ RunSummary Summarize(const RunTrace& run)
     summary.whole.toSpeed = run.steps.back().toSpeed;
     summary.stepMetres.reserve(run.steps.size());
     ActedLimits& acted = summary.limits;
+    acted.drivenAxle = run.drivenAxle;
+    acted.mass = run.mass;
     double seconds = 0;
     // The gear stretch of the change up under way, until its gear drives.
     bool awaitingDrive = false;
@@ -55,6 +57,10 @@ RunSummary Summarize(const RunTrace& run)
                 summary.changes.back().acceleration = step.accelerationFrom;
             }
             awaitingDrive = false;
+        }
+        if (step.limit != StepLimit::ShiftGap) {
+            const double most = std::max(step.accelerationFrom, step.accelerationTo);
+            acted.loadMoved = std::max(acted.loadMoved, most * run.loadPerAcceleration);
         }
         if (step.limit == StepLimit::Grip) {
             acted.gripUpTo = std::max(acted.gripUpTo, step.toSpeed);
