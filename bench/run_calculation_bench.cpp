@@ -44,7 +44,7 @@ BENCHMARK(BM_SaloonAreaAsText);
 void BM_SaloonEveryLimit(benchmark::State& state)
 {
     CalcInput in = samples::SaloonCar();
-    in.limits = LimitTexts{"4500", "2000", "0.3", "0.7", "55"};
+    in.limits = LimitTexts{"4500", "2000", "0.3", "0.7", "55", {}, {}, {}};
     Run(state, in, 2.0);
 }
 BENCHMARK(BM_SaloonEveryLimit);
@@ -59,7 +59,7 @@ BENCHMARK(BM_LongestRun399Steps);
 CalcInput SaloonAsARealCar()
 {
     CalcInput in = samples::SaloonCar();
-    in.limits = LimitTexts{"6000", "2000", "0.3", "0.7", "55"};
+    in.limits = LimitTexts{"6000", "2000", "0.3", "0.7", "55", {}, {}, {}};
     return in;
 }
 

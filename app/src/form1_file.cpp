@@ -8,6 +8,7 @@
 #include "kinetra/torque_curve_dialog.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
@@ -50,7 +51,7 @@ QString DroppedVehicleFile(const QMimeData* data)
 bool SameInputs(const VehicleFile& a, const VehicleFile& b)
 {
     return a.boxes == b.boxes && a.fifthGear == b.fifthGear && a.sixthGear == b.sixthGear && a.area == b.area
-           && a.curve == b.curve;
+           && a.drivenAxle == b.drivenAxle && a.curve == b.curve;
 }
 
 } // namespace
@@ -132,6 +133,7 @@ VehicleFile Form1::CarFromWindow() const
     car.fifthGear = check1_->isChecked();
     car.sixthGear = check2_->isChecked();
     car.area = SelectedAreaMode();
+    car.drivenAxle = drivenAxle_->currentText();
     car.curve = torqueCurve_ != nullptr ? torqueCurve_->Request() : CurveRequest{};
     return car;
 }
@@ -149,6 +151,7 @@ void Form1::ShowCar(const VehicleFile& car)
     }
     check1_->setChecked(car.fifthGear);
     check2_->setChecked(car.sixthGear);
+    drivenAxle_->setCurrentIndex(drivenAxle_->findText(car.drivenAxle));
     OpenGearBoxesOfCheckBoxes();
     // Neither option may be chosen, as when the window opens.
     for (OptionButton* option : {option1_, option2_}) {

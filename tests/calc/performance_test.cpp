@@ -21,14 +21,19 @@ struct FineCar {
     std::function<double(double)> torque; // N m at rev/s
     double radius, efficiency, mass, effectiveMass, area, drag, rolling;
     double redLine = kInf, launch = 0, shiftSeconds = 0, gripForce = kInf; // rev/min, rev/min, s, N
+    double transfer = 0; // k·μ·h/L: the share of the grip that load moved onto the driven axle adds per m/s²
 
     double Rpm(std::size_t g, double v) const { return ratios[g] * v / radius / (2 * M_PI) * 60; }
     double RoadLoad(double v) const { return rolling * 9.81 * mass + 0.61 * drag * area * v * v; }
+    // The engine spins up the car and its rotating parts; the tyres, whose
+    // grip grows with the load moved onto them, push the car's own mass.
     double Acceleration(std::size_t g, double v) const
     {
         const double rpm = std::max(Rpm(g, v), launch);
-        const double force = std::min(ratios[g] * efficiency * torque(rpm / 60) / radius, gripForce);
-        return (force - RoadLoad(v)) / effectiveMass;
+        const double force = ratios[g] * efficiency * torque(rpm / 60) / radius;
+        const double byEngine = (force - RoadLoad(v)) / effectiveMass;
+        const double byGrip = (gripForce - RoadLoad(v)) / mass / (1 - transfer);
+        return std::min(byEngine, byGrip);
     }
     bool NextBetter(std::size_t g, double v) const
     {
@@ -97,7 +102,7 @@ struct SheetCase {
 std::vector<SheetCase> Cases()
 {
     CalcInput saloon = test::SaloonCar();
-    saloon.limits = {"6000", "2000", "0.3", "0.7", "55"};
+    saloon.limits = {"6000", "2000", "0.3", "0.7", "55", "0.55", "2.6", "trasero"};
     const double saloonRadius = 15 * 0.0254 / 2 + 65 * 0.001 / 100 * 195;
     CalcInput electric = test::SaloonCar();
     electric.gearRatio = {"1", "", "", "", "", ""};
@@ -111,7 +116,7 @@ std::vector<SheetCase> Cases()
     electric.dragCoefficient = "0.25";
     electric.rollingCoefficient = "0.01";
     electric.torqueCoefficient = {"330", "", "-0.006", "", "", "", ""};
-    electric.limits = {"16000", "", "", "1.0", "50"};
+    electric.limits = {"16000", "", "", "1.0", "50", {}, {}, {}};
     const double electricRadius = 18 * 0.0254 / 2 + 45 * 0.001 / 100 * 225;
     const FineCar saloonFine{.ratios = {3.5 * 4.1, 2.1 * 4.1, 1.4 * 4.1, 1.0 * 4.1},
                              .torque = [](double n) { return 80 + 2 * n - 0.014 * n * n; },
@@ -125,7 +130,8 @@ std::vector<SheetCase> Cases()
                              .redLine = 6000,
                              .launch = 2000,
                              .shiftSeconds = 0.3,
-                             .gripForce = 0.7 * 0.55 * 1200 * 9.81};
+                             .gripForce = 0.7 * 0.55 * 1200 * 9.81,
+                             .transfer = 0.7 * 0.55 / 2.6};
     const FineCar electricFine{.ratios = {9},
                                .torque = [](double n) { return 330 - 0.006 * n * n; },
                                .radius = electricRadius,

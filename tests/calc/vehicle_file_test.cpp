@@ -86,12 +86,13 @@ TEST(VehicleFile, ReadsBackToTheSameCarAndSentence)
 TEST(VehicleFile, KeepsAndNamesKeysItDoesNotKnow)
 {
     const QByteArray later = R"({"formato": "kinetra-vehiculo", "versión": "1.4", "color": "rojo",
-        "casillas": {"Primera": "3.2", "Batalla": "2.6"}, "opciones": {"Eje motriz": "trasero"}})";
+        "casillas": {"Primera": "3.2", "Presión": "2.2"}, "opciones": {"Eje motriz": "trasero", "Techo": true}})";
     const VehicleFile car = std::get<VehicleFile>(ReadVehicleFile(later));
     EXPECT_EQ(car.Box(BoxId::FirstGear), "3.2");
     EXPECT_EQ(car.Box(BoxId::SecondGear), "");
-    EXPECT_EQ(car.unknownKeys, (QStringList{"casillas.Batalla", "opciones.Eje motriz", "color"}));
-    EXPECT_TRUE(UnknownKeysNote(car.unknownKeys).contains(QStringLiteral("«casillas.Batalla»")));
+    EXPECT_EQ(car.drivenAxle, "trasero");
+    EXPECT_EQ(car.unknownKeys, (QStringList{"casillas.Presión", "opciones.Techo", "color"}));
+    EXPECT_TRUE(UnknownKeysNote(car.unknownKeys).contains(QStringLiteral("«casillas.Presión»")));
     const VehicleFile again = ReadBack(car);
     EXPECT_EQ(again.unknownKeys, car.unknownKeys);
     EXPECT_EQ(again.kept, car.kept);
@@ -122,6 +123,7 @@ TEST(VehicleFile, RefusesWhatItCannotUseAndSaysWhy)
         {"gear a text", head + R"("opciones": {"Quinta": "sí"}})", "«opciones» → «Quinta» tiene un texto («sí»)"},
         {"unknown area", head + R"("opciones": {"Área frontal": "Grande"}})",
          "«Area Frontal», «Alto X Ancho» o «ninguna»"},
+        {"unknown axle", head + R"("opciones": {"Eje motriz": "lateral"}})", "«delantero», «trasero» o «los dos»"},
         {"degree 7", head + R"("curva de par": {"grado": 7}})", "un número entero del 1 al 6"},
         {"name null", head + R"("nombre": null})", "la clave «nombre» tiene null"},
         {"too large", head + R"("nota": ")" + QByteArray(kLargestVehicleFile, 'x') + "\"}", "no pasa de 1024 kB"},

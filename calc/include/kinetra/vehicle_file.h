@@ -40,6 +40,7 @@ struct VehicleFile {
     bool fifthGear = false; // "Quinta" ticked
     bool sixthGear = false; // "Sexta" ticked (Quinta with it)
     AreaMode area = AreaMode::None;
+    QString drivenAxle; // «Eje motriz»: one of kDrivenAxleItems
     CurveRequest curve; // what the torque-curve dialog holds
     // What this version does not know, from a later one or a hand: written
     // back as it came, and named in `unknownKeys` ("casillas.Batalla").

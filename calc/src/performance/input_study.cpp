@@ -16,10 +16,10 @@ namespace kinetra {
 namespace {
 
 // The boxes whose number moves a figure, beside the gear ratios.
-constexpr std::array kBodyAndLimits{BoxId::FinalDrive,  BoxId::Mass,       BoxId::MassFactor,  BoxId::Efficiency,
-                                    BoxId::Drag,        BoxId::AreaTyped,  BoxId::Rolling,     BoxId::Slope,
-                                    BoxId::TyreWidth,   BoxId::TyreAspect, BoxId::RimDiameter, BoxId::RedLine,
-                                    BoxId::LaunchSpeed, BoxId::ShiftTime,  BoxId::Grip,        BoxId::DrivenShare};
+constexpr std::array kBodyAndLimits{
+    BoxId::FinalDrive,  BoxId::Mass,      BoxId::MassFactor, BoxId::Efficiency,  BoxId::Drag,        BoxId::AreaTyped,
+    BoxId::Rolling,     BoxId::Slope,     BoxId::TyreWidth,  BoxId::TyreAspect,  BoxId::RimDiameter, BoxId::RedLine,
+    BoxId::LaunchSpeed, BoxId::ShiftTime, BoxId::Grip,       BoxId::DrivenShare, BoxId::CgHeight,    BoxId::Wheelbase};
 
 // The car of `input` and `state` with `value` in `box`.
 void Put(CalcInput& input, WindowState& state, BoxId box, double value)

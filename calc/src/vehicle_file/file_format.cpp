@@ -5,6 +5,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 
+#include <algorithm>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace kinetra {
@@ -67,6 +69,7 @@ QByteArray WriteVehicleFile(const VehicleFile& car)
     options.insert(keys::kFifthGear, car.fifthGear);
     options.insert(keys::kSixthGear, car.sixthGear);
     options.insert(keys::kArea, AreaName(car.area));
+    options.insert(keys::kDrivenAxle, car.drivenAxle);
 
     QJsonObject file;
     file.insert(keys::kFormat, kVehicleFormatName.toString());
@@ -104,6 +107,16 @@ std::optional<FileRefusal> ReadOptions(JsonSection options, VehicleFile& car)
             QJsonValue(area));
     }
     car.area = *mode;
+    if (auto fault = options.Text(keys::kDrivenAxle, car.drivenAxle)) {
+        return fault;
+    }
+    if (!std::ranges::any_of(kDrivenAxleItems, [&](const char16_t* item) { return car.drivenAxle == item; })) {
+        return options.Refuse(
+            keys::kDrivenAxle,
+            u"«», «%1», «%2» o «%3»"_s.arg(QStringView(kDrivenAxleItems[1]), QStringView(kDrivenAxleItems[2]),
+                                           QStringView(kDrivenAxleItems[3])),
+            QJsonValue(car.drivenAxle));
+    }
     return options.Finish(car);
 }
 

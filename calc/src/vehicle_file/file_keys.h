@@ -16,6 +16,7 @@ inline constexpr QStringView kFifthGear = u"Quinta";
 inline constexpr QStringView kSixthGear = u"Sexta";
 inline constexpr QStringView kArea = u"Área frontal";
 inline constexpr QStringView kNoArea = u"ninguna";
+inline constexpr QStringView kDrivenAxle = u"Eje motriz";
 inline constexpr QStringView kCurve = u"curva de par";
 inline constexpr QStringView kPoints = u"puntos";
 inline constexpr QStringView kPeakTorque = u"par máximo";

@@ -13,6 +13,7 @@ CalcInput InputOf(const VehicleFile& car)
             *text = car.Box(box.id);
         }
     }
+    input.limits.drivenAxle = car.drivenAxle;
     return input;
 }
 
