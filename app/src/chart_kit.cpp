@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QSvgGenerator>
 #include <QValueAxis>
 #include <QXYSeries>
@@ -44,6 +45,12 @@ QChartView* NewChartView(const QString& objectName, const QString& accessibleNam
     view->setFocusPolicy(Qt::StrongFocus);
     view->setMinimumSize(minimum);
     return view;
+}
+
+void ResizeWithinScreen(QWidget& window, QSize wanted)
+{
+    const QSize room = window.screen()->availableGeometry().size() * 9 / 10;
+    window.resize(wanted.boundedTo(room));
 }
 
 QLabel* NewChartWords(const QString& objectName, QWidget* parent)

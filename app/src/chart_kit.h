@@ -30,6 +30,9 @@ inline constexpr QRgb kAlarmRed = 0xB00020;
 // reader reads out what the chart shows; to screen readers, a chart.
 QChartView* NewChartView(const QString& objectName, const QString& accessibleName, QSize minimum, QWidget* parent);
 
+// A window of charts at `wanted`, but never beyond nine tenths of its screen.
+void ResizeWithinScreen(QWidget& window, QSize wanted);
+
 // The words beside a chart: plain text that wraps, selectable by mouse and
 // keyboard, so that Tab reaches it and a screen reader reads it out.
 QLabel* NewChartWords(const QString& objectName, QWidget* parent);

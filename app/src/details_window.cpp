@@ -106,8 +106,7 @@ DetailsWindow::DetailsWindow(QLocale locale, QWidget* parent) : QWidget(parent, 
     setTabOrder(copy_, close_);
 
     // Large enough for both charts, never beyond the screen.
-    const QSize room = screen()->availableGeometry().size() * 9 / 10;
-    resize(QSize(960, 700).boundedTo(room));
+    ResizeWithinScreen(*this, QSize(960, 700));
 }
 
 void DetailsWindow::BuildTable()

@@ -8,8 +8,8 @@
 #include "kinetra/torque_curve_dialog.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>

@@ -92,8 +92,7 @@ PerformanceWindow::PerformanceWindow(QLocale locale, QWidget* parent)
     setTabOrder(study_->LastInTabOrder(), copy);
     setTabOrder(copy, close);
 
-    const QSize room = screen()->availableGeometry().size() * 9 / 10;
-    resize(QSize(1100, 780).boundedTo(room));
+    ResizeWithinScreen(*this, QSize(1100, 780));
 }
 
 void PerformanceWindow::BuildTable()

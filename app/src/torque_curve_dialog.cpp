@@ -76,8 +76,7 @@ TorqueCurveDialog::TorqueCurveDialog(QLocale locale, QWidget* parent) : QDialog(
     connect(use_, &QPushButton::clicked, this, &TorqueCurveDialog::UseCoefficients);
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
 
-    const QSize room = screen()->availableGeometry().size() * 9 / 10;
-    resize(QSize(920, 560).boundedTo(room));
+    ResizeWithinScreen(*this, QSize(920, 560));
     Refit();
 }
 
