@@ -455,3 +455,23 @@ TEST(Summary, CountsEachGearOnceAndEachLimitWhereItActed)
 
 } // namespace
 } // namespace kinetra
+
+namespace kinetra {
+namespace {
+
+// Uphill the slope adds m·g·sin θ to the road load and the grip acts on m·g·cos θ.
+TEST(GripOnASlope, IsWorkedOutAsWritten)
+{
+    CalcInput in = SaloonWith(Limits("", "", "", "0.4", "55"));
+    in.slopePercent = "10";
+    const Traced run = Calculate(in);
+    ASSERT_FALSE(run.trace.steps.empty());
+    const TraceStep& first = run.trace.steps.front();
+    ASSERT_EQ(first.limit, StepLimit::Grip);
+    const double theta = std::atan(0.1);
+    const double load = 1200 * std::sin(theta) * 9.81 + SaloonRoadLoad(0);
+    EXPECT_NEAR(first.accelerationFrom, (0.4 * 0.55 * 1200 * 9.81 * std::cos(theta) - load) / 1200, 1e-12);
+}
+
+} // namespace
+} // namespace kinetra
