@@ -103,14 +103,22 @@ int CaptionExtent(const QWidget* control)
     return metrics.horizontalAdvance(qobject_cast<const QLabel*>(control)->text());
 }
 
-const QStringList kFocusWithGearsLocked{
-    "Text1",       "Text2",      "Text3",      "Text4",      "Check1",       "Check2",         "Text7",
-    "Text8",       "Text9",      "Text10",     "Text11",     "Text12",       "Text13",         "Text14",
-    "Text15",      "Text16",     "Text17",     "Text18",     "Text19",       "Text20",         "Text21",
-    "Text22",      "Text23",     "Text24",     "Option1",    "Option2",      "Text25",         "Text26",
-    "Text27",      "Command1",   "Command2",   "Text28",     "TorqueCurveButton", "RedLine", "LaunchSpeed",
-    "ShiftTime",   "Grip",       "DrivenShare", "CgHeight",  "Wheelbase",    "DrivenAxle",     "OpenButton",
-    "SaveButton",  "SaveAsButton", "ExamplesButton", "Text1"};
+const QStringList kFocusWithGearsLocked{"Text1",      "Text2",        "Text3",
+                                        "Text4",      "Check1",       "Check2",
+                                        "Text7",      "Text8",        "Text9",
+                                        "Text10",     "Text11",       "Text12",
+                                        "Text13",     "Text14",       "Text15",
+                                        "Text16",     "Text17",       "Text18",
+                                        "Text19",     "Text20",       "Text21",
+                                        "Text22",     "Text23",       "Text24",
+                                        "Option1",    "Option2",      "Text25",
+                                        "Text26",     "Text27",       "Command1",
+                                        "Command2",   "Text28",       "TorqueCurveButton",
+                                        "RedLine",    "LaunchSpeed",  "ShiftTime",
+                                        "Grip",       "DrivenShare",  "CgHeight",
+                                        "Wheelbase",  "DrivenAxle",   "OpenButton",
+                                        "SaveButton", "SaveAsButton", "ExamplesButton",
+                                        "Text1"};
 
 // The form's client area, which scrolls inside the window when it is larger
 // than the screen.

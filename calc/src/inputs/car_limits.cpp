@@ -34,8 +34,8 @@ DrivenAxle AxleOf(const QString& item)
 CarLimits ReadLimits(const CalcInput& input)
 {
     const LimitTexts& limits = input.limits;
-    return CarLimits{Read(limits.redLine, BoxId::RedLine),     Read(limits.launchSpeed, BoxId::LaunchSpeed),
-                     Read(limits.shiftTime, BoxId::ShiftTime), Read(limits.grip, BoxId::Grip),
+    return CarLimits{Read(limits.redLine, BoxId::RedLine),         Read(limits.launchSpeed, BoxId::LaunchSpeed),
+                     Read(limits.shiftTime, BoxId::ShiftTime),     Read(limits.grip, BoxId::Grip),
                      Read(limits.drivenShare, BoxId::DrivenShare), Read(limits.cgHeight, BoxId::CgHeight),
                      Read(limits.wheelbase, BoxId::Wheelbase),     AxleOf(limits.drivenAxle)};
 }
