@@ -51,7 +51,7 @@ public:
         while (!Ended(Now())) {
             if (!(Now().speed < RedLineSpeed())) {
                 if (held_ || run_.lastGear == car_.topGear) {
-                    run_.stop = TimedRunStop::RedLine;
+                    run_.stop = HoldAtRedLine() ? TimedRunStop::Reached : TimedRunStop::RedLine;
                     break;
                 }
                 ChangeUp();
@@ -74,6 +74,20 @@ private:
     bool MustLeave(const TimedPoint& p) const
     {
         return !(p.speed < RedLineSpeed()) || car_.NextPullsHarder(run_.lastGear, p.speed);
+    }
+
+    // In the top gear the engine's cut-off holds the car at the red line, where
+    // it still pulls: a distance asked for is covered at that speed. Whether
+    // the run reached its end so.
+    bool HoldAtRedLine()
+    {
+        const TimedPoint at = Now();
+        if (held_ || !std::isfinite(end_.distance) || !(at.speed > 0)
+            || car_.At(run_.lastGear, at.speed).acceleration < 0) {
+            return false;
+        }
+        run_.path.push_back({at.seconds + (end_.distance - at.distance) / at.speed, end_.distance, at.speed});
+        return true;
     }
 
     // One time step in the gear, or less where something happens within it.

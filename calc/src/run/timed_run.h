@@ -17,7 +17,8 @@ struct TimedRunEnd {
 enum class TimedRunStop {
     Reached,  // the end it was given
     TopSpeed, // the car stopped gaining speed: nothing pulls it faster
-    RedLine,  // the engine reached «Régimen máximo» with no gear to change up into
+    RedLine,  // the engine reached «Régimen máximo» with no gear to change up into, short of a speed
+              // asked for (a distance is covered at that speed, where the engine still pulls)
 };
 
 // Where the car is at a moment of the run.
