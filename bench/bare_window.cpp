@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,6 +30,7 @@ QWidget* Make(const ControlEntry& entry, QWidget* parent)
     case ControlKind::OptionButton: return new QRadioButton(caption, parent);
     case ControlKind::Frame: return new QGroupBox(caption, parent);
     case ControlKind::CommandButton: return new QPushButton(caption, parent);
+    case ControlKind::ComboBox: return new QComboBox(parent);
     case ControlKind::Line: {
         auto* line = new QFrame(parent);
         line->setFrameShape(QFrame::HLine);

@@ -1,6 +1,6 @@
 #include "kinetra/form_layout.h"
 
-#include "kinetra/input_boxes.h"
+#include "control_entries.h"
 
 #include <algorithm>
 #include <array>
@@ -8,107 +8,11 @@
 namespace kinetra {
 namespace {
 
-// The form's entries are built field by field: each kind of control fills
-// only the fields that mean something for it.
-constexpr ControlEntry Control(QStringView name, ControlKind kind, QStringView caption, TwipRect place, int tabIndex)
-{
-    ControlEntry entry;
-    entry.name = name;
-    entry.kind = kind;
-    entry.caption = caption;
-    entry.place = place;
-    entry.tabIndex = tabIndex;
-    return entry;
-}
-
-constexpr ControlEntry Picture(QStringView name, TwipRect place, QStringView accessibleName)
-{
-    ControlEntry entry = Control(name, ControlKind::Picture, {}, place, kNoTabIndex);
-    entry.accessibleName = accessibleName;
-    return entry;
-}
-
-constexpr ControlEntry Label(QStringView name, QStringView caption, TwipRect place, int tabIndex,
-                             QStringView buddy = {})
-{
-    ControlEntry entry = Control(name, ControlKind::Label, caption, place, tabIndex);
-    entry.buddy = buddy;
-    return entry;
-}
-
-// The caption of a box's row, naming the box (the row's first, where it has
-// several), as the reports quote it.
-constexpr ControlEntry BoxLabel(QStringView name, BoxId box, TwipRect place, int tabIndex)
-{
-    return Label(name, BoxOf(box).caption, place, tabIndex, BoxOf(box).control);
-}
-
-// The examples together make one car that calculates: a saloon of 1200 kg on
-// 195/65 R15 tyres, six gears, its torque peaking at 151 N·m near 71 rev/s.
-struct BoxText {
-    QStringView description;
-    QStringView example;
-    QStringView defaultText = {};
-};
-
-// A box of the calculation: its control and what a screen reader calls it
-// come from the table of the input boxes, as the reports' names do.
-constexpr ControlEntry Box(BoxId box, TwipRect place, int tabIndex, BoxText text, bool enabledAtStart = true)
-{
-    ControlEntry entry = Control(BoxOf(box).control, ControlKind::TextBox, text.defaultText, place, tabIndex);
-    entry.box = box;
-    entry.description = text.description;
-    entry.example = text.example;
-    entry.enabledAtStart = enabledAtStart;
-    return entry;
-}
-
-constexpr ControlEntry Button(QStringView name, ControlKind kind, QStringView caption, TwipRect place, int tabIndex,
-                              QStringView accessibleName, QStringView description)
-{
-    ControlEntry entry = Control(name, kind, caption, place, tabIndex);
-    entry.accessibleName = accessibleName;
-    entry.description = description;
-    return entry;
-}
-
-constexpr ControlEntry Frame(QStringView name, QStringView caption, TwipRect place, int tabIndex)
-{
-    return Control(name, ControlKind::Frame, caption, place, tabIndex);
-}
-
-// A label inside a frame, placed from the frame's corner.
-constexpr ControlEntry FramedLabel(QStringView name, QStringView frame, TwipRect place, int tabIndex,
-                                   QStringView description)
-{
-    ControlEntry entry = Control(name, ControlKind::Label, {}, place, tabIndex);
-    entry.container = frame;
-    entry.description = description;
-    return entry;
-}
-
-constexpr ControlEntry HorizontalLine(QStringView name, int x1, int x2, int y)
-{
-    return Control(name, ControlKind::Line, {}, {x1, y, x2 - x1, 0}, kNoTabIndex);
-}
-
-// The two gear-ratio and torque columns share their row sizes.
-constexpr TwipRect ColumnLabel(int left, int top, int width = 735)
-{
-    return {left, top, width, 255};
-}
-constexpr TwipRect ColumnBox(int left, int top)
-{
-    return {left, top, 855, 285};
-}
-
 constexpr int kGearLabelLeft = 600;
 constexpr int kGearBoxLeft = 1440;
 constexpr int kTorqueLabelLeft = 3480;
 constexpr int kTorqueBoxLeft = 4320;
 constexpr int kDataLeftLabel = 600;
-constexpr int kDataLeftBox = 2520;
-constexpr int kDataRightLabel = 3720;
 constexpr int kDataRightBox = 5640;
 constexpr int kDataLabelWidth = 1575;
 constexpr int kTyreTop = 7080;
@@ -247,145 +151,6 @@ static_assert(kControls.size() == 71, "the form has 71 controls");
 static_assert(std::ranges::all_of(kControls, [](const ControlEntry& c) { return c.place.onPixelGrid(); }),
               "every place converts to whole pixels");
 
-// A row of the car's limits, placed from the corner of their group: the
-// caption, the box and, right of it, the unit.
-constexpr QStringView kLimitGroup = u"VehicleLimits";
-constexpr ControlEntry InLimitGroup(ControlEntry entry)
-{
-    entry.container = kLimitGroup;
-    return entry;
-}
-// The rows of the limits, from the group's corner.
-constexpr int LimitRow(int row)
-{
-    return 420 + 330 * row;
-}
-constexpr ControlEntry LimitLabel(QStringView name, BoxId box, int top)
-{
-    return InLimitGroup(BoxLabel(name, box, {240, top, 2400, 255}, kNoTabIndex));
-}
-constexpr ControlEntry LimitBox(BoxId box, int top, BoxText text)
-{
-    return InLimitGroup(Box(box, {2760, top, 855, 285}, kNoTabIndex, text));
-}
-constexpr ControlEntry LimitUnit(QStringView name, BoxId box, int top)
-{
-    return InLimitGroup(Label(name, BoxOf(box).unit, {3720, top, 855, 255}, kNoTabIndex));
-}
-
-constexpr ControlEntry FileButton(QStringView name, QStringView caption, int left, int width,
-                                  QStringView accessibleName, QStringView description)
-{
-    return Button(name, ControlKind::CommandButton, caption, {left, 480, width, 360}, kNoTabIndex, accessibleName,
-                  description);
-}
-
-// Controls the program adds to the form, kept apart from the form's own: they
-// take no place in its tab numbering and none of its controls moves for them.
-constexpr std::array kAdded{
-    [] {
-        // Below the sentence, inside the results; locked until a result.
-        ControlEntry entry =
-            Button(u"Detalles", ControlKind::CommandButton, u"Detalles…", {2520, 1980, 1575, 360}, kNoTabIndex,
-                   u"Detalles del cálculo", u"Abre la tabla por marchas y las gráficas del último cálculo");
-        entry.container = u"Frame1";
-        entry.enabledAtStart = false;
-        return entry;
-    }(),
-    [] {
-        // Beside "Detalles…", in the results; locked until a result.
-        ControlEntry entry =
-            Button(u"PerformanceButton", ControlKind::CommandButton, u"Prestaciones…", {840, 1980, 1575, 360},
-                   kNoTabIndex, u"Prestaciones del vehículo",
-                   u"Abre las cifras de prestaciones del vehículo (0–100 km/h, 0–400 m, 0–1000 m, 80–120 km/h, "
-                   u"velocidad máxima) y el estudio de un dato");
-        entry.container = u"Frame1";
-        entry.enabledAtStart = false;
-        return entry;
-    }(),
-    // Under the torque column, which it fills.
-    Button(u"TorqueCurveButton", ControlKind::CommandButton, u"Curva de par…", {3480, 4680, 1695, 360}, kNoTabIndex,
-           u"Curva de par",
-           u"Abre la curva de par del motor: escriba sus puntos en rev/min y N·m, o los datos del folleto, y pase "
-           u"los coeficientes a la columna"),
-
-    // The car's optional limits, in the free corner right of the input data
-    // and above the commands, between the results and the commands: seven
-    // rows, the last with two short captions side by side.
-    Frame(u"VehicleLimits", u"Límites del vehículo (opcional)", {6600, 4560, 4815, 2820}, kNoTabIndex),
-    LimitLabel(u"RedLineLabel", BoxId::RedLine, LimitRow(0)),
-    LimitBox(BoxId::RedLine, LimitRow(0),
-             {u"Régimen máximo del motor, en rev/min: ninguna marcha pasa de él (vacío: sin límite)", u"6500"}),
-    LimitUnit(u"RedLineUnit", BoxId::RedLine, LimitRow(0)),
-    LimitLabel(u"LaunchSpeedLabel", BoxId::LaunchSpeed, LimitRow(1)),
-    LimitBox(BoxId::LaunchSpeed, LimitRow(1),
-             {u"Régimen del motor mientras patina el embrague al salir, en rev/min (vacío: sin embrague que patine)",
-              u"2500"}),
-    LimitUnit(u"LaunchSpeedUnit", BoxId::LaunchSpeed, LimitRow(1)),
-    LimitLabel(u"ShiftTimeLabel", BoxId::ShiftTime, LimitRow(2)),
-    LimitBox(BoxId::ShiftTime, LimitRow(2),
-             {u"Tiempo sin tracción en cada cambio a una marcha más larga, en s (vacío: 0)", u"0.3"}),
-    LimitUnit(u"ShiftTimeUnit", BoxId::ShiftTime, LimitRow(2)),
-    LimitLabel(u"GripLabel", BoxId::Grip, LimitRow(3)),
-    LimitBox(BoxId::Grip, LimitRow(3),
-             {u"Coeficiente de adherencia de los neumáticos, sin unidades (1.0 en asfalto seco); va con «Peso en el "
-              u"eje motriz» (vacíos los dos: sin límite)",
-              u"1.0"}),
-    LimitLabel(u"DrivenShareLabel", BoxId::DrivenShare, LimitRow(4)),
-    LimitBox(BoxId::DrivenShare, LimitRow(4),
-             {u"Parte del peso del vehículo sobre las ruedas motrices parado, en % (60 típico en tracción delantera); "
-              u"va con «Adherencia μ»; con «los dos» en «Eje motriz», 100 o vacío",
-              u"60"}),
-    LimitUnit(u"DrivenShareUnit", BoxId::DrivenShare, LimitRow(4)),
-    // The caption is longer than the others: its box stands further right.
-    InLimitGroup(BoxLabel(u"CgHeightLabel", BoxId::CgHeight, {240, LimitRow(5), 3135, 255}, kNoTabIndex)),
-    InLimitGroup(Box(BoxId::CgHeight, {3480, LimitRow(5), 855, 285}, kNoTabIndex,
-                     {u"Altura del centro de gravedad sobre el suelo, en m (0.55 típico en un turismo); con «Batalla» "
-                      u"y «Eje motriz», la carga que pasa al eje trasero al acelerar (vacío: sin ella)",
-                      u"0.55"})),
-    InLimitGroup(Label(u"CgHeightUnit", BoxOf(BoxId::CgHeight).unit, {4440, LimitRow(5), 255, 255}, kNoTabIndex)),
-    InLimitGroup(BoxLabel(u"WheelbaseLabel", BoxId::Wheelbase, {240, LimitRow(6), 855, 255}, kNoTabIndex)),
-    InLimitGroup(Box(BoxId::Wheelbase, {1140, LimitRow(6), 735, 285}, kNoTabIndex,
-                     {u"Batalla, la distancia entre los ejes, en m (2.6 típico en un turismo); va con «Altura del "
-                      u"centro de gravedad»",
-                      u"2.6"})),
-    InLimitGroup(Label(u"WheelbaseUnit", BoxOf(BoxId::Wheelbase).unit, {1920, LimitRow(6), 255, 255}, kNoTabIndex)),
-    [] {
-        ControlEntry entry =
-            Label(u"DrivenAxleLabel", u"Eje motriz", {2280, LimitRow(6), 1065, 255}, kNoTabIndex, u"DrivenAxle");
-        return InLimitGroup(entry);
-    }(),
-    [] {
-        ControlEntry entry =
-            Button(u"DrivenAxle", ControlKind::ComboBox, {}, {3360, LimitRow(6), 1335, 285}, kNoTabIndex, u"Eje motriz",
-                   u"El eje que mueve el motor: con la altura del centro de gravedad y la batalla, el "
-                   u"trasero gana carga al acelerar y el delantero la pierde; «los dos» llevan todo "
-                   u"el peso (vacío: sin transferencia de carga)");
-        return InLimitGroup(entry);
-    }(),
-
-    // The speeds in km/h as they are typed, in a smaller font, in the one
-    // strip near the speed boxes that no control takes at any scale: between
-    // the heading's line and the first row of the data, "Vi" over its box.
-    Button(u"KmhInicial", ControlKind::Label, {}, {kDataLeftBox, 5175, 1185, 225}, kNoTabIndex,
-           u"Velocidad Inicial en km/h", u"La velocidad inicial escrita, pasada a km/h"),
-    Button(u"KmhFinal", ControlKind::Label, {}, {kDataRightLabel, 5175, 1455, 225}, kNoTabIndex,
-           u"Velocidad Final en km/h", u"La velocidad final escrita, pasada a km/h"),
-
-    // The car kept in a file, in the free corner right of the title block.
-    FileButton(u"OpenButton", u"Abrir…", 4275, 1575, u"Abrir un vehículo",
-               u"Abre un vehículo guardado en un archivo .kinetra (Ctrl+O)"),
-    FileButton(u"SaveButton", u"Guardar", 5970, 1575, u"Guardar el vehículo",
-               u"Guarda el vehículo en su archivo (Ctrl+S)"),
-    FileButton(u"SaveAsButton", u"Guardar como…", 7665, 2055, u"Guardar el vehículo como",
-               u"Guarda el vehículo en un archivo nuevo (Ctrl+Mayús+S)"),
-    FileButton(u"ExamplesButton", u"Ejemplos", 9840, 1575, u"Coches de ejemplo",
-               u"Abre uno de los coches de ejemplo, con sus datos publicados, para empezar de él"),
-};
-
-static_assert(std::ranges::all_of(kAdded, [](const ControlEntry& c) { return c.place.onPixelGrid(); }),
-              "every place converts to whole pixels");
-
 bool SameRow(const ControlEntry& a, const ControlEntry& b)
 {
     return a.container == b.container && a.place.top < b.place.bottom() && b.place.top < a.place.bottom();
@@ -396,11 +161,6 @@ bool SameRow(const ControlEntry& a, const ControlEntry& b)
 std::span<const ControlEntry> FormControls()
 {
     return kControls;
-}
-
-std::span<const ControlEntry> AddedControls()
-{
-    return kAdded;
 }
 
 int UncoveredWidth(const ControlEntry& control)
