@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
 namespace kinetra {
 namespace {
@@ -46,41 +47,61 @@ QStringList NoNumberNotes(const CalcInput& input)
     return notes;
 }
 
-// A run no road car makes: an acceleration past 1.5 g, or an engine turned
-// far past any red line, and why, with what to type.
-QString AbsurdRunNote(const CalcInput& input, const RunTrace& run)
+// The steps of the run with the highest acceleration and that turn the
+// engine fastest, leaving out shift gaps; none in a run of gaps only.
+struct Extremes {
+    const TraceStep* fastest = nullptr;
+    const TraceStep* highest = nullptr;
+};
+
+Extremes ExtremesOf(const RunTrace& run)
 {
-    const TraceStep* fastest = nullptr; // the step with the highest acceleration
-    const TraceStep* highest = nullptr; // the step that turns the engine fastest
+    Extremes extremes;
+    const auto most = [](const TraceStep& step) { return std::max(step.accelerationFrom, step.accelerationTo); };
+    const auto engine = [](const TraceStep& step) { return std::max(step.engineFrom, step.engineTo); };
     for (const TraceStep& step : run.steps) {
         if (step.limit == StepLimit::ShiftGap) {
             continue;
         }
-        if (fastest == nullptr
-            || std::max(step.accelerationFrom, step.accelerationTo)
-                   > std::max(fastest->accelerationFrom, fastest->accelerationTo)) {
-            fastest = &step;
+        if (extremes.fastest == nullptr || most(step) > most(*extremes.fastest)) {
+            extremes.fastest = &step;
         }
-        if (highest == nullptr
-            || std::max(step.engineFrom, step.engineTo) > std::max(highest->engineFrom, highest->engineTo)) {
-            highest = &step;
+        if (extremes.highest == nullptr || engine(step) > engine(*extremes.highest)) {
+            extremes.highest = &step;
         }
     }
-    if (fastest == nullptr) {
+    return extremes;
+}
+
+// The torque column as the calculation read it; none when a number is too
+// large for it.
+std::optional<std::array<double, 7>> TorqueColumn(const CalcInput& input)
+{
+    std::array<double, 7> c{};
+    for (std::size_t k = 0; k < c.size(); ++k) {
+        const auto reading = ReadField(input.torqueCoefficient[k]);
+        if (!reading) {
+            return std::nullopt;
+        }
+        c[k] = reading->value;
+    }
+    return c;
+}
+
+// A run no road car makes: an acceleration past 1.5 g, or an engine turned
+// far past any red line, and why, with what to type.
+QString AbsurdRunNote(const CalcInput& input, const RunTrace& run)
+{
+    const auto [fastest, highest] = ExtremesOf(run);
+    const auto torque = TorqueColumn(input);
+    if (fastest == nullptr || !torque) {
         return {};
     }
     const double most = std::max(fastest->accelerationFrom, fastest->accelerationTo);
     const double engine = std::max(highest->engineFrom, highest->engineTo);
     // The polynomial climbing at the speeds the run reached: a fit that goes
     // on rising past its last point.
-    std::array<double, 7> c{};
-    try {
-        for (std::size_t k = 0; k < c.size(); ++k) {
-            c[k] = FieldValue(input.torqueCoefficient[k]);
-        }
-    } catch (const CalcFault&) {
-        return {};
-    }
+    const std::array<double, 7>& c = *torque;
     const double atTop = EngineTorqueUnchecked(engine / 60, c);
     const double below = EngineTorqueUnchecked(0.75 * engine / 60, c);
     const bool climbing = atTop > below;

@@ -10,6 +10,21 @@ double StepMetres(const TraceStep& step)
     return ((step.fromSpeed + step.toSpeed) / 2) * step.seconds;
 }
 
+// The load moved onto the driven axle, and how far the grip and the clutch
+// held the car, as far as this step.
+void NoteWhatActed(ActedLimits& acted, const TraceStep& step, double loadPerAcceleration)
+{
+    if (step.limit != StepLimit::ShiftGap) {
+        const double most = std::max(step.accelerationFrom, step.accelerationTo);
+        acted.loadMoved = std::max(acted.loadMoved, most * loadPerAcceleration);
+    }
+    if (step.limit == StepLimit::Grip) {
+        acted.gripUpTo = std::max(acted.gripUpTo, step.toSpeed);
+    } else if (step.limit == StepLimit::Launch) {
+        acted.launchUpTo = std::max(acted.launchUpTo, step.toSpeed);
+    }
+}
+
 } // namespace
 
 RunSummary Summarize(const RunTrace& run)
@@ -58,15 +73,7 @@ RunSummary Summarize(const RunTrace& run)
             }
             awaitingDrive = false;
         }
-        if (step.limit != StepLimit::ShiftGap) {
-            const double most = std::max(step.accelerationFrom, step.accelerationTo);
-            acted.loadMoved = std::max(acted.loadMoved, most * run.loadPerAcceleration);
-        }
-        if (step.limit == StepLimit::Grip) {
-            acted.gripUpTo = std::max(acted.gripUpTo, step.toSpeed);
-        } else if (step.limit == StepLimit::Launch) {
-            acted.launchUpTo = std::max(acted.launchUpTo, step.toSpeed);
-        }
+        NoteWhatActed(acted, step, run.loadPerAcceleration);
         GearStretch& stretch = summary.stretches.back();
         stretch.toSpeed = step.toSpeed;
         stretch.seconds += step.seconds;
