@@ -53,6 +53,19 @@ void ResizeWithinScreen(QWidget& window, QSize wanted)
     window.resize(wanted.boundedTo(room));
 }
 
+QLabel* NewStaleNote(const QString& objectName, QWidget* parent)
+{
+    auto* note = new QLabel(parent);
+    note->setObjectName(objectName);
+    note->setWordWrap(true);
+    note->setTextFormat(Qt::PlainText);
+    QFont bold = note->font();
+    bold.setBold(true);
+    note->setFont(bold);
+    note->hide();
+    return note;
+}
+
 QLabel* NewChartWords(const QString& objectName, QWidget* parent)
 {
     auto* words = new QLabel(parent);

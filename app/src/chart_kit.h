@@ -33,6 +33,10 @@ QChartView* NewChartView(const QString& objectName, const QString& accessibleNam
 // A window of charts at `wanted`, but never beyond nine tenths of its screen.
 void ResizeWithinScreen(QWidget& window, QSize wanted);
 
+// The bold line that says a window's figures no longer answer the boxes,
+// hidden until there is something to say.
+QLabel* NewStaleNote(const QString& objectName, QWidget* parent);
+
 // The words beside a chart: plain text that wraps, selectable by mouse and
 // keyboard, so that Tab reaches it and a screen reader reads it out.
 QLabel* NewChartWords(const QString& objectName, QWidget* parent);

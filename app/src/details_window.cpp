@@ -235,13 +235,7 @@ void DetailsWindow::CopyTable() const
 void DetailsWindow::SetStaleNote(const QString& note)
 {
     if (staleNote_ == nullptr) {
-        staleNote_ = new QLabel(this);
-        staleNote_->setObjectName(u"AvisoResultadoAnterior"_s);
-        staleNote_->setWordWrap(true);
-        staleNote_->setTextFormat(Qt::PlainText);
-        QFont bold = staleNote_->font();
-        bold.setBold(true);
-        staleNote_->setFont(bold);
+        staleNote_ = NewStaleNote(u"AvisoResultadoAnterior"_s, this);
         // Above everything, as over the form's result.
         if (auto* column = qobject_cast<QBoxLayout*>(layout())) {
             column->insertWidget(0, staleNote_);

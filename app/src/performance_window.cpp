@@ -41,13 +41,7 @@ PerformanceWindow::PerformanceWindow(QLocale locale, QWidget* parent)
     setObjectName(u"Prestaciones"_s);
     setWindowTitle(u"Prestaciones del vehículo"_s);
 
-    staleNote_ = new QLabel(this);
-    staleNote_->setObjectName(u"AvisoPrestacionesAnteriores"_s);
-    staleNote_->setWordWrap(true);
-    QFont bold = staleNote_->font();
-    bold.setBold(true);
-    staleNote_->setFont(bold);
-    staleNote_->hide();
+    staleNote_ = NewStaleNote(u"AvisoPrestacionesAnteriores"_s, this);
 
     BuildTable();
     chartView_ =
