@@ -111,6 +111,13 @@ TEST(TorqueCurveFit, BrochureParabolaTopsAtPeakTorqueAndMeetsPeakPower)
     EXPECT_NEAR(fit.shape.peakTorque, 250, 1e-9);
     EXPECT_NEAR(fit.shape.peakTorqueSpeed, 4000, 0.01);
     EXPECT_EQ(fit.coefficients[3], 0);
+    EXPECT_TRUE(fit.keepsShape);
+    // A turbo's torque plateau ending at 4400 rev/min: the parabola is below
+    // zero at rest, 350 - (350 - 249.5)·(4400/1800)² N·m, and says so.
+    const auto turbo = std::get<TorqueCurveFit>(
+        FitTorqueCurve({.peakTorque = "350", .peakTorqueSpeed = "4400", .peakPower = "162", .peakPowerSpeed = "6200"}));
+    EXPECT_LT(turbo.shape.torqueAtRest, -240);
+    EXPECT_FALSE(turbo.keepsShape);
     // Nothing typed is no refusal: there is simply nothing to fit yet.
     EXPECT_TRUE(std::holds_alternative<std::monostate>(FitTorqueCurve({})));
 }

@@ -63,6 +63,13 @@ struct CurveShape {
     bool risesBeyondLastPoint = false;
 };
 
+// Positive from 0 rev/min to the last point and not climbing beyond it: a
+// curve a car can move off with and that will not race past its data.
+inline bool KeepsShape(const CurveShape& shape)
+{
+    return shape.lowestTorque >= 0 && !shape.risesBeyondLastPoint;
+}
+
 // Largest deviation accepted by the automatic degree, in % of the peak torque.
 inline constexpr double kAutomaticTolerancePercent = 2;
 

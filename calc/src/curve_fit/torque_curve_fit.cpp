@@ -62,7 +62,7 @@ struct Candidate {
     double deviation = 0;
     CurveShape shape;
 
-    bool WellBehaved() const { return shape.lowestTorque >= 0 && !shape.risesBeyondLastPoint; }
+    bool WellBehaved() const { return KeepsShape(shape); }
 };
 
 std::optional<Candidate> LeastSquares(std::span<const TorquePoint> points, int degree, double speedScale)
@@ -287,6 +287,7 @@ std::variant<TorqueCurveFit, CurveRefusal> FitBrochure(double peakTorque, double
     fit.firstRevPerMinute = peakTorqueSpeed;
     fit.lastRevPerMinute = peakPowerSpeed;
     fit.shape = ShapeOf(fit.coefficients, peakPowerSpeed);
+    fit.keepsShape = KeepsShape(fit.shape);
     return fit;
 }
 
