@@ -299,6 +299,9 @@ TEST(FinalSpeed, IsReachedExactlyWithLimits)
     const double to28 = SentenceSeconds(Calculate(in));
     EXPECT_GT(SentenceSeconds(run), to27);
     EXPECT_LT(SentenceSeconds(run), to28);
+    // A final speed a rounding below a whole step is that step.
+    in.finalSpeed = "27.999999999999996";
+    EXPECT_EQ(Calculate(in).trace.steps.back().toSpeed, 28);
     // Without limits the run stops at the last whole step, as it always has.
     CalcInput plain = test::SaloonCar();
     plain.finalSpeed = "27.78";
@@ -377,20 +380,29 @@ TEST(ShiftGap, CoastsAsTheExactSolution)
 
 TEST(LimitedRun, BooksEachStepToItsGridStepAndEachDistanceIsItsTrapezoid)
 {
-    for (const char* finalSpeed : {"28", "27.78"}) {
+    for (const auto& [initialSpeed, finalSpeed] :
+         std::array{std::pair{0, "28"}, std::pair{0, "27.78"}, std::pair{3, "28"}}) {
         CalcInput in = SaloonWith(Limits("4500", "2000", "0.3", "0.8", "55"));
+        in.initialSpeed = QString::number(initialSpeed);
         in.finalSpeed = finalSpeed;
         WindowState state = test::FourGearsWithArea(2.0);
+        // Tables left over from another calculation, as the window keeps them.
         CalcTables tables;
+        test::FillAll(tables, 7);
         RunTrace trace;
         ASSERT_TRUE(std::holds_alternative<QString>(RunCalculation(in, state, tables, test::DecimalPoint(), &trace)));
         std::array<double, 30> booked{};
         for (const TraceStep& step : trace.steps) {
-            booked[static_cast<std::size_t>(std::floor(step.fromSpeed)) + 1] += step.seconds;
+            booked[static_cast<std::size_t>(std::floor(step.fromSpeed - initialSpeed)) + 1] += step.seconds;
         }
-        for (std::size_t s = 1; s <= 28; ++s) {
+        for (std::size_t s = 1; s <= static_cast<std::size_t>(28 - initialSpeed); ++s) {
             EXPECT_NEAR(tables.StepTime[static_cast<int>(s)], booked[s], 1e-12) << finalSpeed << " step " << s;
         }
+        // One traction curve a gear; the red line is marked where it falls on the grid: 1.ª at
+        // 10.4 m/s, 4.ª not before 36 m/s.
+        ASSERT_EQ(trace.traction.size(), std::size_t{4});
+        EXPECT_NEAR(trace.traction[0].redLineSpeed, 4500.0 / 60 * 6.28303384 * kRadius / (3.5 * 4.1), 1e-9);
+        EXPECT_TRUE(std::isnan(trace.traction[3].redLineSpeed));
         const RunSummary summary = Summarize(trace);
         ASSERT_EQ(summary.stepMetres.size(), trace.steps.size());
         double metres = 0;
@@ -411,6 +423,11 @@ TEST(LimitedRun, BooksEachStepToItsGridStepAndEachDistanceIsItsTrapezoid)
                 const double ratio = std::array{0.0, 3.5, 2.1, 1.4, 1.0}[static_cast<std::size_t>(step.gear)] * 4.1;
                 EXPECT_NEAR(step.engineFrom, ratio * step.fromSpeed / kRadius / 6.28303384 * 60,
                             1e-6 * step.engineFrom + 1e-9);
+                EXPECT_NEAR(step.engineTo, std::min(ratio * step.toSpeed / kRadius / 6.28303384 * 60, 4500.0),
+                            1e-6 * step.engineTo);
+            }
+            if (step.endsAtRedLine) {
+                EXPECT_EQ(step.engineTo, 4500);
             }
         }
     }
@@ -471,6 +488,69 @@ TEST(GripOnASlope, IsWorkedOutAsWritten)
     const double theta = std::atan(0.1);
     const double load = 1200 * std::sin(theta) * 9.81 + SaloonRoadLoad(0);
     EXPECT_NEAR(first.accelerationFrom, (0.4 * 0.55 * 1200 * 9.81 * std::cos(theta) - load) / 1200, 1e-12);
+}
+
+} // namespace
+} // namespace kinetra
+
+namespace kinetra {
+namespace {
+
+// One gear at a constant torque: a = A − B·v² while the engine limits, whose
+// time has the exact form artanh(v·√(B/A)) / √(A·B). With μ·s·g·m·λ − F just
+// above (λ − 1)·R0 the grip takes over where (λ − 1)·R(v) reaches it.
+TEST(OneGearAtConstantTorque, MatchesTheExactSolutionAndMarksWhereTheGripTakesOver)
+{
+    CalcInput in = SaloonWith(Limits("", "", "0.3", "0.9", "55"));
+    in.gearRatio = {"3.5", "", "", "", "", ""};
+    in.torqueCoefficient = {"151.2", "0", "0", "0", "0", "0", "0"};
+    const double force = 3.5 * 4.1 * 0.9 * 151.2 / kRadius;
+    const double drag = 0.61 * 0.33 * 2.0;
+    const double a = (force - SaloonRoadLoad(0)) / kEffectiveMass;
+    const double b = drag / kEffectiveMass;
+    const auto exact = [&](double v) { return std::atanh(v * std::sqrt(b / a)) / std::sqrt(a * b); };
+    const double gripFrom =
+        std::sqrt(((1.06 * 0.9 * 0.55 * 9.81 * 1200 - force) / 0.06 - SaloonRoadLoad(0)) / drag); // ≈ 21.2 m/s
+    in.finalSpeed = "20";
+    EXPECT_NEAR(SentenceSeconds(Calculate(in)), exact(20), 1e-9 * exact(20));
+
+    in.finalSpeed = "28";
+    const Traced run = Calculate(in);
+    bool passed = false;
+    for (const TraceStep& step : run.trace.steps) {
+        EXPECT_EQ(step.limit, step.fromSpeed < gripFrom - 1e-6 ? StepLimit::Engine : StepLimit::Grip)
+            << step.fromSpeed << " to " << step.toSpeed;
+        passed = passed || std::fabs(step.toSpeed - gripFrom) < 1e-6;
+    }
+    EXPECT_TRUE(passed) << "no step ends where the grip takes over, " << gripFrom << " m/s";
+}
+
+// The start gear is the lowest of those whose mean acceleration over the
+// first step, at its two ends, is the highest: worked out here from the
+// saloon's own numbers.
+TEST(StartGear, IsTheLowestThatPullsHardestOverTheFirstStep)
+{
+    const std::array ratios{3.5 * 4.1, 2.1 * 4.1, 1.4 * 4.1, 1.0 * 4.1};
+    for (const auto& [from, grip] :
+         std::array{std::pair{0.0, ""}, std::pair{12.0, ""}, std::pair{35.0, ""}, std::pair{0.0, "0.2"}}) {
+        const double gripForce = *grip ? 0.2 * 0.55 * 9.81 * 1200 : 1e9;
+        const auto pull = [&](std::size_t gear, double v) {
+            const double force = ratios[gear] * 0.9 * SaloonTorque(ratios[gear] * v / kRadius / 6.28303384) / kRadius;
+            return std::min((force - SaloonRoadLoad(v)) / kEffectiveMass, (gripForce - SaloonRoadLoad(v)) / 1200);
+        };
+        std::size_t best = 0;
+        for (std::size_t g = 1; g < ratios.size(); ++g) {
+            if (pull(g, from) + pull(g, from + 1) > pull(best, from) + pull(best, from + 1)) {
+                best = g;
+            }
+        }
+        CalcInput in = SaloonWith(Limits("", "", "0.3", grip, *grip ? "55" : ""));
+        in.initialSpeed = QString::number(from);
+        in.finalSpeed = QString::number(from + 3);
+        const Traced run = Calculate(in);
+        ASSERT_FALSE(run.trace.steps.empty());
+        EXPECT_EQ(run.trace.steps.front().gear, static_cast<int>(best) + 1) << "from " << from << " grip " << grip;
+    }
 }
 
 } // namespace

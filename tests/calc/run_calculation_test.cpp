@@ -878,6 +878,39 @@ INSTANTIATE_TEST_SUITE_P(
                   FaultKind::InvalidInput,
                   QStringLiteral("«Peso en el eje motriz» dice «60», pero en «Eje motriz» se eligió «los dos»"), false,
                   NothingWritten, [](CalcInput& in, WindowState&, const QString&) { in.limits.drivenShare = "100"; }},
+        // With a limit set the run has its own start and stall reports: the
+        // same reasons, told the same way.
+        FaultCase{"RollingResistanceBeatsEveryGearUnderARedLine",
+                  [](CalcInput& in, WindowState&) {
+                      in.rollingCoefficient = "0.5";
+                      in.limits.redLine = "6000";
+                  },
+                  FaultKind::NoStartingGear,
+                  QStringLiteral("Ninguna marcha puede arrancar a 0 m/s: en ninguna marcha la fuerza del motor en las "
+                                 "ruedas supera la resistencia al avance."),
+                  false, [](const CalcTables& t) { EXPECT_EQ(t.StepTime.at(1), 7); },
+                  [](CalcInput& in, WindowState&, const QString&) { in.rollingCoefficient = "0.015"; }},
+        FaultCase{"EveryGearPastTheRedLineAtTheStart",
+                  [](CalcInput& in, WindowState&) {
+                      in.initialSpeed = "20";
+                      in.finalSpeed = "25";
+                      in.limits.redLine = "1000";
+                  },
+                  FaultKind::NoStartingGear, QStringLiteral("Ninguna marcha puede arrancar a 20 m/s (72,0 km/h): hasta en 4.ª"),
+                  false, [](const CalcTables& t) { EXPECT_EQ(t.StepTime.at(1), 7); },
+                  [](CalcInput& in, WindowState&, const QString&) { in.limits.redLine = "6000"; }},
+        FaultCase{"SecondGearCannotPullWhereFirstReachesTheRedLine",
+                  [](CalcInput& in, WindowState&) {
+                      in.slopePercent = "25";
+                      in.limits.redLine = "2000";
+                  },
+                  FaultKind::CannotAccelerate,
+                  QStringLiteral("en 2.ª marcha la fuerza del motor en las ruedas no supera la resistencia al avance."),
+                  false,
+                  [](const CalcTables& t) {
+                      EXPECT_GT(t.StepTime.at(1), 0);
+                      EXPECT_NE(t.StepTime.at(1), 7);
+                  }},
         FaultCase{"TopGearAtTheRedLine",
                   [](CalcInput& in, WindowState&) {
                       in.finalSpeed = "40";
