@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <vector>
 
 namespace kinetra {
 namespace {
@@ -531,8 +532,13 @@ TEST(OneGearAtConstantTorque, MatchesTheExactSolutionAndMarksWhereTheGripTakesOv
 TEST(StartGear, IsTheLowestThatPullsHardestOverTheFirstStep)
 {
     const std::array ratios{3.5 * 4.1, 2.1 * 4.1, 1.4 * 4.1, 1.0 * 4.1};
-    for (const auto& [from, grip] :
-         std::array{std::pair{0.0, ""}, std::pair{12.0, ""}, std::pair{35.0, ""}, std::pair{0.0, "0.2"}}) {
+    // From rest, on the grip, and at every whole speed where 2.ª, 3.ª and 4.ª
+    // take over from each other, where the first step decides.
+    std::vector<std::pair<double, const char*>> starts{{0.0, ""}, {12.0, ""}, {0.0, "0.2"}};
+    for (int v = 20; v <= 40; ++v) {
+        starts.emplace_back(v, "");
+    }
+    for (const auto& [from, grip] : starts) {
         const double gripForce = *grip ? 0.2 * 0.55 * 9.81 * 1200 : 1e9;
         const auto pull = [&](std::size_t gear, double v) {
             const double force = ratios[gear] * 0.9 * SaloonTorque(ratios[gear] * v / kRadius / 6.28303384) / kRadius;
