@@ -911,6 +911,20 @@ INSTANTIATE_TEST_SUITE_P(
                       EXPECT_GT(t.StepTime.at(1), 0);
                       EXPECT_NE(t.StepTime.at(1), 7);
                   }},
+        // One gear at a constant 20.18 N·m tops out where its 821.5 N meet
+        // 176.6 N + 0.4026·v²: at 40.02 m/s, within the first half of the
+        // sub-step from 40 m/s.
+        FaultCase{"OneGearTopsOutWithinASubStep",
+                  [](CalcInput& in, WindowState&) {
+                      in.gearRatio = {"3.5", "", "", "", "", ""};
+                      in.torqueCoefficient = {"20.18", "0", "0", "0", "0", "0", "0"};
+                      in.finalSpeed = "45";
+                      in.limits.shiftTime = "0.3";
+                  },
+                  FaultKind::CannotAccelerate,
+                  QStringLiteral("El vehículo no puede pasar de 40 m/s (144,0 km/h): en 1.ª marcha la fuerza del "
+                                 "motor en las ruedas no supera la resistencia al avance."),
+                  false, [](const CalcTables& t) { EXPECT_NE(t.StepTime.at(40), 7); }},
         FaultCase{"TopGearAtTheRedLine",
                   [](CalcInput& in, WindowState&) {
                       in.finalSpeed = "40";
