@@ -915,74 +915,50 @@ INSTANTIATE_TEST_SUITE_P(
                       EXPECT_GT(t.StepTime.at(1), 0);
                       EXPECT_NE(t.StepTime.at(1), 7);
                   }},
-        // One gear at a constant 20.18 N·m tops out where its 821.5 N meet
-        // 176.6 N + 0.4026·v²: at 40.02 m/s, within the first half of the
-        // sub-step from 40 m/s.
+        // One gear at a constant torque tops out where its force meets
+        // 176.6 N + 0.4026·v²: 20.18 N·m give 821.5 N and 40.02 m/s, within the
+        // first half of the sub-step from 40 m/s; 4.3481 N·m give 1.03 m/s,
+        // a whole step; 4.3447 N·m give 0.85 m/s, not one.
         FaultCase{"OneGearTopsOutWithinASubStep",
                   [](CalcInput& in, WindowState&) {
                       in.gearRatio = {"3.5", "", "", "", "", ""};
                       in.torqueCoefficient = {"20.18", "0", "0", "0", "0", "0", "0"};
+                      in.initialSpeed = "10";
                       in.finalSpeed = "45";
                       in.limits.shiftTime = "0.3";
                   },
                   FaultKind::CannotAccelerate,
                   QStringLiteral("El vehículo no puede pasar de 40 m/s (144,0 km/h): en 1.ª marcha la fuerza del "
-                                 "motor en las ruedas no supera la resistencia al avance."),
-                  false, [](const CalcTables& t) { EXPECT_NE(t.StepTime.at(40), 7); }},
-        FaultCase{"NoWeightOnTheDrivenAxle",
-                  [](CalcInput& in, WindowState&) {
-                      in.limits.grip = "1";
-                      in.limits.drivenShare = "0";
-                  },
-                  FaultKind::NoStartingGear,
-                  QStringLiteral("Escriba en «Peso en el eje motriz» el porcentaje del peso que carga el eje motriz, "
-                                 "por ejemplo 60."),
-                  false, [](const CalcTables& t) { EXPECT_EQ(t.StepTime.at(1), 7); },
-                  [](CalcInput& in, WindowState&, const QString& r) { in.limits.drivenShare = Example(r); }},
-        // One gear of 3.5 × 4.1 turns 454 rev/min at 1.05 m/s and 240 at
-        // 0.56 m/s: a car that gets a whole step is told to ask for less.
-        FaultCase{"OneGearAtTheRedLineAfterAWholeStep",
+                                 "motor en las ruedas no supera la resistencia al avance. Escriba en «Velocidad "
+                                 "Final» 40 o menos"),
+                  false, [](const CalcTables& t) { EXPECT_NE(t.StepTime.at(30), 7); },
+                  [](CalcInput& in, WindowState&, const QString& r) {
+                      in.finalSpeed = Advised(r, QStringLiteral("Escriba en «Velocidad Final» "));
+                  }},
+        FaultCase{"OneGearTopsOutAfterAWholeStep",
                   [](CalcInput& in, WindowState&) {
                       in.gearRatio = {"3.5", "", "", "", "", ""};
-                      in.finalSpeed = "5";
-                      in.limits.redLine = "454";
+                      in.torqueCoefficient = {"4.3481", "0", "0", "0", "0", "0", "0"};
+                      in.limits.shiftTime = "0.3";
                   },
                   FaultKind::CannotAccelerate,
-                  QStringLiteral("El vehículo no puede pasar de 1 m/s (3,6 km/h): en 1.ª el motor llega al «Régimen "
-                                 "máximo» (454 rev/min). Escriba en «Velocidad Final» 1 o menos, o, para llegar más "
-                                 "lejos, un «Régimen máximo» mayor o una relación menor en «Primera»."),
+                  QStringLiteral("El vehículo no puede pasar de 1 m/s (3,6 km/h): en 1.ª marcha la fuerza del motor "
+                                 "en las ruedas no supera la resistencia al avance. Escriba en «Velocidad Final» 1 o "
+                                 "menos"),
                   false, [](const CalcTables& t) { EXPECT_NE(t.StepTime.at(1), 7); },
                   [](CalcInput& in, WindowState&, const QString& r) {
                       in.finalSpeed = Advised(r, QStringLiteral("Escriba en «Velocidad Final» "));
                   }},
-        FaultCase{"OneGearAtTheRedLineWithinTheFirstStep",
+        FaultCase{"OneGearTopsOutWithinTheFirstStep",
                   [](CalcInput& in, WindowState&) {
                       in.gearRatio = {"3.5", "", "", "", "", ""};
-                      in.finalSpeed = "5";
-                      in.limits.redLine = "240";
+                      in.torqueCoefficient = {"4.3447", "0", "0", "0", "0", "0", "0"};
+                      in.limits.shiftTime = "0.3";
                   },
                   FaultKind::CannotAccelerate,
-                  QStringLiteral("El vehículo no puede pasar de 0.5 m/s (1,8 km/h): en 1.ª el motor llega al "
-                                 "«Régimen máximo» (240 rev/min). Para llegar más lejos, escriba un «Régimen máximo» "
-                                 "mayor o una relación menor en «Primera»."),
+                  QStringLiteral("El vehículo no puede pasar de 0.8 m/s (2,9 km/h): en 1.ª marcha la fuerza del "
+                                 "motor en las ruedas no supera la resistencia al avance. Ya falla el primer paso"),
                   false, [](const CalcTables& t) { EXPECT_NE(t.StepTime.at(1), 7); }},
-        // 1.ª reaches 2000 rev/min at 4.63 m/s; 0.5 s of coasting up 25 % under
-        // 3031.8 N + 0.4026·v² leave 3.44 m/s, where 2.ª cannot pull.
-        FaultCase{"SecondGearCannotPullAfterTheShiftGap",
-                  [](CalcInput& in, WindowState&) {
-                      in.slopePercent = "25";
-                      in.limits.redLine = "2000";
-                      in.limits.shiftTime = "0.5";
-                  },
-                  FaultKind::CannotAccelerate,
-                  QStringLiteral("El vehículo no puede pasar de 4.6 m/s (16,6 km/h): tras 0.5 s sin fuerza del motor "
-                                 "en el cambio a 2.ª va a 3.4 m/s (12,2 km/h), y a esa velocidad la fuerza del motor "
-                                 "en las ruedas no supera la resistencia al avance. Escriba en «Velocidad Final» 4.6 o "
-                                 "menos, o, para llegar más lejos, un tiempo menor en «Tiempo de cambio»"),
-                  false, [](const CalcTables& t) { EXPECT_NE(t.StepTime.at(1), 7); },
-                  [](CalcInput& in, WindowState&, const QString& r) {
-                      in.finalSpeed = Advised(r, QStringLiteral("Escriba en «Velocidad Final» "));
-                  }},
         FaultCase{"TopGearAtTheRedLine",
                   [](CalcInput& in, WindowState&) {
                       in.finalSpeed = "40";
