@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 #include <string>
 
 namespace kinetra {
@@ -41,12 +42,17 @@ TEST(TorqueCurveFit, CubicComesBackAtDegreeThreeAndAutomatically)
             // The box gives the calculation the very same double.
             EXPECT_EQ(FieldValue(texts[k]), fit.coefficients[k]) << texts[k].toStdString();
         }
+        EXPECT_TRUE(CoefficientsOfTexts(texts) == fit.coefficients);
         EXPECT_LT(fit.largestDeviation, 1e-9);
         EXPECT_NEAR(fit.shape.torqueAtRest, 30, 1e-9);
     }
     // Degree 2 misses, so the automatic degree had a reason to go to 3.
     const auto parabola = FitTorqueCurve({.points = CubicPoints(), .degree = 2});
     EXPECT_GT(std::get<TorqueCurveFit>(parabola).largestDeviationPercent, kAutomaticTolerancePercent);
+    // A degree picked by hand is kept even above the one the points need.
+    const auto quartic = std::get<TorqueCurveFit>(FitTorqueCurve({.points = CubicPoints(), .degree = 4}));
+    EXPECT_EQ(quartic.degree, 4);
+    EXPECT_LT(quartic.largestDeviation, 1e-9);
 }
 
 // A turbo engine's torque: rising to a flat 350 N·m from 1500 to 4400
@@ -76,6 +82,12 @@ TEST(TorqueCurveFit, AutomaticDegreeKeepsItsShapeWhenNoneFitsWithinTwoPercent)
         if (other.keepsShape) {
             EXPECT_GE(other.largestDeviation, fit.largestDeviation) << degree;
         }
+    }
+    // 200 - k (n - 51)² against rev/s, last point at 50 (3000 rev/min): k N·m more at the top
+    // beyond it. Against a peak of ~200 N·m, 0.1 N·m is the rounding of a flat end, 0.4 a climb.
+    for (const auto& [k, climbs] : {std::pair{0.1, false}, std::pair{0.4, true}}) {
+        const TorqueCoefficients c{200 - k * 51 * 51, 2 * k * 51, -k, 0, 0, 0, 0};
+        EXPECT_EQ(ShapeOf(c, 3000).risesBeyondLastPoint, climbs) << k;
     }
 }
 
@@ -111,6 +123,17 @@ TEST(TorqueCurveFit, BrochureParabolaTopsAtPeakTorqueAndMeetsPeakPower)
     EXPECT_NEAR(fit.shape.peakTorque, 250, 1e-9);
     EXPECT_NEAR(fit.shape.peakTorqueSpeed, 4000, 0.01);
     EXPECT_EQ(fit.coefficients[3], 0);
+    EXPECT_LT(fit.largestDeviation, 1e-9); // through both of its points
+    // An electric motor's peak torque from rest: the top of the parabola is c0, and
+    // 120 kW at 100 rev/s are 600/π N·m.
+    const auto electric = std::get<TorqueCurveFit>(
+        FitTorqueCurve({.peakTorque = "250", .peakTorqueSpeed = "0", .peakPower = "120", .peakPowerSpeed = "6000"}));
+    EXPECT_EQ(electric.coefficients[0], 250);
+    EXPECT_EQ(electric.coefficients[1], 0);
+    EXPECT_NEAR(electric.coefficients[2], -(250 - 600 / std::numbers::pi) / (100 * 100), 1e-15);
+    // A peak power whose torque is the peak torque itself leaves the parabola flat.
+    const double samePeak = 120 * 1000 / (2 * std::numbers::pi * (6000.0 / 60));
+    EXPECT_TRUE(std::holds_alternative<CurveRefusal>(FitBrochure(samePeak, 4000, 120, 6000)));
     // Nothing typed is no refusal: there is simply nothing to fit yet.
     EXPECT_TRUE(std::holds_alternative<std::monostate>(FitTorqueCurve({})));
 }
@@ -173,6 +196,12 @@ INSTANTIATE_TEST_SUITE_P(
                     CurveField::Points,
                     1,
                     "Línea 1: se esperan dos números, rev/min y N·m, y hay 3."},
+        RefusalCase{"SpeedsTooCloseForALine",
+                    {.points = "1000 100\n1000,0000000000002 110"},
+                    CurveField::Points,
+                    0,
+                    "Los puntos no bastan para el grado pedido: están demasiado juntos, o sus números son demasiado "
+                    "grandes."},
         RefusalCase{"BrochureBoxNotANumber",
                     {.peakTorque = "250", .peakTorqueSpeed = "4000 rpm", .peakPower = "120", .peakPowerSpeed = "6000"},
                     CurveField::PeakTorqueSpeed,
@@ -188,6 +217,11 @@ INSTANTIATE_TEST_SUITE_P(
                     CurveField::PeakTorque,
                     0,
                     "«Par máximo» ha de ser mayor que 0."},
+        RefusalCase{"BrochurePowerZero",
+                    {.peakTorque = "250", .peakTorqueSpeed = "4000", .peakPower = "0", .peakPowerSpeed = "6000"},
+                    CurveField::PeakPower,
+                    0,
+                    "«Potencia máxima» ha de ser mayor que 0."},
         RefusalCase{"BrochurePowerNotAfterTorque",
                     {.peakTorque = "250", .peakTorqueSpeed = "4000", .peakPower = "120", .peakPowerSpeed = "4000"},
                     CurveField::PeakPowerSpeed,
@@ -212,16 +246,21 @@ namespace {
 // negative or endless numbers and a speed given twice are refused.
 TEST(FitTorquePoints, RefusesPointsNoEngineHas)
 {
-    const std::vector<std::vector<TorquePoint>> refused{
-        {{1000, 100}, {2000, -1}, {3000, 120}},
-        {{-1, 100}, {2000, 110}, {3000, 120}},
-        {{1000, 100}, {2000, std::nan("")}, {3000, 120}},
-        {{1000, 100}, {2000, 110}, {2000, 120}},
+    const QString noEngine = QStringLiteral("Cada punto necesita un régimen y un par de 0 en adelante.");
+    const std::vector<std::pair<std::vector<TorquePoint>, QString>> refused{
+        {{{1000, 100}, {2000, -1}, {3000, 120}}, noEngine},
+        {{{-1, 100}, {2000, 110}, {3000, 120}}, noEngine},
+        {{{1000, 100}, {2000, std::nan("")}, {3000, 120}}, noEngine},
+        {{{1000, 100}, {2000, 110}, {2000, 120}},
+         QStringLiteral("Dos puntos dicen 2000 rev/min; cada régimen, una vez.")},
+        {{{1000, 100}, {3000, 120}, {1000, 110}},
+         QStringLiteral("Dos puntos dicen 1000 rev/min; cada régimen, una vez.")},
     };
-    for (const auto& points : refused) {
+    for (const auto& [points, message] : refused) {
         const auto fit = FitTorquePoints(points, kAutomaticDegree);
         ASSERT_TRUE(std::holds_alternative<CurveRefusal>(fit));
         EXPECT_EQ(std::get<CurveRefusal>(fit).field, CurveField::Points);
+        EXPECT_EQ(std::get<CurveRefusal>(fit).message, message);
     }
     // 0 rev/min and 0 N·m are points an engine may have.
     const std::vector<TorquePoint> fromRest{{0, 0}, {1000, 100}, {2000, 150}, {3000, 160}};
@@ -252,6 +291,12 @@ TEST(FitTorquePoints, DeviationIsTheLargestGapInPercentOfThePeak)
     EXPECT_TRUE(exact.withinTolerance);
     EXPECT_LE(exact.largestDeviationPercent, kAutomaticTolerancePercent);
     EXPECT_FALSE(exact.degreeByHand);
+    // Nothing but 0 N·m, at rest too, is met exactly: within, 0 % and not 0/0, and
+    // neither below 0 nor climbing.
+    const auto none = std::get<TorqueCurveFit>(FitTorqueCurve({.points = "0 0\n1000 0\n2000 0"}));
+    EXPECT_TRUE(none.withinTolerance);
+    EXPECT_EQ(none.largestDeviationPercent, 0);
+    EXPECT_TRUE(none.keepsShape);
 }
 
 } // namespace
