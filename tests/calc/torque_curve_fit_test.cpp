@@ -49,6 +49,12 @@ TEST(TorqueCurveFit, CubicComesBackAtDegreeThreeAndAutomatically)
     // Degree 2 misses, so the automatic degree had a reason to go to 3.
     const auto parabola = FitTorqueCurve({.points = CubicPoints(), .degree = 2});
     EXPECT_GT(std::get<TorqueCurveFit>(parabola).largestDeviationPercent, kAutomaticTolerancePercent);
+    // A rounded curve that a parabola follows within 2 %: degree 2, though degree 5 goes
+    // through all six points and keeps its shape too.
+    const std::vector<TorquePoint> rounded{{1000, 210}, {2000, 240}, {3000, 250},
+                                           {4000, 245}, {5000, 225}, {6000, 190}};
+    EXPECT_EQ(std::get<TorqueCurveFit>(FitTorquePoints(rounded, kAutomaticDegree)).degree, 2);
+    EXPECT_TRUE(std::get<TorqueCurveFit>(FitTorquePoints(rounded, 5)).keepsShape);
     // A degree picked by hand is kept even above the one the points need.
     const auto quartic = std::get<TorqueCurveFit>(FitTorqueCurve({.points = CubicPoints(), .degree = 4}));
     EXPECT_EQ(quartic.degree, 4);
@@ -83,11 +89,13 @@ TEST(TorqueCurveFit, AutomaticDegreeKeepsItsShapeWhenNoneFitsWithinTwoPercent)
             EXPECT_GE(other.largestDeviation, fit.largestDeviation) << degree;
         }
     }
-    // 200 - k (n - 51)² against rev/s, last point at 50 (3000 rev/min): k N·m more at the top
-    // beyond it. Against a peak of ~200 N·m, 0.1 N·m is the rounding of a flat end, 0.4 a climb.
+    // 200 - k (n - 51)² against rev/s, last point at 50 (3000 rev/min): still rising there,
+    // k N·m more at the top beyond it. Against a peak of ~200 N·m, 0.1 N·m is the rounding of
+    // a flat end, 0.4 a climb.
     for (const auto& [k, climbs] : {std::pair{0.1, false}, std::pair{0.4, true}}) {
-        const TorqueCoefficients c{200 - k * 51 * 51, 2 * k * 51, -k, 0, 0, 0, 0};
-        EXPECT_EQ(ShapeOf(c, 3000).risesBeyondLastPoint, climbs) << k;
+        const CurveShape shape = ShapeOf({200 - k * 51 * 51, 2 * k * 51, -k, 0, 0, 0, 0}, 3000);
+        EXPECT_EQ(shape.risesBeyondLastPoint, climbs) << k;
+        EXPECT_EQ(shape.peakTorqueSpeed, 3000) << k;
     }
 }
 
