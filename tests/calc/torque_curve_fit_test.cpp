@@ -114,6 +114,14 @@ TEST(TorqueCurveFit, AColumnWithADecimalPointReadsItSoThroughout)
     const auto thousands =
         std::get<TorqueCurveFit>(FitTorqueCurve({.points = QStringLiteral("1.000\t200\n2.000\t250\n3.000\t240,5\n")}));
     EXPECT_EQ(thousands.points[2].revPerMinute, 3000);
+    EXPECT_EQ(thousands.readingNotes,
+              QStringList{QStringLiteral("«1.000» se leyó como 1000 (el punto separa los miles), y 2 más como él.")});
+    // Beside a comma a point can only part thousands, and "0,500" cannot be five hundred:
+    // neither needs a note. ",5" is a half.
+    const auto plain = std::get<TorqueCurveFit>(FitTorqueCurve({.points = "1000\t1.250,5\n2000\t0,500\n3000\t,5\n"}));
+    EXPECT_TRUE(plain.readingNotes.isEmpty()) << plain.readingNotes.join(u'|').toStdString();
+    EXPECT_EQ(plain.points[0].newtonMetres, 1250.5);
+    EXPECT_EQ(plain.points[2].newtonMetres, 0.5);
 }
 
 TEST(TorqueCurveFit, BrochureParabolaTopsAtPeakTorqueAndMeetsPeakPower)
@@ -197,6 +205,19 @@ INSTANTIATE_TEST_SUITE_P(
                     CurveField::Points,
                     2,
                     "Línea 2: «1OO» no es un número."},
+        RefusalCase{
+            "LetterOAfterAPoint", {.points = "1000 1.0OO"}, CurveField::Points, 1, "Línea 1: «1.0OO» no es un número."},
+        RefusalCase{"PointWithNothingAfterIt",
+                    {.points = "1000 205."},
+                    CurveField::Points,
+                    1,
+                    "Línea 1: «205.» no es un número."},
+        // Beyond what a double holds; quoted cut short.
+        RefusalCase{"PastedRunOfDigits",
+                    {.points = "1000 " + QString(400, u'9')},
+                    CurveField::Points,
+                    1,
+                    "Línea 1: «99999999999999999999…» no es un número."},
         RefusalCase{
             "EnglishGrouping", {.points = "1,000.5 100"}, CurveField::Points, 1, "Línea 1: «1,000.5» no es un número."},
         RefusalCase{"ThreeColumns",
