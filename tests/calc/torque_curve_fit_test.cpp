@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 #include <string>
 
 namespace kinetra {
@@ -41,12 +42,23 @@ TEST(TorqueCurveFit, CubicComesBackAtDegreeThreeAndAutomatically)
             // The box gives the calculation the very same double.
             EXPECT_EQ(FieldValue(texts[k]), fit.coefficients[k]) << texts[k].toStdString();
         }
+        EXPECT_TRUE(CoefficientsOfTexts(texts) == fit.coefficients);
         EXPECT_LT(fit.largestDeviation, 1e-9);
         EXPECT_NEAR(fit.shape.torqueAtRest, 30, 1e-9);
     }
     // Degree 2 misses, so the automatic degree had a reason to go to 3.
     const auto parabola = FitTorqueCurve({.points = CubicPoints(), .degree = 2});
     EXPECT_GT(std::get<TorqueCurveFit>(parabola).largestDeviationPercent, kAutomaticTolerancePercent);
+    // A rounded curve that a parabola follows within 2 %: degree 2, though degree 5 goes
+    // through all six points and keeps its shape too.
+    const std::vector<TorquePoint> rounded{{1000, 210}, {2000, 240}, {3000, 250},
+                                           {4000, 245}, {5000, 225}, {6000, 190}};
+    EXPECT_EQ(std::get<TorqueCurveFit>(FitTorquePoints(rounded, kAutomaticDegree)).degree, 2);
+    EXPECT_TRUE(std::get<TorqueCurveFit>(FitTorquePoints(rounded, 5)).keepsShape);
+    // A degree picked by hand is kept even above the one the points need.
+    const auto quartic = std::get<TorqueCurveFit>(FitTorqueCurve({.points = CubicPoints(), .degree = 4}));
+    EXPECT_EQ(quartic.degree, 4);
+    EXPECT_LT(quartic.largestDeviation, 1e-9);
 }
 
 // A turbo engine's torque: rising to a flat 350 N·m from 1500 to 4400
@@ -77,6 +89,14 @@ TEST(TorqueCurveFit, AutomaticDegreeKeepsItsShapeWhenNoneFitsWithinTwoPercent)
             EXPECT_GE(other.largestDeviation, fit.largestDeviation) << degree;
         }
     }
+    // 200 - k (n - 51)² against rev/s, last point at 50 (3000 rev/min): still rising there,
+    // k N·m more at the top beyond it. Against a peak of ~200 N·m, 0.1 N·m is the rounding of
+    // a flat end, 0.4 a climb.
+    for (const auto& [k, climbs] : {std::pair{0.1, false}, std::pair{0.4, true}}) {
+        const CurveShape shape = ShapeOf({200 - k * 51 * 51, 2 * k * 51, -k, 0, 0, 0, 0}, 3000);
+        EXPECT_EQ(shape.risesBeyondLastPoint, climbs) << k;
+        EXPECT_EQ(shape.peakTorqueSpeed, 3000) << k;
+    }
 }
 
 TEST(TorqueCurveFit, AColumnWithADecimalPointReadsItSoThroughout)
@@ -94,6 +114,14 @@ TEST(TorqueCurveFit, AColumnWithADecimalPointReadsItSoThroughout)
     const auto thousands =
         std::get<TorqueCurveFit>(FitTorqueCurve({.points = QStringLiteral("1.000\t200\n2.000\t250\n3.000\t240,5\n")}));
     EXPECT_EQ(thousands.points[2].revPerMinute, 3000);
+    EXPECT_EQ(thousands.readingNotes,
+              QStringList{QStringLiteral("«1.000» se leyó como 1000 (el punto separa los miles), y 2 más como él.")});
+    // Beside a comma a point can only part thousands, and "0,500" cannot be five hundred:
+    // neither needs a note. ",5" is a half.
+    const auto plain = std::get<TorqueCurveFit>(FitTorqueCurve({.points = "1000\t1.250,5\n2000\t0,500\n3000\t,5\n"}));
+    EXPECT_TRUE(plain.readingNotes.isEmpty()) << plain.readingNotes.join(u'|').toStdString();
+    EXPECT_EQ(plain.points[0].newtonMetres, 1250.5);
+    EXPECT_EQ(plain.points[2].newtonMetres, 0.5);
 }
 
 TEST(TorqueCurveFit, BrochureParabolaTopsAtPeakTorqueAndMeetsPeakPower)
@@ -118,6 +146,17 @@ TEST(TorqueCurveFit, BrochureParabolaTopsAtPeakTorqueAndMeetsPeakPower)
         FitTorqueCurve({.peakTorque = "350", .peakTorqueSpeed = "4400", .peakPower = "162", .peakPowerSpeed = "6200"}));
     EXPECT_LT(turbo.shape.torqueAtRest, -240);
     EXPECT_FALSE(turbo.keepsShape);
+    EXPECT_LT(fit.largestDeviation, 1e-9); // through both of its points
+    // An electric motor's peak torque from rest: the top of the parabola is c0, and
+    // 120 kW at 100 rev/s are 600/π N·m.
+    const auto electric = std::get<TorqueCurveFit>(
+        FitTorqueCurve({.peakTorque = "250", .peakTorqueSpeed = "0", .peakPower = "120", .peakPowerSpeed = "6000"}));
+    EXPECT_EQ(electric.coefficients[0], 250);
+    EXPECT_EQ(electric.coefficients[1], 0);
+    EXPECT_NEAR(electric.coefficients[2], -(250 - 600 / std::numbers::pi) / (100 * 100), 1e-15);
+    // A peak power whose torque is the peak torque itself leaves the parabola flat.
+    const double samePeak = 120 * 1000 / (2 * std::numbers::pi * (6000.0 / 60));
+    EXPECT_TRUE(std::holds_alternative<CurveRefusal>(FitBrochure(samePeak, 4000, 120, 6000)));
     // Nothing typed is no refusal: there is simply nothing to fit yet.
     EXPECT_TRUE(std::holds_alternative<std::monostate>(FitTorqueCurve({})));
 }
@@ -174,12 +213,31 @@ INSTANTIATE_TEST_SUITE_P(
                     2,
                     "Línea 2: «1OO» no es un número."},
         RefusalCase{
+            "LetterOAfterAPoint", {.points = "1000 1.0OO"}, CurveField::Points, 1, "Línea 1: «1.0OO» no es un número."},
+        RefusalCase{"PointWithNothingAfterIt",
+                    {.points = "1000 205."},
+                    CurveField::Points,
+                    1,
+                    "Línea 1: «205.» no es un número."},
+        // Beyond what a double holds; quoted cut short.
+        RefusalCase{"PastedRunOfDigits",
+                    {.points = "1000 " + QString(400, u'9')},
+                    CurveField::Points,
+                    1,
+                    "Línea 1: «99999999999999999999…» no es un número."},
+        RefusalCase{
             "EnglishGrouping", {.points = "1,000.5 100"}, CurveField::Points, 1, "Línea 1: «1,000.5» no es un número."},
         RefusalCase{"ThreeColumns",
                     {.points = "1000 100 150"},
                     CurveField::Points,
                     1,
                     "Línea 1: se esperan dos números, rev/min y N·m, y hay 3."},
+        RefusalCase{"SpeedsTooCloseForALine",
+                    {.points = "1000 100\n1000,0000000000002 110"},
+                    CurveField::Points,
+                    0,
+                    "Los puntos no bastan para el grado pedido: están demasiado juntos, o sus números son demasiado "
+                    "grandes."},
         RefusalCase{"BrochureBoxNotANumber",
                     {.peakTorque = "250", .peakTorqueSpeed = "4000 rpm", .peakPower = "120", .peakPowerSpeed = "6000"},
                     CurveField::PeakTorqueSpeed,
@@ -195,6 +253,11 @@ INSTANTIATE_TEST_SUITE_P(
                     CurveField::PeakTorque,
                     0,
                     "«Par máximo» ha de ser mayor que 0."},
+        RefusalCase{"BrochurePowerZero",
+                    {.peakTorque = "250", .peakTorqueSpeed = "4000", .peakPower = "0", .peakPowerSpeed = "6000"},
+                    CurveField::PeakPower,
+                    0,
+                    "«Potencia máxima» ha de ser mayor que 0."},
         RefusalCase{"BrochurePowerNotAfterTorque",
                     {.peakTorque = "250", .peakTorqueSpeed = "4000", .peakPower = "120", .peakPowerSpeed = "4000"},
                     CurveField::PeakPowerSpeed,
@@ -219,16 +282,21 @@ namespace {
 // negative or endless numbers and a speed given twice are refused.
 TEST(FitTorquePoints, RefusesPointsNoEngineHas)
 {
-    const std::vector<std::vector<TorquePoint>> refused{
-        {{1000, 100}, {2000, -1}, {3000, 120}},
-        {{-1, 100}, {2000, 110}, {3000, 120}},
-        {{1000, 100}, {2000, std::nan("")}, {3000, 120}},
-        {{1000, 100}, {2000, 110}, {2000, 120}},
+    const QString noEngine = QStringLiteral("Cada punto necesita un régimen y un par de 0 en adelante.");
+    const std::vector<std::pair<std::vector<TorquePoint>, QString>> refused{
+        {{{1000, 100}, {2000, -1}, {3000, 120}}, noEngine},
+        {{{-1, 100}, {2000, 110}, {3000, 120}}, noEngine},
+        {{{1000, 100}, {2000, std::nan("")}, {3000, 120}}, noEngine},
+        {{{1000, 100}, {2000, 110}, {2000, 120}},
+         QStringLiteral("Dos puntos dicen 2000 rev/min; cada régimen, una vez.")},
+        {{{1000, 100}, {3000, 120}, {1000, 110}},
+         QStringLiteral("Dos puntos dicen 1000 rev/min; cada régimen, una vez.")},
     };
-    for (const auto& points : refused) {
+    for (const auto& [points, message] : refused) {
         const auto fit = FitTorquePoints(points, kAutomaticDegree);
         ASSERT_TRUE(std::holds_alternative<CurveRefusal>(fit));
         EXPECT_EQ(std::get<CurveRefusal>(fit).field, CurveField::Points);
+        EXPECT_EQ(std::get<CurveRefusal>(fit).message, message);
     }
     // 0 rev/min and 0 N·m are points an engine may have.
     const std::vector<TorquePoint> fromRest{{0, 0}, {1000, 100}, {2000, 150}, {3000, 160}};
@@ -259,6 +327,12 @@ TEST(FitTorquePoints, DeviationIsTheLargestGapInPercentOfThePeak)
     EXPECT_TRUE(exact.withinTolerance);
     EXPECT_LE(exact.largestDeviationPercent, kAutomaticTolerancePercent);
     EXPECT_FALSE(exact.degreeByHand);
+    // Nothing but 0 N·m, at rest too, is met exactly: within, 0 % and not 0/0, and
+    // neither below 0 nor climbing.
+    const auto none = std::get<TorqueCurveFit>(FitTorqueCurve({.points = "0 0\n1000 0\n2000 0"}));
+    EXPECT_TRUE(none.withinTolerance);
+    EXPECT_EQ(none.largestDeviationPercent, 0);
+    EXPECT_TRUE(none.keepsShape);
 }
 
 } // namespace
