@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLegendMarker>
 #include <QMessageBox>
@@ -51,6 +52,15 @@ void ResizeWithinScreen(QWidget& window, QSize wanted)
 {
     const QSize room = window.screen()->availableGeometry().size() * 9 / 10;
     window.resize(wanted.boundedTo(room));
+}
+
+bool ClosedOnEscape(QWidget& window, const QKeyEvent& event)
+{
+    if (event.key() == Qt::Key_Escape && event.modifiers() == Qt::NoModifier) {
+        window.close();
+        return true;
+    }
+    return false;
 }
 
 QLabel* NewStaleNote(const QString& objectName, QWidget* parent)

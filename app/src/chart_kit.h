@@ -1,10 +1,13 @@
 #pragma once
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QColor>
 #include <QFont>
 #include <QLocale>
 #include <QSize>
 #include <QString>
+#include <QWidget>
 
 #include <array>
 
@@ -12,10 +15,10 @@ QT_BEGIN_NAMESPACE
 class QAbstractSeries;
 class QChart;
 class QChartView;
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 class QValueAxis;
-class QWidget;
 QT_END_NAMESPACE
 
 namespace kinetra {
@@ -29,6 +32,21 @@ inline constexpr QRgb kAlarmRed = 0xB00020;
 // A chart view reached with Tab like every other part, so that a screen
 // reader reads out what the chart shows; to screen readers, a chart.
 QChartView* NewChartView(const QString& objectName, const QString& accessibleName, QSize minimum, QWidget* parent);
+
+// To screen readers a window of `Window`'s class is a window, not an
+// anonymous grouping: a factory for QAccessible::installFactory.
+template <class Window>
+QAccessibleInterface* WindowAccessible(const QString& className, QObject* object)
+{
+    if (className == QLatin1StringView(Window::staticMetaObject.className()) && object->isWidgetType()) {
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    }
+    return nullptr;
+}
+
+// Esc closes `window` from wherever the focus is in it: no part of it takes
+// the key for itself. True when it did.
+bool ClosedOnEscape(QWidget& window, const QKeyEvent& event);
 
 // A window of charts at `wanted`, but never beyond nine tenths of its screen.
 void ResizeWithinScreen(QWidget& window, QSize wanted);

@@ -3,7 +3,7 @@
 #include "chart_kit.h"
 #include "kinetra/details_charts.h"
 
-#include <QAccessibleWidget>
+#include <QAccessible>
 #include <QApplication>
 #include <QChartView>
 #include <QClipboard>
@@ -42,20 +42,11 @@ const QStringList& ColumnMeanings()
 // The least room a chart keeps, side by side with the other.
 constexpr QSize kChartRoom(280, 220);
 
-// To screen readers the details are a window, not an anonymous grouping.
-QAccessibleInterface* DetailsAccessible(const QString& className, QObject* object)
-{
-    if (className == QLatin1StringView(DetailsWindow::staticMetaObject.className()) && object->isWidgetType()) {
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
-    }
-    return nullptr;
-}
-
 } // namespace
 
 DetailsWindow::DetailsWindow(QLocale locale, QWidget* parent) : QWidget(parent, Qt::Window), locale_(std::move(locale))
 {
-    QAccessible::installFactory(DetailsAccessible);
+    QAccessible::installFactory(WindowAccessible<DetailsWindow>);
     setObjectName(u"DetallesDelCalculo"_s);
     setWindowTitle(u"Detalles del cálculo"_s);
 
@@ -216,15 +207,11 @@ bool DetailsWindow::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-// Esc closes the window from wherever the focus is in it: no part of it
-// takes the key for itself.
 void DetailsWindow::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        close();
-        return;
+    if (!ClosedOnEscape(*this, *event)) {
+        QWidget::keyPressEvent(event);
     }
-    QWidget::keyPressEvent(event);
 }
 
 void DetailsWindow::CopyTable() const

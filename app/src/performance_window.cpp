@@ -5,7 +5,7 @@
 #include "performance_text.h"
 #include "study_panel.h"
 
-#include <QAccessibleWidget>
+#include <QAccessible>
 #include <QApplication>
 #include <QChartView>
 #include <QClipboard>
@@ -21,23 +21,11 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace kinetra {
-namespace {
-
-// To screen readers the sheet is a window, not an anonymous grouping.
-QAccessibleInterface* PerformanceAccessible(const QString& className, QObject* object)
-{
-    if (className == QLatin1StringView(PerformanceWindow::staticMetaObject.className()) && object->isWidgetType()) {
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
-    }
-    return nullptr;
-}
-
-} // namespace
 
 PerformanceWindow::PerformanceWindow(QLocale locale, QWidget* parent)
     : QWidget(parent, Qt::Window), locale_(std::move(locale))
 {
-    QAccessible::installFactory(PerformanceAccessible);
+    QAccessible::installFactory(WindowAccessible<PerformanceWindow>);
     setObjectName(u"Prestaciones"_s);
     setWindowTitle(u"Prestaciones del vehículo"_s);
 
@@ -149,14 +137,11 @@ void PerformanceWindow::SetStaleNote(const QString& note)
     staleNote_->setVisible(!note.isEmpty());
 }
 
-// Esc closes the window from wherever the focus is in it.
 void PerformanceWindow::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        close();
-        return;
+    if (!ClosedOnEscape(*this, *event)) {
+        QWidget::keyPressEvent(event);
     }
-    QWidget::keyPressEvent(event);
 }
 
 } // namespace kinetra

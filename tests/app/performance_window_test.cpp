@@ -5,6 +5,7 @@
 #include "kinetra/performance.h"
 #include "kinetra/performance_window.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QImage>
@@ -138,6 +139,10 @@ void PerformanceWindowTest::sheetShowsTheFiguresOfTheCarInTheBoxes()
     QCOMPARE(table->item(2, 0)->data(Qt::AccessibleTextRole).toString(),
              "0–1000 m: Tiempo (s): " + table->item(2, 1)->text() + ", Velocidad (km/h): " + table->item(2, 2)->text());
     QVERIFY(InSheet<QWidget>(form, "GraficaDistancia")->accessibleDescription().contains("En la línea de 400 m va a"));
+    // A window to a screen reader, closed by Esc wherever the focus is.
+    QCOMPARE(QAccessible::queryAccessibleInterface(Sheet(form))->role(), QAccessible::Window);
+    QTest::keyClick(InSheet<QWidget>(form, "PerformanceTable"), Qt::Key_Escape);
+    QVERIFY(!Sheet(form)->isVisible());
 }
 
 void PerformanceWindowTest::sheetOfARefusedCarIsReportedWithItsBox()
