@@ -47,6 +47,9 @@ struct Car {
 
     double RoadLoad(double v) const { return slope + (rolling + v * (v * drag)); }
 
+    // m/s², with no engine force: in a shift gap only the road load acts.
+    double CoastAcceleration(double v) const { return -RoadLoad(v) / effectiveMass; }
+
     // rev/s, from the wheel's speed as the tables work it out.
     double EngineSpeed(int gear, double v) const
     {

@@ -2,6 +2,7 @@
 
 #include "run/limited_car.h"
 #include "run/limited_run_reports.h"
+#include "run/runge_kutta.h"
 #include "run/traction_curves.h"
 
 #include <algorithm>
@@ -153,14 +154,8 @@ private:
         if (!(car_.shiftSeconds > 0)) {
             return;
         }
-        const auto deceleration = [&](double v) { return -car_.RoadLoad(v) / car_.effectiveMass; };
-        const auto rungeKutta = [&](double v, double dt) {
-            const double k1 = deceleration(v);
-            const double k2 = deceleration(v + dt / 2 * k1);
-            const double k3 = deceleration(v + dt / 2 * k2);
-            const double k4 = deceleration(v + dt * k3);
-            return v + dt / 6 * (k1 + 2 * k2 + 2 * k3 + k4);
-        };
+        const auto deceleration = [&](double v) { return car_.CoastAcceleration(v); };
+        const auto rungeKutta = [&](double v, double dt) { return RungeKuttaStep({0, 0, v}, dt, deceleration).speed; };
         const double from = speed_;
         const int steps = static_cast<int>(std::ceil(car_.shiftSeconds / kCoastStep));
         const double dt = car_.shiftSeconds / steps;

@@ -16,22 +16,6 @@ constexpr double kTimeStep = 0.01;       // s
 constexpr double kTopSpeedStep = 0.25;   // m/s, the search for where a gear stops pulling
 constexpr double kFastestSearched = 200; // m/s
 
-// One Runge-Kutta step of `dt` from `from` with the acceleration `a(v)`.
-template <class Acceleration>
-TimedPoint Step(const TimedPoint& from, double dt, Acceleration a)
-{
-    const double v = from.speed;
-    const double k1 = a(v);
-    const double v2 = v + dt / 2 * k1;
-    const double k2 = a(v2);
-    const double v3 = v + dt / 2 * k2;
-    const double k3 = a(v3);
-    const double v4 = v + dt * k3;
-    const double k4 = a(v4);
-    return {from.seconds + dt, from.distance + dt / 6 * (v + 2 * v2 + 2 * v3 + v4),
-            v + dt / 6 * (k1 + 2 * k2 + 2 * k3 + k4)};
-}
-
 class TimedRunner {
 public:
     TimedRunner(const Car& car, int heldGear, TimedRunEnd end) : car_(car), held_(heldGear != 0), end_(end)
@@ -106,7 +90,7 @@ private:
         const double engine = std::min(car_.EngineSpeed(run_.lastGear, Now().speed), car_.redLine) * 60;
         run_.changes.push_back({run_.lastGear, Now(), engine});
         ++run_.lastGear;
-        const auto coast = [&](double v) { return -car_.RoadLoad(v) / car_.effectiveMass; };
+        const auto coast = [&](double v) { return car_.CoastAcceleration(v); };
         const double until = Now().seconds + car_.shiftSeconds;
         while (Now().seconds < until && !Ended(Now())) {
             Advance(std::min(kTimeStep, until - Now().seconds), coast, [&](const TimedPoint& p) { return Ended(p); });
@@ -118,9 +102,9 @@ private:
     void Advance(double dt, Acceleration a, Event event)
     {
         const TimedPoint from = Now();
-        TimedPoint to = Step(from, dt, a);
+        TimedPoint to = RungeKuttaStep(from, dt, a);
         if (event(to)) {
-            to = Step(from, Crossing(0, dt, [&](double t) { return event(Step(from, t, a)); }), a);
+            to = RungeKuttaStep(from, Crossing(0, dt, [&](double t) { return event(RungeKuttaStep(from, t, a)); }), a);
         }
         Finite(to.speed + to.distance, [] { return QStringLiteral("Pasó al calcular las prestaciones."); });
         run_.path.push_back(to);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "run/limited_car.h"
+#include "run/runge_kutta.h"
 
 #include <optional>
 #include <vector>
@@ -19,13 +20,6 @@ enum class TimedRunStop {
     TopSpeed, // the car stopped gaining speed: nothing pulls it faster
     RedLine,  // the engine reached «Régimen máximo» with no gear to change up into, short of a speed
               // asked for (a distance is covered at that speed, where the engine still pulls)
-};
-
-// Where the car is at a moment of the run.
-struct TimedPoint {
-    double seconds = 0;
-    double distance = 0; // m
-    double speed = 0;    // m/s
 };
 
 // A change up: the gear left, and where it was left.
